@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+// Counters and wire defaults of the circuit editor that the start-up gives their values.
+inline int nb_fils = 0;                // index of the last wire created
+inline std::int16_t nb_selections = 0;  // index of the last set of selection lines
+inline bool trace_fil = false;         // a wire is being drawn
+inline std::uint32_t couleur_fil_defaut = 0;  // &HBBGGRR of each new wire
+inline float epaisseur_fil_defaut = 0.0f;     // 1 fin, 2 moyen, 4 épais
+inline std::int32_t style_fil_defaut = 0;     // 1 solid, 3 dotted, 4 dash-dot
+inline int nombre_textes = 0;          // free text labels added in both drawing windows
+inline std::int16_t nb_textes_ajoutes = 0;
+
+inline void reinitialiser_etat_circuit() {
+    nb_fils = 0;
+    nb_selections = 0;
+    trace_fil = false;
+    couleur_fil_defaut = 0;
+    epaisseur_fil_defaut = 0.0f;
+    style_fil_defaut = 0;
+    nombre_textes = 0;
+    nb_textes_ajoutes = 0;
+}

@@ -1,0 +1,59 @@
+#include "frame/adaptation.h"
+
+#include "platform/controles.h"
+#include "platform/ecran.h"
+#include "platform/fenetre.h"
+#include "platform/nombres.h"
+
+#include <QComboBox>
+
+namespace {
+int compteur = 0;
+}
+
+int nombre_adaptations() { return compteur; }
+void remettre_compteur_adaptations() { compteur = 0; }
+
+void regle_15_twips(Fenetre& fenetre) {
+    const float tx = ecran::TwipsPerPixelX();
+    const float ty = ecran::TwipsPerPixelY();
+    if (tx == 15.0f && ty == 15.0f) return;
+    const float largeur = float(double(tx) * fenetre.largeur_twips() / 15.0);
+    fenetre.definir_taille_twips(largeur, fenetre.hauteur_twips());
+    const float hauteur = float(double(ty) * fenetre.hauteur_twips() / 15.0);
+    fenetre.definir_taille_twips(fenetre.largeur_twips(), hauteur);
+    adapter_resolution(fenetre);
+}
+
+void adapter_resolution(Fenetre& fenetre) {
+    ++compteur;
+    const float tx = ecran::TwipsPerPixelX();
+    const float kx = tx / 15.0f;
+    const float ky = ecran::TwipsPerPixelY() / 15.0f;
+
+    // The controls are those placed on the window (they keep their twips), in creation order.
+    QList<QWidget*> controles;
+    for (QWidget* w : fenetre.client()->findChildren<QWidget*>())
+        if (!twips_de(w).isNull()) controles.append(w);
+    // Fonts are read before any is changed: a control must not inherit a font already scaled.
+    QList<QFont> polices;
+    for (QWidget* w : controles) polices.append(w->font());
+
+    for (int i = 0; i < controles.size(); ++i) {
+        QWidget* c = controles[i];
+        QFont f = polices[i];
+        const double taille = f.pointSizeF();
+        if (taille > 0) {
+            if (nombres::Int(taille * tx / 15.0) < 8) f.setFamily(QStringLiteral("Arial"));
+            f.setPointSizeF(double(kx) * taille);
+            c->setFont(f);
+        }
+        const QRectF t = twips_de(c);
+        if (qobject_cast<QComboBox*>(c)) {
+            fixer_twips(c, QRectF(t.x() * kx, t.y() * ky, t.width() * kx, t.height()));
+            c->resize(c->width(), c->sizeHint().height());
+        } else {
+            fixer_twips(c, QRectF(t.x() * kx, t.y() * ky, t.width() * kx, t.height() * ky));
+        }
+    }
+}

@@ -1,0 +1,277 @@
+#include "frame/form1.h"
+
+#include "circuit/etat_circuit.h"
+#include "frame/adaptation.h"
+#include "frame/apropos.h"
+#include "frame/etat.h"
+#include "platform/aide.h"
+#include "platform/messages.h"
+#include "platform/temporisation.h"
+#include "quiz/etat_qcm.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace {
+bool termine = false;
+
+// The activity buttons: each with its plain and highlighted picture.
+struct BoutonActivite {
+    BoitePicture* Form1::*bouton;
+    int simple;
+    int surligne;
+};
+}
+
+void terminer_application() {
+    termine = true;
+    Fenetre::terminer_programme();
+    for (Fenetre* f : Fenetre::fenetres_chargees()) f->hide();
+    aide::fermer();
+    QCoreApplication::quit();
+}
+bool application_terminee() { return termine; }
+void reinitialiser_application_terminee() {
+    termine = false;
+    Fenetre::reinitialiser_fin_du_programme();
+}
+
+Form1::Form1()
+    : Fenetre(6345, 3885, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("Vantarel : Physique-Chimie en 5ème - EVALUATIONS"));
+    HelpContextID = 2;
+    couleur_de_fond(0xC0FFFF);
+    image_de_fond(image_integree(":/assets/form1/fond.svg", QSize(986, 204)));
+    QWidget* c = client();
+
+    ImageList_bouton = ListeImages::depuis_dossier("form1/bouton", 6, QSize(79, 20));
+    const int tailles_icones[8] = {15, 15, 21, 15, 21, 21, 21, 21};
+    for (int i = 0; i < 8; ++i)
+        icone_menu.ajouter(image_integree(QStringLiteral(":/assets/form1/icone_menu/%1.svg").arg(i + 1),
+                                          QSize(tailles_icones[i], tailles_icones[i])));
+
+    Picture7 = new BoitePicture(c);
+    placer(Picture7, -15, -15, 6390, 615);
+    Picture7->definir_image(image_integree(":/assets/form1/banniere.svg", QSize(797, 39)));
+    Evaluations = new Etiquette(Picture7, QStringLiteral("Evaluations 5ème"));
+    placer(Evaluations, 45, 75, 1605, 435);
+    police(Evaluations, "Arial", 9.75, true);
+    couleur_texte(Evaluations, 0xFFC0FF);
+    Evaluations->transparente(true);
+    Label6 = new Etiquette(Picture7, QStringLiteral("Physique-Chimie"));
+    placer(Label6, 2115, 90, 3525, 375);
+    police(Label6, "Arial", 15.75, true);
+    couleur_texte(Label6, 0xFFFF);
+    Label6->transparente(true);
+
+    Label1 = new Etiquette(c, QStringLiteral("CHOISSISSEZ UNE ACTIVITE D'EVALUATION"));
+    placer(Label1, 570, 765, 7725, 285);
+    police(Label1, "Arial", 12, true);
+    couleur_texte(Label1, 0xFFFFFF);
+    Label1->transparente(true);
+
+    const QImage puce = image_integree(":/assets/form1/puce.svg", QSize(20, 20));
+    BoitePicture** puces[3] = {&Picture2, &Picture1, &Picture3};
+    const int gauches[3] = {180, 2250, 4275};
+    for (int i = 0; i < 3; ++i) {
+        *puces[i] = new BoitePicture(c);
+        placer(*puces[i], gauches[i], 1320, 255, 240);
+        couleur_fond(*puces[i], 0xC0FFFF);
+        (*puces[i])->definir_image(puce);
+    }
+
+    auto titre_groupe = [c](const QString& texte, double g, double h, double l, double ht) {
+        auto* e = new Etiquette(c, texte);
+        placer(e, g, h, l, ht);
+        police(e, "Arial", 8.25, true);
+        couleur_texte(e, 0x800000);
+        e->transparente(true);
+        return e;
+    };
+    Label2 = titre_groupe(QStringLiteral("Questionnaire à choix multiples"), 510, 1245, 1605, 375);
+    Label3 = titre_groupe(QStringLiteral("Schématisation"), 2580, 1335, 1965, 210);
+    Label4 = titre_groupe(QStringLiteral("Textes à trous"), 4605, 1335, 1695, 210);
+
+    auto panneau = [c](double g, double h, double l, double ht) {
+        auto* p = new BoitePicture(c);
+        placer(p, g, h, l, ht);
+        couleur_fond(p, 0xC0FFC0);
+        p->definir_bordure(true);
+        return p;
+    };
+    auto bouton = [this](BoitePicture* panneau, double g, double h, double l, double ht, int image) {
+        auto* b = new BoitePicture(panneau);
+        placer(b, g, h, l, ht);
+        b->setCursor(Qt::PointingHandCursor);
+        montrer_image(b, image);
+        return b;
+    };
+    Picture4 = panneau(180, 1755, 1725, 1170);
+    Picture8 = bouton(Picture4, 225, 60, 1140, 270, 1);
+    Picture9 = bouton(Picture4, 225, 420, 1140, 240, 3);
+    Picture10 = bouton(Picture4, 210, 765, 1140, 270, 5);
+    Picture5 = panneau(2250, 1740, 1710, 1185);
+    Picture11 = bouton(Picture5, 225, 60, 1140, 270, 1);
+    Picture12 = bouton(Picture5, 225, 420, 1140, 240, 3);
+    Picture6 = panneau(4275, 1740, 1710, 1170);
+    Picture13 = bouton(Picture6, 225, 60, 1140, 270, 1);
+    Picture14 = bouton(Picture6, 225, 420, 1140, 240, 3);
+    Picture15 = bouton(Picture6, 225, 765, 1140, 270, 5);
+
+    Picture16 = new BoitePicture(c);
+    placer(Picture16, 0, 3000, 6375, 945);
+    Picture16->definir_image(image_integree(":/assets/form1/logo.svg", QSize(425, 63)));
+    Label_patientez = new Etiquette(Picture16, QStringLiteral("Veuillez patienter........."));
+    placer(Label_patientez, 105, 585, 2040, 240);
+    couleur_texte(Label_patientez, 0x400000);
+    Label_patientez->transparente(true);
+    Label_patientez->hide();
+
+    // Hover: a move over a button highlights it; a move over its panel puts the group back.
+    const BoutonActivite boutons[8] = {{&Form1::Picture8, 1, 2},  {&Form1::Picture9, 3, 4},  {&Form1::Picture10, 5, 6},
+                                       {&Form1::Picture11, 1, 2}, {&Form1::Picture12, 3, 4}, {&Form1::Picture13, 1, 2},
+                                       {&Form1::Picture14, 3, 4}, {&Form1::Picture15, 5, 6}};
+    for (const BoutonActivite& b : boutons) {
+        BoitePicture* w = this->*b.bouton;
+        const int surligne = b.surligne;
+        connect(w, &BoitePicture::mouvement, this, [this, w, surligne] { montrer_image(w, surligne); });
+    }
+    connect(Picture4, &BoitePicture::mouvement, this, &Form1::Picture4_MouseMove);
+    connect(Picture5, &BoitePicture::mouvement, this, &Form1::Picture5_MouseMove);
+    connect(Picture6, &BoitePicture::mouvement, this, &Form1::Picture6_MouseMove);
+    connect(Picture8, &BoitePicture::clic, this, &Form1::Picture8_Click);
+    connect(Picture9, &BoitePicture::clic, this, &Form1::Picture9_Click);
+    connect(Picture10, &BoitePicture::clic, this, &Form1::Picture10_Click);
+    connect(Picture11, &BoitePicture::clic, this, &Form1::Picture11_Click);
+    connect(Picture12, &BoitePicture::clic, this, &Form1::Picture12_Click);
+    connect(Picture13, &BoitePicture::clic, this, &Form1::Picture13_Click);
+    connect(Picture14, &BoitePicture::clic, this, &Form1::Picture14_Click);
+    connect(Picture15, &BoitePicture::clic, this, &Form1::Picture15_Click);
+
+    construire_menus();
+}
+
+void Form1::construire_menus() {
+    barre_menus = new QMenuBar(this);
+    barre_menus->setNativeMenuBar(false);
+    ajouter_barre(barre_menus);
+    mnufichiers = barre_menus->addMenu(QStringLiteral("Fichier"));
+    mnuidentifier = mnufichiers->addAction(QStringLiteral("  Identification"));
+    mnuquitter = mnufichiers->addAction(QStringLiteral("  Quitter"));
+    mnuoptions = barre_menus->addMenu(QStringLiteral("Options"));
+    mnuoptionsSCHEMA = mnuoptions->addMenu(QStringLiteral("  Module EVALUATION-SCHEMATISATION"));
+    mnuoptionsDESSIN = mnuoptionsSCHEMA->addAction(QStringLiteral("Options générales"));
+    mnuoptionQCM = mnuoptions->addMenu(QStringLiteral("  Module EVALUATION-QCM"));
+    mnuoptionsQCM = mnuoptionQCM->addAction(QStringLiteral("Options générales"));
+    mnuoptiontexte = mnuoptions->addMenu(QStringLiteral("  Module EVALUATION-TEXTES A TROUS"));
+    mnuoptionstexte = mnuoptiontexte->addAction(QStringLiteral("Options générales"));
+    mnuaffichage = barre_menus->addMenu(QStringLiteral("Affichage"));
+    mnuaffichefenetrenote = mnuaffichage->addAction(QStringLiteral("Afficher la fenêtre de notation du QCM"));
+    mnuquoi = barre_menus->addMenu(QStringLiteral("?"));
+    mnuaide = mnuquoi->addAction(QStringLiteral("  Aide (F1)"));
+    mnuapropos = mnuquoi->addAction(QStringLiteral("  A propos"));
+
+    connect(mnuidentifier, &QAction::triggered, this, &Form1::mnuidentifier_Click);
+    connect(mnuquitter, &QAction::triggered, this, &Form1::mnuquitter_Click);
+    connect(mnuoptionsDESSIN, &QAction::triggered, this, &Form1::mnuoptionsDESSIN_Click);
+    connect(mnuoptionsQCM, &QAction::triggered, this, &Form1::mnuoptionsQCM_Click);
+    connect(mnuoptionstexte, &QAction::triggered, this, &Form1::mnuoptionstexte_Click);
+    connect(mnuaffichefenetrenote, &QAction::triggered, this, &Form1::mnuaffichefenetrenote_Click);
+    connect(mnuaide, &QAction::triggered, this, &Form1::mnuaide_Click);
+    connect(mnuapropos, &QAction::triggered, this, &Form1::mnuapropos_Click);
+}
+
+void Form1::poser_bitmaps_menus() {
+    // Item by its menu's position in the bar and its own position in the menu.
+    struct Bitmap {
+        int menu;
+        int item;
+        int image;
+    };
+    const Bitmap bitmaps[] = {{0, 0, 3}, {0, 1, 4}, {1, 0, 5}, {1, 1, 6}, {1, 2, 7}, {2, 0, 6}};
+    const QList<QAction*> menus = barre_menus->actions();
+    for (const Bitmap& b : bitmaps) {
+        if (b.menu >= menus.size() || !menus[b.menu]->menu()) continue;
+        const QList<QAction*> items = menus[b.menu]->menu()->actions();
+        if (b.item >= items.size()) continue;
+        items[b.item]->setIcon(QIcon(QPixmap::fromImage(icone_menu.image(b.image))));
+    }
+}
+
+void Form1::Form_Load() {
+    regle_15_twips(*this);
+    chemin_appli = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    titre_theme = "";
+    nb_textes_ajoutes = 0;
+    nombre_textes = 0;
+    nb_fils = 0;
+    nb_selections = 0;
+    trace_fil = false;
+    couleur_fil_defaut = 0;
+    epaisseur_fil_defaut = 2.0f;
+    style_fil_defaut = 1;
+    option_note_fin = true;
+    option_afficher_reponses = false;
+    vider_releve_QCM();
+    chemin_textes = chemin_appli;
+    chemin_QCM = chemin_appli;
+    chemin_schema = chemin_appli;
+    mot_de_passe_options = MOT_DE_PASSE_ENSEIGNANT;
+    poser_bitmaps_menus();
+}
+
+void Form1::Form_Unload(bool& annuler) {
+    reponse_message = std::int16_t(MsgBox(QStringLiteral("Etes-vous sûr de vouloir quitter VANTAREL?"), vb::vbOKCancel,
+                                          QStringLiteral("Avertissement")));
+    if (reponse_message == vb::vbOK)
+        terminer_application();
+    else
+        annuler = true;
+}
+
+void Form1::montrer_image(BoitePicture* bouton, int index) {
+    bouton->setProperty("vb_image_bouton", index);
+    bouton->definir_image(ImageList_bouton.image(index));
+}
+
+int Form1::image_bouton(const BoitePicture* bouton) const { return bouton->property("vb_image_bouton").toInt(); }
+
+void Form1::Picture4_MouseMove() {
+    montrer_image(Picture8, 1);
+    montrer_image(Picture9, 3);
+    montrer_image(Picture10, 5);
+}
+void Form1::Picture5_MouseMove() {
+    montrer_image(Picture11, 1);
+    montrer_image(Picture12, 3);
+}
+void Form1::Picture6_MouseMove() {
+    montrer_image(Picture13, 1);
+    montrer_image(Picture14, 3);
+    montrer_image(Picture15, 5);
+}
+
+void Form1::ouvrir_qcm(int) {}
+
+void Form1::Picture8_Click() { ouvrir_qcm(1); }
+void Form1::Picture9_Click() { ouvrir_qcm(3); }
+void Form1::Picture10_Click() { ouvrir_qcm(2); }
+// The circuit, optics and text activities open their windows once those windows exist.
+void Form1::Picture11_Click() {}
+void Form1::Picture12_Click() {}
+void Form1::Picture13_Click() {}
+void Form1::Picture14_Click() {}
+void Form1::Picture15_Click() {}
+
+void Form1::mnuidentifier_Click() {}
+void Form1::mnuoptionsDESSIN_Click() {}
+void Form1::mnuoptionsQCM_Click() {}
+void Form1::mnuoptionstexte_Click() {}
+void Form1::mnuaffichefenetrenote_Click() {}
+
+void Form1::mnuquitter_Click() { Unload(); }
+
+void Form1::mnuaide_Click() { aide::envoyer_f1(this); }
+
+void Form1::mnuapropos_Click() { Fenetre::obtenir<Apropos>()->Show(); }

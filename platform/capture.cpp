@@ -1,0 +1,19 @@
+#include "platform/capture.h"
+
+#include <QPainter>
+#include <QWidget>
+
+QImage capturer_zone(QWidget* client, QSize taille) {
+    QImage image(taille.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(client->palette().color(QPalette::Window));
+    const QRect visible = QRect(QPoint(0, 0), taille).intersected(client->rect());
+    if (!visible.isEmpty()) {
+        QPainter p(&image);
+        client->render(&p, QPoint(0, 0), QRegion(visible), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    return image;
+}
+
+bool enregistrer_bmp(const QImage& image, const QString& fichier) {
+    return !image.isNull() && image.convertToFormat(QImage::Format_RGB888).save(fichier, "BMP");
+}

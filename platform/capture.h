@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+class QWidget;
+
+// Copies a window's client area 1:1 from its top-left corner into a picture of the given size,
+// as the window shows it (controls and typed text included). Rows and columns beyond the
+// client area are the window's background colour.
+QImage capturer_zone(QWidget* client, QSize taille);
+
+// Saves a picture as a BMP file; false when it could not be written.
+bool enregistrer_bmp(const QImage& image, const QString& fichier);

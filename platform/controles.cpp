@@ -1,0 +1,292 @@
+#include "platform/controles.h"
+
+#include "platform/couleurs.h"
+#include "platform/ecran.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const char* const PROP_TWIPS = "vb_twips";
+const char* const PROP_TEXTE = "vb_couleur_texte";
+const char* const PROP_FOND = "vb_couleur_fond";
+
+void appliquer_twips(QWidget* c, const QRectF& t) {
+    c->setProperty(PROP_TWIPS, t);
+    c->setGeometry(ecran::twips_en_pixels_x(t.x()), ecran::twips_en_pixels_y(t.y()), ecran::twips_en_pixels_x(t.width()),
+                   ecran::twips_en_pixels_y(t.height()));
+}
+}
+
+QRectF twips_de(const QWidget* c) { return c->property(PROP_TWIPS).toRectF(); }
+
+void fixer_twips(QWidget* c, const QRectF& t) { appliquer_twips(c, t); }
+
+void placer(QWidget* c, double gauche, double haut, double largeur, double hauteur) {
+    appliquer_twips(c, QRectF(gauche, haut, largeur, hauteur));
+}
+
+namespace {
+QRectF twips_actuels(QWidget* c) {
+    QRectF t = twips_de(c);
+    if (t.isNull()) {
+        const QRect g = c->geometry();
+        t = QRectF(g.x() * ecran::TwipsPerPixelX(), g.y() * ecran::TwipsPerPixelY(), g.width() * ecran::TwipsPerPixelX(),
+                   g.height() * ecran::TwipsPerPixelY());
+    }
+    return t;
+}
+}
+
+void definir_gauche(QWidget* c, int px) {
+    QRectF t = twips_actuels(c);
+    t.moveLeft(px * double(ecran::TwipsPerPixelX()));
+    c->setProperty(PROP_TWIPS, t);
+    c->move(px, c->y());
+}
+void definir_haut(QWidget* c, int px) {
+    QRectF t = twips_actuels(c);
+    t.moveTop(px * double(ecran::TwipsPerPixelY()));
+    c->setProperty(PROP_TWIPS, t);
+    c->move(c->x(), px);
+}
+void definir_largeur(QWidget* c, int px) {
+    QRectF t = twips_actuels(c);
+    t.setWidth(px * double(ecran::TwipsPerPixelX()));
+    c->setProperty(PROP_TWIPS, t);
+    c->resize(qMax(0, px), c->height());
+}
+void definir_hauteur(QWidget* c, int px) {
+    QRectF t = twips_actuels(c);
+    t.setHeight(px * double(ecran::TwipsPerPixelY()));
+    c->setProperty(PROP_TWIPS, t);
+    c->resize(c->width(), qMax(0, px));
+}
+
+void couleur_texte(QWidget* c, std::uint32_t bgr) {
+    c->setProperty(PROP_TEXTE, uint(bgr));
+    QPalette p = c->palette();
+    const QColor q = couleur_vb(bgr);
+    p.setColor(QPalette::WindowText, q);
+    p.setColor(QPalette::Text, q);
+    p.setColor(QPalette::ButtonText, q);
+    c->setPalette(p);
+}
+
+void couleur_fond(QWidget* c, std::uint32_t bgr) {
+    c->setProperty(PROP_FOND, uint(bgr));
+    QPalette p = c->palette();
+    const QColor q = couleur_vb(bgr);
+    p.setColor(QPalette::Window, q);
+    p.setColor(QPalette::Base, q);
+    p.setColor(QPalette::Button, q);
+    c->setPalette(p);
+    c->setAutoFillBackground(true);
+    c->update();
+}
+
+std::uint32_t couleur_texte_de(const QWidget* c) {
+    const QVariant v = c->property(PROP_TEXTE);
+    return v.isValid() ? std::uint32_t(v.toUInt()) : vers_bgr(c->palette().color(QPalette::WindowText));
+}
+std::uint32_t couleur_fond_de(const QWidget* c) {
+    const QVariant v = c->property(PROP_FOND);
+    return v.isValid() ? std::uint32_t(v.toUInt()) : vers_bgr(c->palette().color(QPalette::Window));
+}
+
+void police(QWidget* c, const QString& famille, double points, bool gras) {
+    QFont f(famille);
+    f.setPointSizeF(points);
+    f.setBold(gras);
+    c->setFont(f);
+}
+
+// --- Etiquette
+
+Etiquette::Etiquette(QWidget* parent, const QString& texte) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMouseTracking(true);
+    setText(texte);
+}
+
+void Etiquette::transparente(bool oui) {
+    setAutoFillBackground(!oui);
+    setAttribute(Qt::WA_TranslucentBackground, oui);
+}
+
+void Etiquette::centree(bool oui) { setAlignment((oui ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop); }
+
+void Etiquette::bordure(bool oui) {
+    setFrameShape(oui ? QFrame::Box : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void Etiquette::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) appuye_ = true;
+    e->accept();
+}
+void Etiquette::mouseReleaseEvent(QMouseEvent* e) {
+    const bool clique = appuye_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    appuye_ = false;
+    e->accept();
+    if (clique) emit clic();
+}
+void Etiquette::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();  // a move handled here must not reach the container's own move handler
+    emit mouvement(e->buttons(), int(e->position().x()), int(e->position().y()));
+}
+
+// --- BoitePicture
+
+BoitePicture::BoitePicture(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void BoitePicture::definir_image(const QImage& image) {
+    picture_ = image;
+    if (auto_taille_ && !image.isNull()) resize(image.size());
+    image_ = QImage();
+    Image();
+    update();
+}
+
+QImage& BoitePicture::Image() {
+    const QSize taille(qMax(1, width()), qMax(1, height()));
+    if (image_.size() != taille) {
+        QImage nouvelle(taille, QImage::Format_RGB32);
+        nouvelle.fill(palette().color(QPalette::Window));
+        QPainter p(&nouvelle);
+        if (!image_.isNull())
+            p.drawImage(0, 0, image_);
+        else if (!picture_.isNull())
+            p.drawImage(0, 0, picture_);
+        p.end();
+        image_ = nouvelle;
+    }
+    return image_;
+}
+
+void BoitePicture::effacer_image() {
+    picture_ = QImage();
+    image_ = QImage();
+    update();
+}
+
+void BoitePicture::definir_bordure(bool oui) {
+    bordure_ = oui;
+    update();
+}
+
+QImage BoitePicture::rendu() const {
+    QImage img(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+    img.fill(palette().color(QPalette::Window));
+    QPainter p(&img);
+    if (!image_.isNull())
+        p.drawImage(0, 0, image_);
+    else if (!picture_.isNull())
+        p.drawImage(0, 0, picture_);
+    return img;
+}
+
+void BoitePicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!image_.isNull())
+        p.drawImage(0, 0, image_);
+    else if (!picture_.isNull())
+        p.drawImage(0, 0, picture_);
+    if (bordure_) {
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void BoitePicture::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!image_.isNull()) Image();
+}
+
+void BoitePicture::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) appuye_ = true;
+    e->accept();
+}
+void BoitePicture::mouseReleaseEvent(QMouseEvent* e) {
+    const bool clique = appuye_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    appuye_ = false;
+    e->accept();
+    if (clique) emit clic();
+}
+void BoitePicture::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();
+    emit mouvement(e->buttons(), int(e->position().x()), int(e->position().y()));
+}
+
+// --- BoutonCommande
+
+BoutonCommande::BoutonCommande(QWidget* parent, const QString& texte) : QPushButton(texte, parent) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+// --- ZoneTexte
+
+ZoneTexte::ZoneTexte(QWidget* parent, const QString& texte) : QLineEdit(texte, parent) {}
+
+// --- Cadre
+
+Cadre::Cadre(QWidget* parent, const QString& titre) : QGroupBox(titre, parent) { mettre_a_jour_style(); }
+
+void Cadre::couleur_titre(std::uint32_t bgr) {
+    couleur_titre_ = bgr;
+    mettre_a_jour_style();
+}
+void Cadre::fond(std::uint32_t bgr) {
+    fond_ = bgr;
+    couleur_fond(this, bgr);
+    mettre_a_jour_style();
+}
+
+void Cadre::mettre_a_jour_style() {
+    // Selects this frame alone, so that nested frames keep their own colours.
+    const QString cle = QString::number(reinterpret_cast<quintptr>(this), 16);
+    setProperty("vb_cadre", cle);
+    const QColor t = couleur_vb(couleur_titre_);
+    const QColor f = couleur_vb(fond_);
+    setStyleSheet(QStringLiteral("QGroupBox[vb_cadre=\"%1\"] { background-color: %2; border: 1px solid #a0a0a0;"
+                                 " margin-top: 7px; }"
+                                 "QGroupBox[vb_cadre=\"%1\"]::title { subcontrol-origin: margin; left: 7px;"
+                                 " padding: 0 2px; color: %3; }")
+                      .arg(cle, f.name(), t.name()));
+}
+
+// --- BoutonOption
+
+BoutonOption::BoutonOption(QWidget* parent, const QString& texte) : QRadioButton(texte, parent) {}
+
+void BoutonOption::Value(bool oui) {
+    if (oui) {
+        setChecked(true);
+        return;
+    }
+    const bool exclusif = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusif);
+}
+
+// --- Ligne
+
+Ligne::Ligne(QWidget* parent, double x1, double y1, double x2, double y2, std::uint32_t couleur)
+    : QWidget(parent), couleur_(couleur) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const double x = qMin(x1, x2), y = qMin(y1, y2);
+    const double tx = ecran::TwipsPerPixelX(), ty = ecran::TwipsPerPixelY();
+    placer(this, x, y, qMax(std::abs(x2 - x1), tx), qMax(std::abs(y2 - y1), ty));
+}
+
+void Ligne::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), couleur_vb(couleur_));
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <cstdint>
+
+// The standard controls of the program, with the run time's behaviour where it differs
+// from Qt's: labels top-aligned, wrapped and plain text; clicks and mouse moves as signals;
+// buttons that never answer Enter; colours given as &HBBGGRR values.
+
+// Places a control in its container in twips (design values for 15 twips per pixel),
+// converted to pixels on the current screen. The twips are kept for the resolution adaptation.
+void placer(QWidget* controle, double gauche, double haut, double largeur, double hauteur);
+// Moves or sizes a control in pixels (the activity windows' unit); keeps the twips in step.
+void definir_gauche(QWidget* controle, int px);
+void definir_haut(QWidget* controle, int px);
+void definir_largeur(QWidget* controle, int px);
+void definir_hauteur(QWidget* controle, int px);
+// The kept twips of a control (x, y, width, height); empty when it was never placed.
+QRectF twips_de(const QWidget* controle);
+void fixer_twips(QWidget* controle, const QRectF& twips);
+
+void couleur_texte(QWidget* controle, std::uint32_t bgr);
+void couleur_fond(QWidget* controle, std::uint32_t bgr);
+std::uint32_t couleur_texte_de(const QWidget* controle);
+std::uint32_t couleur_fond_de(const QWidget* controle);
+void police(QWidget* controle, const QString& famille, double points, bool gras = false);
+
+// A label: text top-left, wrapped, never rich text; transparent or on its back colour.
+class Etiquette : public QLabel {
+    Q_OBJECT
+public:
+    explicit Etiquette(QWidget* parent, const QString& texte = QString());
+    void transparente(bool oui);
+    void centree(bool oui);
+    void bordure(bool oui);
+signals:
+    void clic();
+    void mouvement(Qt::MouseButtons boutons, int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    bool appuye_ = false;
+};
+
+// A picture box: back colour, a stored picture drawn at (0, 0), and a persistent image
+// that drawing goes into (the run time's AutoRedraw). Clicks and moves are signals.
+class BoitePicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoitePicture(QWidget* parent);
+    // The stored picture; setting it also starts the persistent image from it.
+    void definir_image(const QImage& image);
+    const QImage& Picture() const { return picture_; }
+    // The persistent image at the box's size (what is drawn and shown).
+    QImage& Image();
+    void effacer_image();
+    bool bordure() const { return bordure_; }
+    void definir_bordure(bool oui);
+    // Fit-its-content sizing: the box takes the size of its picture when it gets one.
+    void AutoSize(bool oui) { auto_taille_ = oui; }
+    // What the box shows, as a picture of its size (its device context).
+    QImage rendu() const;
+signals:
+    void clic();
+    void mouvement(Qt::MouseButtons boutons, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QImage picture_;
+    QImage image_;
+    bool bordure_ = false;
+    bool auto_taille_ = false;
+    bool appuye_ = false;
+};
+
+// A command button: no default, no auto-default (Enter clicks nothing), no focus frame on click.
+class BoutonCommande : public QPushButton {
+    Q_OBJECT
+public:
+    explicit BoutonCommande(QWidget* parent, const QString& texte);
+};
+
+// A text box; Locked makes it read-only as the run time's boxes.
+class ZoneTexte : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit ZoneTexte(QWidget* parent, const QString& texte = QString());
+};
+
+// A frame with a caption whose colour and font can be set.
+class Cadre : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Cadre(QWidget* parent, const QString& titre = QString());
+    void couleur_titre(std::uint32_t bgr);
+    void fond(std::uint32_t bgr);
+
+private:
+    void mettre_a_jour_style();
+    std::uint32_t couleur_titre_ = 0;
+    std::uint32_t fond_ = 0xFFFFFF;
+};
+
+// An option button whose value can be cleared by code even when its group is exclusive.
+class BoutonOption : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit BoutonOption(QWidget* parent, const QString& texte = QString());
+    void Value(bool oui);
+};
+
+// A line drawn on its container (a thin widget): horizontal or vertical, 1 pixel wide.
+class Ligne : public QWidget {
+    Q_OBJECT
+public:
+    Ligne(QWidget* parent, double x1, double y1, double x2, double y2, std::uint32_t couleur = 0);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::uint32_t couleur_;
+};

@@ -1,0 +1,39 @@
+#include "platform/images.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+QImage image_integree(const QString& chemin, QSize taille) {
+    if (chemin.endsWith(".svg", Qt::CaseInsensitive)) {
+        QSvgRenderer rendu(chemin);
+        if (!rendu.isValid()) return QImage();
+        if (!taille.isValid()) taille = rendu.defaultSize();
+        QImage image(taille, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        rendu.render(&p, QRectF(0, 0, taille.width(), taille.height()));
+        return image;
+    }
+    QImage image(chemin);
+    if (image.isNull()) return image;
+    image = image.convertToFormat(QImage::Format_RGB32);
+    if (taille.isValid() && image.size() != taille)
+        image = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return image;
+}
+
+ListeImages ListeImages::depuis_dossier(const QString& dossier, int nombre, QSize taille) {
+    ListeImages liste;
+    for (int i = 1; i <= nombre; ++i) {
+        const QString base = QStringLiteral(":/assets/%1/%2").arg(dossier).arg(i);
+        const QString chemin = QFile::exists(base + ".svg") ? base + ".svg" : base + ".png";
+        liste.ajouter(image_integree(chemin, taille));
+    }
+    return liste;
+}
+
+QImage ListeImages::image(int i) const {
+    if (i < 1 || i > images_.size()) return QImage();
+    return images_.at(i - 1);
+}

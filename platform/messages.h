@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Message boxes with the run time's styles and answer codes.
+namespace vb {
+enum Style : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+};
+enum Reponse : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+}
+
+// The title every box without a title of its own bears.
+inline const QString titre_application = QStringLiteral("Vantarel");
+
+// Shows a modal message box and returns the answer code. An empty title gives "Vantarel".
+int MsgBox(const QString& texte, int style = vb::vbOKOnly, const QString& titre = QString());
+
+// Replaces the real boxes (tests): the hook receives the text, the style and the shown title.
+using CrochetMessages = std::function<int(const QString& texte, int style, const QString& titre)>;
+void installer_crochet_messages(CrochetMessages crochet);

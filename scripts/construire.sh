@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures (once) and builds one build folder. Usage: construire.sh DOSSIER [cmake options...]
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+dossier=$1; shift
+lanceur=()
+command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [[ ! -f "$dossier/CMakeCache.txt" ]]; then
+  cmake -S "$racine" -B "$dossier" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanceur[@]}" "$@"
+fi
+cmake --build "$dossier" -j"$(nproc)"
