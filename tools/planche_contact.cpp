@@ -1,0 +1,50 @@
+// Contact sheet of the quiz pictures: every picture of the chosen lists with its list and
+// number, in one PNG, to be looked at by eye.
+// Usage: planche_contact OUT.png elec|chimie|optique|LIST...
+#include "quiz/banques.h"
+
+#include <QApplication>
+#include <QPainter>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc < 3) {
+        qWarning("usage: planche_contact OUT.png elec|chimie|optique|LIST...");
+        return 2;
+    }
+    QStringList choix;
+    for (int i = 2; i < argc; ++i) choix << QString::fromLocal8Bit(argv[i]);
+    struct Vignette {
+        QString titre;
+        QImage image;
+    };
+    QList<Vignette> vignettes;
+    for (const DefinitionFeuille& d : table_feuilles()) {
+        const QString matiere = d.matiere == Matiere::electricite ? "elec" : d.matiere == Matiere::chimie ? "chimie" : "optique";
+        if (!choix.contains(matiere) && !choix.contains(QLatin1String(d.liste_images))) continue;
+        const ListeImages liste = liste_images_qcm(d);
+        for (int i = 1; i <= liste.Count(); ++i)
+            vignettes.append({QStringLiteral("%1 n°%2").arg(QLatin1String(d.liste_images)).arg(i), liste.image(i)});
+    }
+    const int colonnes = 4, marge = 8, titre = 18;
+    const int l = LARGEUR_IMAGE_QCM + 2 * marge, h = HAUTEUR_IMAGE_QCM + titre + 2 * marge;
+    const int lignes = (int(vignettes.size()) + colonnes - 1) / colonnes;
+    QImage planche(colonnes * l, qMax(1, lignes) * h, QImage::Format_RGB32);
+    planche.fill(QColor(200, 200, 200));
+    QPainter p(&planche);
+    QFont f("DejaVu Sans");
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    for (int i = 0; i < vignettes.size(); ++i) {
+        const int x = (i % colonnes) * l + marge, y = (i / colonnes) * h + marge;
+        p.drawText(x, y + 12, vignettes[i].titre);
+        p.drawImage(x, y + titre, vignettes[i].image);
+        p.setPen(QColor(255, 0, 0));
+        // The part of the picture that the question's picture box shows (339 x 152).
+        p.drawRect(x, y + titre, 339, 152);
+        p.setPen(Qt::black);
+    }
+    p.end();
+    return planche.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
