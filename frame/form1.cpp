@@ -4,10 +4,12 @@
 #include "frame/adaptation.h"
 #include "frame/apropos.h"
 #include "frame/etat.h"
+#include "frame/result_eval.h"
 #include "platform/aide.h"
 #include "platform/messages.h"
 #include "platform/temporisation.h"
 #include "quiz/etat_qcm.h"
+#include "quiz/fenetre_qcm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -252,7 +254,28 @@ void Form1::Picture6_MouseMove() {
     montrer_image(Picture15, 5);
 }
 
-void Form1::ouvrir_qcm(int) {}
+void Form1::ouvrir_qcm(int sujet) {
+    Label_patientez->show();
+    temporisation(10);
+    fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
+    q->Command1->setVisible(sujet == 1);
+    q->Command2->setVisible(sujet == 2);
+    q->Command3->setVisible(sujet == 3);
+    if (sujet == 2) {
+        definir_haut(q->Command2, 94);
+        definir_haut(q->Themes_chimie, 94);
+    } else if (sujet == 3) {
+        definir_haut(q->Command3, 94);
+        definir_haut(q->Themes_optique, 94);
+    }
+    montrer_image(Picture8, 1);
+    montrer_image(Picture9, 3);
+    montrer_image(Picture10, 5);
+    q->Show();
+    Hide();
+    Fenetre::decharger<Result_eval>();
+    Label_patientez->hide();
+}
 
 void Form1::Picture8_Click() { ouvrir_qcm(1); }
 void Form1::Picture9_Click() { ouvrir_qcm(3); }
@@ -264,11 +287,12 @@ void Form1::Picture13_Click() {}
 void Form1::Picture14_Click() {}
 void Form1::Picture15_Click() {}
 
-void Form1::mnuidentifier_Click() {}
-void Form1::mnuoptionsDESSIN_Click() {}
-void Form1::mnuoptionsQCM_Click() {}
-void Form1::mnuoptionstexte_Click() {}
-void Form1::mnuaffichefenetrenote_Click() {}
+void Form1::mnuaffichefenetrenote_Click() {
+    Result_eval* r = Fenetre::obtenir<Result_eval>();
+    r->remplir();
+    setEnabled(false);
+    r->Show();
+}
 
 void Form1::mnuquitter_Click() { Unload(); }
 

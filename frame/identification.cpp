@@ -1,0 +1,3 @@
+#include "frame/identification.h"
+
+void ouvrir_identification_qcm() {}

@@ -1,0 +1,3 @@
+#include "frame/impression.h"
+
+void imprimer_fenetre_QCM() {}

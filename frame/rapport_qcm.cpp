@@ -1,0 +1,3 @@
+#include "frame/rapport_word.h"
+
+void sauvegarder_QCM_word() {}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "frame/fenetre_activite.h"
+#include "platform/images.h"
+#include "quiz/banques.h"
+
+#include <QMap>
+#include <QToolBar>
+#include <array>
+#include <cstdint>
+
+// One topic of the quiz window: its label on a panel, its code, its loader key and its title.
+struct ThemeQCM {
+    const char* etiquette;  // name of the label, "Label_elec1"
+    const char* legende;    // the label's caption on its panel
+    const DefinitionFeuille* feuille;
+    double haut_twips;      // top of the label in its panel
+    int taille_titre;       // base font size B of the title, in points
+};
+
+// One sliding panel with its tab button.
+struct PanneauQCM {
+    BoitePicture* panneau = nullptr;
+    BoitePicture* bouton = nullptr;
+    ListeImages images_bouton;
+    int largeur_ouverte = 0;
+    int debut_ouverture = 0;
+    std::uint32_t couleur_repos = 0;
+    Matiere matiere = Matiere::electricite;
+    QList<Etiquette*> etiquettes;
+};
+
+// The window in which a pupil takes the multiple-choice quiz.
+class fenetre_QCM : public FenetreActivite {
+    Q_OBJECT
+public:
+    fenetre_QCM();
+
+    BoitePicture* Picture7;
+    Etiquette* Evaluations;
+    Etiquette* Label6;
+    BoitePicture* Command1;
+    BoitePicture* Command2;
+    BoitePicture* Command3;
+    BoitePicture* themes_electricite;
+    BoitePicture* Themes_chimie;
+    BoitePicture* Themes_optique;
+    BoitePicture* Picture1;
+    BoitePicture* Picture2;
+    BoitePicture* Picture21;
+    Ligne* Line1;
+    Ligne* Line37;
+    Cadre* Titre;
+    Etiquette* Label_titre;
+    Cadre* Frame_QCM;
+    Cadre* Exercice;
+    Etiquette* Numeroquestion;
+    Etiquette* label_question;
+    BoitePicture* Picture_QCM;
+    Cadre* Reponses;
+    std::array<BoutonOption*, 6> Option_rep{};  // elements 1 to 5
+    std::array<Etiquette*, 6> Reponse{};        // elements 1 to 5
+    Cadre* Reponse_juste;
+    BoitePicture* Picture_Juste_Faux;
+    Etiquette* Reponse_juste_faux;
+    Etiquette* texte_reponse;
+    BoutonCommande* Valid_reponse;
+    BoutonCommande* Continuer;
+    BoitePicture* copie_savoir;
+    QToolBar* Toolbar1;
+
+    ListeImages ImageList_command1;
+    ListeImages ImageList_command2;
+    ListeImages ImageList_command3;
+    ListeImages QCM_oui_non;
+    // The statement-picture list of each sheet, by its name ("Elec1", "chimie6", ...).
+    QMap<QString, ListeImages> listes_images;
+
+    // The topic labels by name ("Label_elec1" ... "Label_optique4").
+    QMap<QString, Etiquette*> etiquettes_themes;
+    static const QList<ThemeQCM>& themes();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void themes_electricite_MouseMove();
+    void Themes_chimie_MouseMove();
+    void Themes_optique_MouseMove();
+    void Savoir_MouseMove();
+    void Form_MouseMove();
+    void Toolbar1_ButtonClick(const QString& cle);
+    // The 23 topic clicks share one topic start.
+    void Label_theme_Click(const ThemeQCM& theme);
+    void Label_theme_MouseMove(Etiquette* etiquette);
+    void Option_rep_Click(int index);
+    void Valid_reponse_Click();
+    void Continuer_Click();
+
+    // The picture (1 or 2) a tab button shows: 1 shut, 2 open (tests).
+    int image_onglet(const BoitePicture* bouton) const;
+    // True while the end of a sheet runs (results window, report, "Exercice terminé").
+    bool fin_de_feuille_en_cours() const { return fin_en_cours_; }
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool& annuler) override;
+
+private:
+    void glisser_panneau(int index);
+    PanneauQCM panneaux_[3];
+    bool fin_en_cours_ = false;
+    void afficher_retour(bool juste);
+};
