@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/document.h"
+
+#include <QString>
+#include <cstdint>
+
+// What the word-processor reports share: the file name, the line formats, the identity lines
+// and the page header.
+
+// A part of a file name made safe: / \ : * ? " < > | and control characters become "_", and
+// a part that is "." or ".." becomes "_". Accents and blanks stay.
+QString partie_nom_fichier(const QString& texte);
+
+// The date part of a report's file name: date_evaluation read day first ("dd/mm/yyyy"), else
+// in the locale's short date format, written "dd_mm_yyyy"; a text that is no date stays as it
+// is, made safe.
+QString partie_date(const QString& date);
+
+// dossier + "/" + prefixe + name + "_" + first name + "_" + date part + ".doc", from the
+// shared pupil identity. The folder is joined unchanged; the other parts are made safe, so the
+// file always lies in that folder.
+QString nom_fichier_rapport(const QString& dossier, const QString& prefixe);
+
+// The format of a line of a report's body (always "Times New Roman", left indent 0).
+struct FormatLigne {
+    double taille;
+    std::uint32_t couleur;  // &HBBGGRR
+    bool gras;
+    bool majuscules;
+};
+namespace lignes_rapport {
+inline constexpr FormatLigne nom{14, 0xFF, true, true};
+inline constexpr FormatLigne classe{12, 0xFF, true, true};
+inline constexpr FormatLigne date{12, 0xFF0000, true, true};
+inline constexpr FormatLigne titre_question{11, 0x8000, true, false};
+inline constexpr FormatLigne question{11, 0xFF, false, false};
+inline constexpr FormatLigne reponse_juste{11, 0, false, false};
+inline constexpr FormatLigne reponse_eleve{11, 0, false, false};
+inline constexpr FormatLigne note{12, 0x8000, true, false};
+}
+
+// Sets a paragraph's font (name, size, colour, bold, all capitals, in this order) and its left
+// indent to 0.
+void formater_paragraphe(traitement_texte::Paragraph paragraphe, const FormatLigne& format);
+
+// Appends the name, class and date lines to the document, each formatted on its paragraph
+// (premier, premier + 1, premier + 2) and followed by a paragraph mark, then one more paragraph
+// mark, which leaves an empty paragraph before the body.
+void ecrire_identite(traitement_texte::Document& document, int premier);
+
+// Types the page header at the cursor of the header view, "Times New Roman" 9 points, then
+// goes back to the body.
+void ecrire_entete(traitement_texte::Application& word, const QString& texte);

@@ -1,0 +1,475 @@
+#include "platform/document.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QSaveFile>
+#include <cmath>
+
+namespace traitement_texte {
+
+namespace {
+// A text as it goes into a paragraph: "\r\n", "\r" and "\n" become manual line breaks.
+QString normaliser(const QString& texte) {
+    QString s = texte;
+    s.replace(QStringLiteral("\r\n"), QString(QChar(saut_de_ligne)));
+    s.replace(QChar('\r'), QChar(saut_de_ligne));
+    s.replace(QChar('\n'), QChar(saut_de_ligne));
+    return s;
+}
+
+// Appends a text to a paragraph, joining it to the last piece when that has the same format.
+void ajouter_texte(Paragraphe& p, const QString& texte, const FormatCaracteres& format) {
+    if (texte.isEmpty()) return;
+    if (!p.morceaux.isEmpty() && !p.morceaux.last().est_image() && p.morceaux.last().format == format) {
+        p.morceaux.last().texte += texte;
+        return;
+    }
+    Morceau m;
+    m.texte = texte;
+    m.format = format;
+    p.morceaux.append(m);
+}
+
+// Splits a paragraph's pieces at a position: the pieces before it stay, those after it are returned.
+QList<Morceau> couper(Paragraphe& p, int position) {
+    QList<Morceau> avant, apres;
+    int debut = 0;
+    for (const Morceau& m : p.morceaux) {
+        const int fin = debut + m.longueur();
+        if (fin <= position) {
+            avant.append(m);
+        } else if (debut >= position) {
+            apres.append(m);
+        } else {
+            Morceau a = m, b = m;
+            a.texte = m.texte.left(position - debut);
+            b.texte = m.texte.mid(position - debut);
+            avant.append(a);
+            apres.append(b);
+        }
+        debut = fin;
+    }
+    p.morceaux = avant;
+    return apres;
+}
+
+Paragraphe paragraphe_neuf_apres(const Paragraphe& precedent) {
+    Paragraphe p;
+    p.marque = precedent.marque;
+    p.retrait_gauche = precedent.retrait_gauche;
+    p.alignement = precedent.alignement;
+    return p;
+}
+}
+
+// --- Paragraphe
+
+QString Paragraphe::texte() const {
+    QString s;
+    for (const Morceau& m : morceaux) s += m.est_image() ? QString(QChar(0xFFFC)) : m.texte;
+    return s;
+}
+
+int Paragraphe::longueur() const {
+    int n = 0;
+    for (const Morceau& m : morceaux) n += m.longueur();
+    return n;
+}
+
+int Paragraphe::nombre_images() const {
+    int n = 0;
+    for (const Morceau& m : morceaux) n += m.est_image() ? 1 : 0;
+    return n;
+}
+
+// --- Police, FormatParagraphe
+
+template <class F>
+void Police::changer(F&& modifier) {
+    Document* d = document_->verifie();
+    auto tout = [&](Paragraphe& p) {
+        for (Morceau& m : p.morceaux) modifier(m.format);
+        modifier(p.marque);
+    };
+    if (paragraphe_ > 0) {
+        tout(d->paragraphe_du_corps(paragraphe_));
+    } else if (paragraphe_ < 0) {
+        for (Paragraphe& p : d->corps_) tout(p);
+    } else {
+        FormatCaracteres f = d->format_au_curseur();
+        modifier(f);
+        d->format_saisie_ = f;
+        Paragraphe& p = d->paragraphe_au_curseur();
+        if (p.morceaux.isEmpty()) modifier(p.marque);
+    }
+}
+
+void Police::Name(const QString& nom) {
+    if (nom.trimmed().isEmpty()) throw Erreur("font name");
+    changer([&](FormatCaracteres& f) { f.nom = nom; });
+}
+void Police::Size(double points) {
+    if (!(points >= 1.0 && points <= 1638.0)) throw Erreur("font size");
+    // Sizes go by half points.
+    const double demi = std::nearbyint(points * 2.0) / 2.0;
+    changer([&](FormatCaracteres& f) { f.taille = demi; });
+}
+void Police::Color(std::uint32_t bgr) {
+    if (bgr > 0xFFFFFF) throw Erreur("colour");
+    changer([&](FormatCaracteres& f) { f.couleur = bgr; });
+}
+void Police::Bold(bool oui) {
+    changer([&](FormatCaracteres& f) { f.gras = oui; });
+}
+void Police::AllCaps(bool oui) {
+    changer([&](FormatCaracteres& f) { f.majuscules = oui; });
+}
+
+Paragraphe& FormatParagraphe::cible() const {
+    Document* d = document_->verifie();
+    return paragraphe_ > 0 ? d->paragraphe_du_corps(paragraphe_) : d->paragraphe_au_curseur();
+}
+
+void FormatParagraphe::LeftIndent(double points) {
+    if (!(points >= -1584.0 && points <= 1584.0)) throw Erreur("indent");
+    if (paragraphe_ < 0) {
+        for (Paragraphe& p : document_->verifie()->corps_) p.retrait_gauche = points;
+        return;
+    }
+    cible().retrait_gauche = points;
+}
+
+void FormatParagraphe::Alignment(int alignement) {
+    if (alignement < wdAlignParagraphLeft || alignement > wdAlignParagraphJustify) throw Erreur("alignment");
+    if (paragraphe_ < 0) {
+        for (Paragraphe& p : document_->verifie()->corps_) p.alignement = alignement;
+        return;
+    }
+    cible().alignement = alignement;
+}
+
+// --- Plage, Paragraph
+
+void Plage::InsertAfter(const QString& texte) {
+    Document* d = document_->verifie();
+    Paragraphe& p = paragraphe_ > 0 ? d->paragraphe_du_corps(paragraphe_) : d->corps_.last();
+    ajouter_texte(p, normaliser(texte), p.marque);
+}
+
+void Plage::InsertParagraphAfter() {
+    Document* d = document_->verifie();
+    const int apres = paragraphe_ > 0 ? paragraphe_ : d->nombre_paragraphes();
+    d->paragraphe_du_corps(apres);
+    d->corps_.insert(apres, paragraphe_neuf_apres(d->corps_.at(apres - 1)));
+    // A cursor in a later paragraph stays before the same text.
+    if (d->curseur_corps_.paragraphe >= apres) ++d->curseur_corps_.paragraphe;
+}
+
+Plage Paragraph::Range() const {
+    document_->verifie()->paragraphe_du_corps(index_);
+    return Plage(document_, index_);
+}
+
+// --- Selection
+
+Police Selection::Font() const { return Police(document_->verifie(), 0); }
+
+FormatParagraphe Selection::ParagraphFormat() const { return FormatParagraphe(document_->verifie(), 0); }
+
+void Selection::TypeText(const QString& texte) {
+    Document* d = document_->verifie();
+    Morceau m;
+    m.texte = normaliser(texte);
+    m.format = d->format_au_curseur();
+    if (m.texte.isEmpty()) return;
+    d->inserer_au_curseur(m);
+}
+
+void Selection::TypeParagraph() {
+    Document* d = document_->verifie();
+    QList<Paragraphe>& h = d->histoire();
+    Document::Curseur& c = d->curseur();
+    const FormatCaracteres format = d->format_au_curseur();
+    Paragraphe& p = h[c.paragraphe];
+    Paragraphe suite = paragraphe_neuf_apres(p);
+    suite.morceaux = couper(p, c.position);
+    p.marque = format;
+    h.insert(c.paragraphe + 1, suite);
+    c.paragraphe += 1;
+    c.position = 0;
+    d->format_saisie_.reset();
+}
+
+void Selection::MoveUp(int unite, int nombre) {
+    if (unite != wdLine && unite != wdParagraph) throw Erreur("cursor unit");
+    if (nombre < 0) throw Erreur("cursor count");
+    Document* d = document_->verifie();
+    Document::Curseur& c = d->curseur();
+    c.paragraphe = std::max(0, c.paragraphe - nombre);
+    const int longueur = d->histoire().at(c.paragraphe).longueur();
+    c.position = unite == wdParagraph ? 0 : std::min(c.position, longueur);
+    d->format_saisie_.reset();
+}
+
+// --- Document
+
+Document::Document(Application* application) : application_(application) {
+    corps_.append(Paragraphe());
+    entete_.append(Paragraphe());
+}
+
+Document* Document::verifie() {
+    if (ferme_) throw Erreur("document closed");
+    return this;
+}
+
+QList<Paragraphe>& Document::histoire() { return vue_ == Histoire::corps ? corps_ : entete_; }
+Document::Curseur& Document::curseur() { return vue_ == Histoire::corps ? curseur_corps_ : curseur_entete_; }
+
+int Document::paragraphe_curseur() const {
+    return vue_ == Histoire::corps ? curseur_corps_.paragraphe : curseur_entete_.paragraphe;
+}
+int Document::position_curseur() const {
+    return vue_ == Histoire::corps ? curseur_corps_.position : curseur_entete_.position;
+}
+
+Paragraphe& Document::paragraphe_du_corps(int index) {
+    if (index < 1 || index > corps_.size()) throw Erreur("paragraph index");
+    return corps_[index - 1];
+}
+
+Paragraphe& Document::paragraphe_au_curseur() { return histoire()[curseur().paragraphe]; }
+
+FormatCaracteres Document::format_au_curseur() {
+    if (format_saisie_) return *format_saisie_;
+    const Paragraphe& p = paragraphe_au_curseur();
+    const int position = curseur().position;
+    // The format of the character before the cursor, else of the one after it, else the mark's.
+    int debut = 0;
+    const Morceau* avant = nullptr;
+    const Morceau* apres = nullptr;
+    for (const Morceau& m : p.morceaux) {
+        const int fin = debut + m.longueur();
+        if (debut < position) avant = &m;
+        if (!apres && fin > position) apres = &m;
+        debut = fin;
+    }
+    if (avant && !avant->est_image()) return avant->format;
+    if (apres && !apres->est_image()) return apres->format;
+    return p.marque;
+}
+
+void Document::inserer_au_curseur(const Morceau& morceau) {
+    Curseur& c = curseur();
+    Paragraphe& p = histoire()[c.paragraphe];
+    QList<Morceau> suite = couper(p, c.position);
+    if (morceau.est_image())
+        p.morceaux.append(morceau);
+    else
+        ajouter_texte(p, morceau.texte, morceau.format);
+    for (const Morceau& m : suite) {
+        if (m.est_image())
+            p.morceaux.append(m);
+        else
+            ajouter_texte(p, m.texte, m.format);
+    }
+    c.position += morceau.longueur();
+}
+
+void Document::changer_vue(Histoire vue) {
+    vue_ = vue;
+    format_saisie_.reset();
+}
+
+Paragraph Document::Paragraphs(int index) {
+    paragraphe_du_corps(index);
+    return Paragraph(verifie(), index);
+}
+
+void Document::AddPicture(const QString& fichier) {
+    verifie();
+    QImage image(fichier);
+    if (image.isNull()) throw Erreur("picture file");
+    QByteArray png;
+    QBuffer tampon(&png);
+    tampon.open(QIODevice::WriteOnly);
+    if (!image.save(&tampon, "PNG")) throw Erreur("picture encoding");
+    Morceau m;
+    m.png = png;
+    m.taille = image.size();
+    // The picture goes into the body, even while the cursor is in the header.
+    const Histoire vue = vue_;
+    vue_ = Histoire::corps;
+    m.format = format_au_curseur();
+    inserer_au_curseur(m);
+    vue_ = vue;
+}
+
+void Document::SaveAs(const QString& fichier) {
+    verifie();
+    const QByteArray contenu = rtf();
+    QSaveFile sortie(fichier);
+    if (!sortie.open(QIODevice::WriteOnly)) throw Erreur("save: cannot open");
+    if (sortie.write(contenu) != contenu.size()) {
+        sortie.cancelWriting();
+        throw Erreur("save: write");
+    }
+    if (!sortie.commit()) throw Erreur("save: commit");
+}
+
+void Document::Close() {
+    verifie();
+    ferme_ = true;
+    application_->documents_.removeIf([this](const std::shared_ptr<Document>& d) { return d.get() == this; });
+}
+
+// --- Application
+
+std::shared_ptr<Document> Application::Documents_Add() {
+    std::shared_ptr<Document> d(new Document(this));
+    documents_.append(d);
+    return d;
+}
+
+Document& Application::ActiveDocument() {
+    if (documents_.isEmpty()) throw Erreur("no document");
+    return *documents_.last();
+}
+
+void Application::SeekView(int vue) {
+    Document& d = ActiveDocument();
+    if (vue == wdSeekMainDocument)
+        d.changer_vue(Histoire::corps);
+    else if (vue == wdSeekCurrentPageHeader)
+        d.changer_vue(Histoire::entete);
+    else
+        throw Erreur("view");
+}
+
+void Application::tout_fermer() {
+    for (const std::shared_ptr<Document>& d : documents_) d->ferme_ = true;
+    documents_.clear();
+    Visible = true;
+}
+
+Application& Word() {
+    static Application application;
+    return application;
+}
+
+// --- RTF
+
+QByteArray texte_rtf(const QString& texte) {
+    QByteArray r;
+    for (const QChar c : texte) {
+        const char16_t u = c.unicode();
+        if (u == '\\' || u == '{' || u == '}') {
+            r += '\\';
+            r += char(u);
+        } else if (u == '\t') {
+            r += "\\tab ";
+        } else if (u == saut_de_ligne) {
+            r += "\\line ";
+        } else if (u == 0xA0) {
+            r += "\\~";
+        } else if (u < 0x20) {
+            continue;
+        } else if (u < 0x80) {
+            r += char(u);
+        } else {
+            // Signed 16 bits, one code unit at a time (surrogate pairs as two escapes); "?" for
+            // the readers that know no Unicode.
+            r += "\\u" + QByteArray::number(int(std::int16_t(u))) + '?';
+        }
+    }
+    return r;
+}
+
+namespace {
+class EcrivainRtf {
+public:
+    explicit EcrivainRtf(const Document& d) : d_(d) {
+        polices_.append(QStringLiteral("Times New Roman"));
+        auto relever = [this](const QList<Paragraphe>& h) {
+            for (const Paragraphe& p : h) {
+                relever_format(p.marque);
+                for (const Morceau& m : p.morceaux) relever_format(m.format);
+            }
+        };
+        relever(d.paragraphes());
+        relever(d.entete());
+    }
+
+    QByteArray ecrire() const {
+        QByteArray r = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\\deflang1036\n";
+        r += "{\\fonttbl";
+        for (int i = 0; i < polices_.size(); ++i) {
+            const QString& nom = polices_.at(i);
+            const bool serif = nom.contains(QStringLiteral("Times"), Qt::CaseInsensitive);
+            r += "{\\f" + QByteArray::number(i) + (serif ? "\\froman" : "\\fnil") + "\\fcharset0 " + texte_rtf(nom) +
+                 ";}";
+        }
+        r += "}\n{\\colortbl;";
+        for (const std::uint32_t c : couleurs_)
+            r += "\\red" + QByteArray::number(c & 0xFF) + "\\green" + QByteArray::number((c >> 8) & 0xFF) + "\\blue" +
+                 QByteArray::number((c >> 16) & 0xFF) + ';';
+        r += "}\n";
+        // A4, margins of 2 cm, the header 1.25 cm from the top.
+        r += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\headery709\n\\sectd\n";
+        r += "{\\header\n";
+        for (const Paragraphe& p : d_.entete()) r += paragraphe(p, true);
+        r += "}\n";
+        const QList<Paragraphe>& corps = d_.paragraphes();
+        for (int i = 0; i < corps.size(); ++i) r += paragraphe(corps.at(i), i + 1 < corps.size());
+        r += "}\n";
+        return r;
+    }
+
+private:
+    void relever_format(const FormatCaracteres& f) {
+        if (!polices_.contains(f.nom)) polices_.append(f.nom);
+        if (f.couleur && !couleurs_.contains(*f.couleur)) couleurs_.append(*f.couleur);
+    }
+
+    QByteArray format(const FormatCaracteres& f) const {
+        QByteArray r = "\\plain\\f" + QByteArray::number(polices_.indexOf(f.nom)) + "\\fs" +
+                       QByteArray::number(int(std::lround(f.taille * 2.0)));
+        if (f.couleur) r += "\\cf" + QByteArray::number(couleurs_.indexOf(*f.couleur) + 1);
+        r += f.gras ? "\\b" : "\\b0";
+        r += f.majuscules ? "\\caps" : "\\caps0";
+        return r;
+    }
+
+    static QByteArray image(const Morceau& m) {
+        QByteArray r = "{\\pict\\pngblip\\picw" + QByteArray::number(m.taille.width()) + "\\pich" +
+                       QByteArray::number(m.taille.height()) + "\\picwgoal" + QByteArray::number(m.taille.width() * 15) +
+                       "\\pichgoal" + QByteArray::number(m.taille.height() * 15) + "\n";
+        const QByteArray hex = m.png.toHex();
+        for (qsizetype i = 0; i < hex.size(); i += 128) r += hex.mid(i, 128) + '\n';
+        r += "}";
+        return r;
+    }
+
+    QByteArray paragraphe(const Paragraphe& p, bool marque) const {
+        static const char* const alignements[4] = {"\\ql", "\\qc", "\\qr", "\\qj"};
+        QByteArray r = "\\pard\\plain\\li" + QByteArray::number(int(std::lround(p.retrait_gauche * 20.0))) +
+                       alignements[std::clamp(p.alignement, 0, 3)];
+        for (const Morceau& m : p.morceaux) {
+            r += "{" + format(m.format) + ' ';
+            r += m.est_image() ? image(m) : texte_rtf(m.texte);
+            r += "}";
+        }
+        // The paragraph mark carries its own format; the last paragraph of the body has none.
+        if (marque) r += format(p.marque) + "\\par";
+        return r + '\n';
+    }
+
+    const Document& d_;
+    QStringList polices_;
+    QList<std::uint32_t> couleurs_;
+};
+}
+
+QByteArray Document::rtf() const { return EcrivainRtf(*this).ecrire(); }
+
+}
