@@ -19,7 +19,12 @@ QString partie_nom_fichier(const QString& texte) {
 QString partie_date(const QString& date) {
     const QString texte = date.trimmed();
     QDate d = QDate::fromString(texte, QStringLiteral("d/M/yyyy"));
-    if (!d.isValid()) d = QLocale().toDate(texte, QLocale::ShortFormat);
+    if (!d.isValid()) {
+        const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+        d = QLocale().toDate(texte, format);
+        // Two-digit years: 00 to 29 are this century's, 30 to 99 the last one's.
+        if (d.isValid() && !format.contains(QLatin1String("yyyy")) && d.year() < 1930) d = d.addYears(100);
+    }
     if (d.isValid()) return d.toString(QStringLiteral("dd_MM_yyyy"));
     return partie_nom_fichier(date);
 }

@@ -8,6 +8,8 @@
 namespace traitement_texte {
 
 namespace {
+CrochetEnregistrement crochet_enregistrement;
+
 // A text as it goes into a paragraph: "\r\n", "\r" and "\n" become manual line breaks.
 QString normaliser(const QString& texte) {
     QString s = texte;
@@ -315,7 +317,10 @@ void Document::SaveAs(const QString& fichier) {
         throw Erreur("save: write");
     }
     if (!sortie.commit()) throw Erreur("save: commit");
+    if (crochet_enregistrement) crochet_enregistrement(*this, fichier);
 }
+
+void installer_crochet_enregistrement(CrochetEnregistrement crochet) { crochet_enregistrement = std::move(crochet); }
 
 void Document::Close() {
     verifie();

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -235,6 +236,11 @@ private:
 
 // The global object, created at its first use and held until the program ends.
 Application& Word();
+
+// Called after each successful SaveAs with the document as saved and its file (tests read the
+// document model through it); an empty function removes it.
+using CrochetEnregistrement = std::function<void(const Document& document, const QString& fichier)>;
+void installer_crochet_enregistrement(CrochetEnregistrement crochet);
 
 // The RTF text of a string: \, { and } escaped, line breaks as \line, and every character
 // beyond ASCII as a \uN? escape.

@@ -1,0 +1,365 @@
+// The quiz's word-processor report: document content and formats, file name, failures, and the
+// saved file as LibreOffice Writer reads it.
+#include "frame/etat.h"
+#include "frame/rapport_cadre.h"
+#include "frame/rapport_word.h"
+#include "frame/result_eval.h"
+#include "platform/controles.h"
+#include "platform/document.h"
+#include "platform/messages.h"
+#include "quiz/etat_qcm.h"
+#include "quiz/fenetre_qcm.h"
+#include "tests/support/fixture.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace traitement_texte;
+
+namespace {
+const QString message_echec =
+    QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé");
+
+struct Enregistrement {
+    QString fichier;
+    QList<Paragraphe> corps;
+    QList<Paragraphe> entete;
+};
+
+struct Attendu {
+    QString texte;
+    FormatLigne format;
+};
+
+void entree(int i, const QString& question, const QString& correction, const QString& reponse) {
+    questions_posees[i] = question;
+    corrections[i] = correction;
+    reponses_eleve[i] = reponse;
+    nb_reponses_QCM = std::int16_t(i);
+}
+
+// The answer log and the counts of a 3-question sheet with 2 right answers.
+void feuille_de_trois_questions() {
+    entree(1, QStringLiteral("Quel dipôle laisse passer le courant électrique ?"), QStringLiteral("Un conducteur."),
+           QStringLiteral("Un conducteur."));
+    entree(2, QStringLiteral("Où place-t-on l'interrupteur ?"),
+           QStringLiteral("N'importe où dans la boucle : le circuit est en série."), QStringLiteral("Près de la pile."));
+    entree(3, QStringLiteral("Que devient l'eau à 100 °C ?"), QStringLiteral("Elle bout et se vaporise."),
+           QStringLiteral("Elle bout et se vaporise."));
+    nb_questions_QCM = 3;
+    nb_justes = 2;
+}
+
+QString lire_texte(const QString& fichier) {
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+// Converts a file with LibreOffice into the given filter ("txt:Text (encoded):UTF8", "pdf").
+QString convertir(const QString& soffice, const QString& fichier, const QString& filtre, const QString& extension,
+                  const QString& dossier_sortie) {
+    QTemporaryDir profil;
+    QProcess p;
+    p.start(soffice, {"-env:UserInstallation=file://" + profil.path(), "--headless", "--norestore", "--convert-to",
+                      filtre, "--outdir", dossier_sortie, fichier});
+    if (!p.waitForFinished(300000)) {
+        p.kill();
+        p.waitForFinished();
+        return QString();
+    }
+    const QString sortie = dossier_sortie + "/" + QFileInfo(fichier).completeBaseName() + "." + extension;
+    return QFile::exists(sortie) ? sortie : QString();
+}
+}
+
+class TestRapportQCM : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dossier_;
+    QList<Enregistrement> enregistres_;
+
+private slots:
+    void init() {
+        reinitialiser_programme();
+        Word().tout_fermer();
+        enregistres_.clear();
+        installer_crochet_enregistrement([this](const Document& d, const QString& f) {
+            enregistres_.append({f, d.paragraphes(), d.entete()});
+        });
+        QDir(dossier_.path()).removeRecursively();
+        QDir().mkpath(dossier_.path());
+        chemin_appli = dossier_.path();
+        chemin_QCM = dossier_.path();
+        nom_eleve = QStringLiteral("Lefèvre");
+        prenom_eleve = QStringLiteral("Zoé");
+        classe_eleve = QStringLiteral("5e B");
+        date_evaluation = QStringLiteral("09/03/2024");
+        option_note_fin = true;
+    }
+    void cleanup() {
+        installer_crochet_enregistrement({});
+        Word().tout_fermer();
+        reinitialiser_programme();
+    }
+
+    void parties_du_nom_de_fichier_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("partie");
+        QTest::newRow("accents et blancs restent") << "Le Goff-Hélène" << "Le Goff-Hélène";
+        QTest::newRow("séparateurs") << "a/b\\c" << "a_b_c";
+        QTest::newRow("caractères interdits") << "x:*?\"<>|y" << "x_______y";
+        QTest::newRow("caractères de contrôle") << QString("a\tb\nc") + QChar(0x7F) << "a_b_c_";
+        QTest::newRow("point") << "." << "_";
+        QTest::newRow("deux points") << ".." << "_";
+        QTest::newRow("chemin remontant") << "../.." << ".._..";
+        QTest::newRow("vide") << "" << "";
+    }
+    void parties_du_nom_de_fichier() {
+        QFETCH(QString, texte);
+        QFETCH(QString, partie);
+        QCOMPARE(partie_nom_fichier(texte), partie);
+    }
+
+    void partie_date_du_nom_de_fichier_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("partie");
+        QTest::newRow("jour d'abord") << "fr_FR" << "09/03/2024" << "09_03_2024";
+        QTest::newRow("sans zéros") << "fr_FR" << "9/3/2024" << "09_03_2024";
+        QTest::newRow("blancs autour") << "fr_FR" << " 31/12/2023 " << "31_12_2023";
+        QTest::newRow("jour d'abord même en anglais") << "en_US" << "09/03/2024" << "09_03_2024";
+        QTest::newRow("format court de la locale") << "en_US" << "3/9/24" << "09_03_2024";
+        QTest::newRow("année sur deux chiffres du siècle passé") << "en_US" << "3/9/85" << "09_03_1985";
+        QTest::newRow("date impossible") << "fr_FR" << "31/02/2024" << "31_02_2024";
+        QTest::newRow("pas une date") << "fr_FR" << "Aucun" << "Aucun";
+        QTest::newRow("vide") << "fr_FR" << "" << "";
+    }
+    void partie_date_du_nom_de_fichier() {
+        QFETCH(QString, locale);
+        QFETCH(QString, date);
+        QFETCH(QString, partie);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(partie_date(date), partie);
+    }
+
+    void rapport_d_une_feuille_de_trois_questions() {
+        fenetre_QCM* f = Fenetre::obtenir<fenetre_QCM>();
+        definir_largeur(f->themes_electricite, 184);
+        definir_largeur(f->Themes_optique, 216);
+        Fenetre::obtenir<Result_eval>()->Show();
+        feuille_de_trois_questions();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+
+        const QString fichier = chemin_QCM + "/evaluation_QCM_Lefèvre_Zoé_09_03_2024.doc";
+        QVERIFY(QFile::exists(fichier));
+        QCOMPARE(enregistres_.size(), 1);
+        QCOMPARE(enregistres_[0].fichier, fichier);
+
+        using namespace lignes_rapport;
+        QList<Attendu> attendus = {
+            {"Lefèvre  Zoé", nom}, {"5e B", classe}, {"09/03/2024", date}, {"", date}};
+        for (int i = 1; i <= 3; ++i) {
+            attendus.append({QStringLiteral("Question n°%1").arg(i), titre_question});
+            attendus.append({questions_posees[i], question});
+            attendus.append({"Réponse à la question:  " + corrections[i], reponse_juste});
+            attendus.append({"Réponse de l'élève:  " + reponses_eleve[i], reponse_eleve});
+            attendus.append({"", reponse_eleve});
+        }
+        attendus.append({"NOTE INDICATIVE:  13,3 / 20", note});
+
+        const QList<Paragraphe>& corps = enregistres_[0].corps;
+        QCOMPARE(corps.size(), 5 * 3 + 5);
+        for (int i = 0; i < corps.size(); ++i) {
+            const Paragraphe& p = corps.at(i);
+            const Attendu& a = attendus.at(i);
+            const QString ou = QStringLiteral("paragraph %1").arg(i + 1);
+            QVERIFY2(p.texte() == a.texte, qPrintable(ou + ": " + p.texte()));
+            QVERIFY2(p.retrait_gauche == 0, qPrintable(ou));
+            if (a.texte.isEmpty()) continue;
+            QCOMPARE(p.morceaux.size(), 1);
+            const FormatCaracteres& fc = p.morceaux.at(0).format;
+            QVERIFY2(fc.nom == "Times New Roman" && fc.taille == a.format.taille && fc.couleur == a.format.couleur &&
+                         fc.gras == a.format.gras && fc.majuscules == a.format.majuscules,
+                     qPrintable(ou));
+        }
+        // The page header.
+        const QList<Paragraphe>& entete = enregistres_[0].entete;
+        QCOMPARE(entete.size(), 1);
+        QCOMPARE(entete.at(0).texte(), QStringLiteral("VANTAREL - Classe de 5éme - Questions à choix multiples"));
+        QCOMPARE(entete.at(0).morceaux.at(0).format.taille, 9.0);
+        QCOMPARE(entete.at(0).morceaux.at(0).format.nom, QStringLiteral("Times New Roman"));
+
+        // Both documents closed, the word processor left hidden; the window's pointer back,
+        // the electricity and chemistry panels shut, the optics panel as it was.
+        QCOMPARE(Word().nombre_documents(), 0);
+        QVERIFY(!Word().Visible);
+        QCOMPARE(f->MousePointer(), 0);
+        QCOMPARE(f->themes_electricite->width(), 0);
+        QCOMPARE(f->Themes_chimie->width(), 0);
+        QCOMPARE(f->Themes_optique->width(), 216);
+
+        // The file holds the document, with its accents and header, as RTF.
+        QFile lu(fichier);
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        const QByteArray rtf = lu.readAll();
+        QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
+        QVERIFY(rtf.contains("Lef\\u232?vre  Zo\\u233?"));
+        QVERIFY(rtf.contains("{\\header"));
+    }
+
+    void journal_vide_et_identite_refusee() {
+        nom_eleve = prenom_eleve = classe_eleve = date_evaluation = QStringLiteral("Aucun");
+        Fenetre::obtenir<fenetre_QCM>();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(enregistres_.size(), 1);
+        QCOMPARE(enregistres_[0].fichier, chemin_QCM + "/evaluation_QCM_Aucun_Aucun_Aucun.doc");
+        const QList<Paragraphe>& corps = enregistres_[0].corps;
+        QCOMPARE(corps.size(), 5);
+        QCOMPARE(corps.at(0).texte(), QStringLiteral("Aucun  Aucun"));
+        QVERIFY(corps.at(0).morceaux.at(0).format.majuscules);
+        QCOMPARE(corps.at(1).texte(), QStringLiteral("Aucun"));
+        QCOMPARE(corps.at(2).texte(), QStringLiteral("Aucun"));
+        QCOMPARE(corps.at(3).texte(), QString());
+        // No sheet ever counted: the mark label is empty.
+        QCOMPARE(corps.at(4).texte(), QStringLiteral("NOTE INDICATIVE:  "));
+    }
+
+    void note_de_chaque_feuille_sans_fenetre_de_resultats() {
+        option_note_fin = false;
+        Fenetre::obtenir<fenetre_QCM>();
+        QVERIFY(!Fenetre::si_chargee<Result_eval>());
+        feuille_de_trois_questions();
+        sauvegarder_QCM_word();
+        // Reading the mark loaded the results window, hidden.
+        Result_eval* r = Fenetre::si_chargee<Result_eval>();
+        QVERIFY(r);
+        QVERIFY(r->isHidden());
+        // The next sheet of the same window: its own mark, not the one the label kept.
+        nb_questions_QCM = 4;
+        nb_justes = 1;
+        entree(4, QStringLiteral("Question quatre"), QStringLiteral("c"), QStringLiteral("r"));
+        sauvegarder_QCM_word();
+        QCOMPARE(enregistres_.size(), 2);
+        QCOMPARE(enregistres_[0].corps.last().texte(), QStringLiteral("NOTE INDICATIVE:  13,3 / 20"));
+        QCOMPARE(enregistres_[1].corps.last().texte(), QStringLiteral("NOTE INDICATIVE:  05,0 / 20"));
+        QCOMPARE(enregistres_[1].corps.size(), 5 * 4 + 5);
+        // Same pupil, same date, same folder: one file name, the later save replaced the earlier.
+        QCOMPARE(enregistres_[0].fichier, enregistres_[1].fichier);
+        QCOMPARE(QDir(chemin_QCM).entryList({"*.doc"}, QDir::Files).size(), 1);
+        QFile lu(enregistres_[1].fichier);
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        QVERIFY(lu.readAll().contains("Question quatre"));
+    }
+
+    void dossier_impossible_a_ecrire() {
+        fenetre_QCM* f = Fenetre::obtenir<fenetre_QCM>();
+        definir_largeur(f->Themes_chimie, 280);
+        feuille_de_trois_questions();
+        chemin_QCM = dossier_.filePath("absent");
+        MessagesScriptes messages;
+        messages.attendre(message_echec, vb::vbOK, vb::vbInformation, titre_application);
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(messages.montrees().size(), 1);
+        QCOMPARE(f->MousePointer(), 0);
+        QCOMPARE(f->Themes_chimie->width(), 0);
+        QVERIFY(enregistres_.isEmpty());
+        QVERIFY(!QFileInfo::exists(chemin_QCM));
+        // Nothing is undone: the report's documents stay open, unsaved, in the hidden word processor.
+        QCOMPARE(Word().nombre_documents(), 2);
+        QVERIFY(!Word().Visible);
+
+        // A file where the folder should be fails the same way and leaves that file as it was.
+        QFile bouchon(dossier_.filePath("fichier"));
+        QVERIFY(bouchon.open(QIODevice::WriteOnly));
+        bouchon.write("garde");
+        bouchon.close();
+        chemin_QCM = bouchon.fileName();
+        messages.oublier();
+        messages.attendre(message_echec, vb::vbOK, vb::vbInformation);
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QVERIFY(bouchon.open(QIODevice::ReadOnly));
+        QCOMPARE(bouchon.readAll(), QByteArray("garde"));
+    }
+
+    void nom_dangereux_reste_dans_le_dossier() {
+        const QString dossier = dossier_.filePath("rapports");
+        QVERIFY(QDir().mkpath(dossier));
+        chemin_QCM = dossier;
+        nom_eleve = QStringLiteral("../../tmp/x");
+        prenom_eleve = QStringLiteral("..");
+        date_evaluation = QStringLiteral("1/2");
+        Fenetre::obtenir<fenetre_QCM>();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(enregistres_.size(), 1);
+        QCOMPARE(enregistres_[0].fichier, dossier + "/evaluation_QCM_.._.._tmp_x___1_2.doc");
+        QCOMPARE(QDir(dossier).entryList(QDir::Files), QStringList{"evaluation_QCM_.._.._tmp_x___1_2.doc"});
+        QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files), QStringList());
+        // The name line keeps what the pupil typed.
+        QCOMPARE(enregistres_[0].corps.at(0).texte(), QStringLiteral("../../tmp/x  .."));
+    }
+
+    void fichier_lu_par_libreoffice() {
+        const QString soffice = QStandardPaths::findExecutable("soffice");
+        if (soffice.isEmpty()) QSKIP("LibreOffice is not installed");
+        Fenetre::obtenir<fenetre_QCM>();
+        feuille_de_trois_questions();
+        sauvegarder_QCM_word();
+        QCOMPARE(enregistres_.size(), 1);
+        QTemporaryDir sortie;
+        const QString txt = convertir(soffice, enregistres_[0].fichier, "txt:Text (encoded):UTF8", "txt", sortie.path());
+        QVERIFY2(!txt.isEmpty(), "LibreOffice did not convert the report");
+        // LibreOffice reads a run of blanks as blanks each preceded by a six-per-em space.
+        QStringList lignes = lire_texte(txt).remove(QChar(0x2006)).split('\n');
+        for (QString& l : lignes) l = l.trimmed();
+        if (!lignes.isEmpty() && lignes.first().startsWith(QChar(0xFEFF))) lignes.first().remove(0, 1);
+        // The header comes first in the text export, then the body.
+        const QStringList attendues = {
+            "Lefèvre  Zoé",
+            "5e B",
+            "09/03/2024",
+            "",
+            "Question n°1",
+            "Quel dipôle laisse passer le courant électrique ?",
+            "Réponse à la question:  Un conducteur.",
+            "Réponse de l'élève:  Un conducteur.",
+            "",
+            "Question n°2",
+            "Où place-t-on l'interrupteur ?",
+            "Réponse à la question:  N'importe où dans la boucle : le circuit est en série.",
+            "Réponse de l'élève:  Près de la pile.",
+            "",
+            "Question n°3",
+            "Que devient l'eau à 100 °C ?",
+            "Réponse à la question:  Elle bout et se vaporise.",
+            "Réponse de l'élève:  Elle bout et se vaporise.",
+            "",
+            "NOTE INDICATIVE:  13,3 / 20",
+        };
+        const int debut = int(lignes.indexOf("Lefèvre  Zoé"));
+        QVERIFY2(debut >= 0, qPrintable(lignes.join(" | ")));
+        QCOMPARE(lignes.mid(debut, attendues.size()), attendues);
+
+        // The page and its formats: a PDF export; kept as a picture when captures are asked for.
+        const QString pdf = convertir(soffice, enregistres_[0].fichier, "pdf", "pdf", sortie.path());
+        QVERIFY2(!pdf.isEmpty(), "LibreOffice did not export the report as PDF");
+        const QString captures = qEnvironmentVariable("VANTAREL_CAPTURES");
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (captures.isEmpty() || pdftoppm.isEmpty()) return;
+        QProcess::execute(pdftoppm, {"-r", "96", "-png", "-f", "1", "-l", "1", "-singlefile", pdf,
+                                     captures + "/rapport_qcm_page1"});
+    }
+};
+
+QTEST_MAIN(TestRapportQCM)
+#include "tst_rapport_qcm.moc"
