@@ -21,6 +21,10 @@ QComboBox* liste_modifiable(QWidget* parent, double g, double h, double l, doubl
     c->setEditable(true);
     // Enter in the box keeps the typed text as the box's text, never as a new item.
     c->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: no completion from the items.
+    c->setCompleter(nullptr);
+    // A narrow face, so that "Standard" fits the designed width.
+    police(c, "Arial", 8.25);
     placer(c, g, h, l, ht);
     return c;
 }
@@ -32,6 +36,8 @@ void remplir(QComboBox* c, const QString& texte, const QStringList& elements) {
     const int i = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
     c->setCurrentIndex(i);
     c->setEditText(texte);
+    // A narrow box shows the start of its text.
+    c->lineEdit()->setCursorPosition(0);
 }
 }
 
@@ -62,6 +68,7 @@ Facteur_impression::Facteur_impression() : Fenetre(5235, 5700, Qt::Window) {
     Label2 = etiquette(QStringLiteral("Nombre de copies:"), 690, 1785, 1530, 390);
     Nb_copies = new ZoneTexte(c, QStringLiteral("1"));
     placer(Nb_copies, 2505, 1845, 585, 315);
+    police(Nb_copies, "MS Sans Serif", 8.25);
     Label6 = etiquette(QStringLiteral("Orientation de la page:"), 675, 2340, 1710, 390);
     orientation = liste_modifiable(c, 2505, 2370, 1035, 315);
     Label7 = etiquette(QStringLiteral("Taille de la page:"), 675, 2940, 2010, 255);
@@ -82,10 +89,12 @@ Facteur_impression::Facteur_impression() : Fenetre(5235, 5700, Qt::Window) {
     normal->Value(true);
     Text1 = new ZoneTexte(c, QStringLiteral("1"));
     placer(Text1, 4230, 4440, 540, 285);
+    police(Text1, "MS Sans Serif", 8.25);
     Text1->setEnabled(false);
 
     Command2 = new BoutonCommande(c, QStringLiteral("Valider"));
     placer(Command2, 2085, 4965, 1335, 315);
+    police(Command2, "MS Sans Serif", 8.25);
     Command2->setIcon(QIcon(QPixmap::fromImage(image_integree(":/assets/qcm/valider.svg", QSize(14, 14)))));
 
     const double hauts[7] = {345, 720, 1230, 1785, 2340, 2940, 3465};
