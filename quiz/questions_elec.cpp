@@ -124,7 +124,7 @@ static const LigneSource lignes_elec3[] = {
      "Les deux fils partent de la même borne", "Le plot est isolant", "La pile n'a qu'une seule borne",
      "Il faut relier le verre de l'ampoule", "La lampe est branchée à l'envers", "1",
      "Dans ( d ), les deux fils partent de la borne +: la borne - n'est pas reliée", "2"},
-    {"2", "5", "Dans le montage ( c ), on retourne la pile. La lampe:", "s'éteint", "brille toujours",
+    {"2", "5", "Dans le montage ( c ), on branche la pile dans l'autre sens. La lampe:", "s'éteint", "brille toujours",
      "grille aussitôt", "", "", "2", "Une lampe brille quel que soit le sens de branchement de la pile", "2"},
     {"2", "6", "Dans le montage ( c ), quel chemin suit le courant dans la lampe?", "Il traverse seulement le verre",
      "Il va du plot au culot sans passer par le filament", "Il passe par le plot, le filament, puis le culot",
