@@ -83,7 +83,7 @@ static const LigneSource lignes_chimie5[] = {
     {"3", "2", "On chauffe de la glace sortie du congélateur (courbe ci-contre). Sous quel état est l'eau au point A?",
      "solide", "liquide", "gazeux", "solide et liquide à la fois", "", "1",
      "Au point A, la température est inférieure à 0 °C: l'eau est solide", "3"},
-    {"3", "3", "Que se passe-t-il pendant le palier B de cette courbe?", "la glace se réchauffe sans fondre",
+    {"3", "3", "Que se passe-t-il au point B, sur le palier de la courbe?", "la glace se réchauffe sans fondre",
      "l'eau liquide se vaporise", "la glace fond à température constante", "la température de l'eau liquide monte",
      "", "3", "Pendant le palier, la glace fond et la température reste à 0 °C", "3"},
     {"4", "1", "On refroidit de l'eau liquide (courbe ci-contre). Combien de temps dure la solidification?", "4 min",
