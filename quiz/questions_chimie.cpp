@@ -184,10 +184,186 @@ static const LigneSource lignes_chimie7[] = {
      "600 cm3 = 600 mL, c'est plus que 0,5 L = 500 mL", ""},
 };
 
+static const LigneSource lignes_chimie8[] = {
+    {"1", "1", "Un corps pur est constitué:", "de plusieurs constituants différents", "d'eau et de sels minéraux",
+     "d'un seul constituant", "d'un liquide limpide", "", "3", "Un corps pur n'est formé que d'un seul constituant",
+     ""},
+    {"2", "1", "Lequel de ces mélanges est homogène?", "( a )", "( b )", "( c )", "( d )", "", "3",
+     "On ne distingue pas le sucre dans l'eau sucrée ( c ): ce mélange est homogène", "3"},
+    {"2", "2", "Un mélange est hétérogène lorsque:",
+     "il est limpide et on ne peut pas y distinguer ses constituants",
+     "on distingue au moins deux constituants à l'oeil nu",
+     "il ne contient qu'un seul constituant, comme l'eau distillée", "", "", "2",
+     "Dans un mélange hétérogène, on voit à l'oeil nu au moins deux constituants", ""},
+    {"2", "3", "Après agitation et repos, l'eau et l'huile se séparent en deux couches. Ces deux liquides sont:",
+     "miscibles", "non miscibles", "", "", "", "2",
+     "L'eau et l'huile ne se mélangent pas: ce sont deux liquides non miscibles", ""},
+    {"3", "1", "Voici l'étiquette d'une bouteille d'eau minérale. Cette eau minérale est:", "un corps pur",
+     "un mélange homogène", "un mélange hétérogène", "de l'eau distillée", "", "2",
+     "Limpide, l'eau minérale contient des sels minéraux dissous: c'est un mélange homogène", "2"},
+    {"4", "1", "Pendant le changement d'état d'un corps pur, la température:", "augmente sans arrêt",
+     "diminue sans arrêt", "dépend de la masse du corps", "reste constante", "", "4",
+     "Pendant le changement d'état d'un corps pur, la température reste constante", ""},
+    {"4", "2", "Lequel de ces liquides est un corps pur?", "L'eau du robinet", "L'eau minérale", "L'eau de mer",
+     "L'eau distillée", "Le jus d'orange", "4", "L'eau distillée ne contient pratiquement que de l'eau: c'est un corps pur",
+     ""},
+};
+
+static const LigneSource lignes_chimie9[] = {
+    {"1", "1",
+     "On laisse reposer un verre d'eau boueuse: la terre se dépose peu à peu au fond. Comment s'appelle cette "
+     "opération?",
+     "La filtration", "La décantation", "La distillation", "La dissolution", "L'évaporation", "2",
+     "Laisser reposer un mélange pour que le solide tombe au fond, c'est une décantation", ""},
+    {"1", "2", "Pendant une décantation, les particules solides les plus lourdes:", "tombent au fond du récipient",
+     "remontent à la surface", "se dissolvent dans l'eau", "", "", "1",
+     "Les particules les plus lourdes tombent au fond et forment un dépôt", ""},
+    {"1", "3",
+     "On verse de l'eau et de l'huile dans une ampoule à décanter. Après quelques minutes de repos, l'huile se "
+     "trouve:",
+     "au-dessus de l'eau", "au-dessous de l'eau", "mélangée à l'eau", "dissoute dans l'eau", "", "1",
+     "L'huile, plus légère que l'eau à volume égal, forme la couche du dessus", ""},
+    {"1", "4", "La décantation permet de séparer:", "le sel dissous de l'eau salée", "le sucre dissous de l'eau sucrée",
+     "un solide non dissous d'un liquide", "les gaz dissous dans l'eau gazeuse", "", "3",
+     "La décantation sépare un liquide d'un solide non dissous, qui se dépose au fond", ""},
+    {"2", "1", "On verse de l'eau boueuse dans ce montage. Comment s'appelle cette technique de séparation?",
+     "La décantation", "La distillation", "La filtration", "La dissolution", "La vaporisation", "3",
+     "Un entonnoir garni d'un papier filtre permet de réaliser une filtration", "1"},
+    {"2", "2", "Comment s'appelle l'élément n°1 du montage?", "L'entonnoir", "Le bécher", "Le filtrat",
+     "Le papier filtre", "Le dépôt", "4", "L'élément n°1 est le papier filtre, placé dans l'entonnoir", "1"},
+    {"2", "3", "Comment appelle-t-on le liquide n°4 recueilli dans le bécher?", "Le distillat", "Le filtrat",
+     "Le dépôt", "Le soluté", "", "2", "Le liquide qui a traversé le papier filtre s'appelle le filtrat", "1"},
+    {"2", "4", "Que retient le papier filtre?", "L'eau", "Les substances dissoutes dans l'eau",
+     "Rien, tout le mélange le traverse", "Les particules solides non dissoutes", "", "4",
+     "Le papier filtre retient les particules solides non dissoutes, comme la terre", "1"},
+    {"2", "5", "On verse maintenant de l'eau salée dans ce montage. Le filtrat obtenu:", "est encore salé",
+     "ne contient plus de sel", "est de l'eau pure", "est devenu trouble", "", "1",
+     "Le sel dissous traverse le papier filtre: le filtrat est encore salé", "1"},
+    {"3", "1", "Quelle technique permet d'obtenir de l'eau pure à partir d'eau salée?", "La décantation",
+     "La filtration", "L'agitation", "Le tamisage", "La distillation", "5",
+     "La distillation vaporise l'eau puis la liquéfie: le sel reste dans le ballon", ""},
+    {"3", "2",
+     "Pendant une distillation, la vapeur d'eau est refroidie et redevient liquide. Ce changement d'état s'appelle:",
+     "la fusion", "la solidification", "la vaporisation", "la liquéfaction", "la dissolution", "4",
+     "Le passage de l'état gazeux à l'état liquide est une liquéfaction", ""},
+    {"3", "3", "Comment appelle-t-on le liquide recueilli à la sortie d'une distillation?", "Le filtrat",
+     "Le distillat", "Le résidu", "Le soluté", "", "2", "Le liquide obtenu par distillation s'appelle le distillat",
+     ""},
+};
+
+static const LigneSource lignes_chimie10[] = {
+    {"1", "1", "On dissout du sucre dans de l'eau. Le sucre est:", "le solvant", "le soluté", "la solution",
+     "le filtrat", "", "2", "Le sucre, qui se dissout dans l'eau, est le soluté", ""},
+    {"1", "2", "On dissout du sucre dans de l'eau. L'eau est:", "le solvant", "le soluté", "la solution",
+     "le distillat", "", "1", "L'eau, dans laquelle le sucre se dissout, est le solvant", ""},
+    {"1", "3", "Le mélange homogène obtenu en dissolvant du sel dans de l'eau s'appelle:", "un solvant", "un soluté",
+     "une solution", "un corps pur", "", "3", "En dissolvant un soluté dans un solvant, on obtient une solution", ""},
+    {"1", "4",
+     "Du sable mis dans l'eau reste visible au fond, même après une longue agitation. Le sable est:",
+     "soluble dans l'eau", "insoluble dans l'eau", "miscible à l'eau", "un soluté", "", "2",
+     "Le sable ne se dissout pas: il est insoluble dans l'eau", ""},
+    {"2", "1",
+     "On a agité chaque tube puis on l'a laissé reposer. Dans quels tubes les deux liquides sont-ils miscibles?",
+     "Les tubes A et B", "Les tubes A et C", "Les tubes B et C", "Les tubes A, B et C", "", "2",
+     "Les tubes A et C ne contiennent qu'un mélange homogène: les deux liquides sont miscibles", "1"},
+    {"2", "2", "Dans le tube B, quel liquide forme la couche du dessus?", "L'huile", "L'eau", "L'alcool", "", "",
+     "1", "L'huile, non miscible à l'eau et plus légère, reste au-dessus", "1"},
+    {"3", "1",
+     "On ajoute du sel dans de l'eau en agitant. Au bout d'un moment, le sel ne se dissout plus et reste au fond. "
+     "La solution est alors:",
+     "diluée", "pure", "saturée", "miscible", "insoluble", "3",
+     "Quand le soluté ne peut plus se dissoudre, la solution est saturée", ""},
+    {"3", "2", "Dans 1 L d'eau à 20 °C, on peut dissoudre au maximum 360 g de sel. Cette masse maximale est:",
+     "la masse volumique du sel", "la masse de la solution", "la solubilité du sel dans l'eau",
+     "la température de fusion du sel", "la masse du solvant", "3",
+     "La masse maximale de soluté qu'on peut dissoudre dans 1 L de solvant est sa solubilité", ""},
+    {"3", "3",
+     "La solubilité du sucre est d'environ 2000 g par litre d'eau à 20 °C. On dissout 500 g de sucre dans 1 L "
+     "d'eau à 20 °C. La solution obtenue est:",
+     "saturée", "non saturée", "hétérogène", "", "", "2",
+     "500 g est inférieur à 2000 g: tout le sucre se dissout, la solution n'est pas saturée", ""},
+    {"3", "4",
+     "La solubilité du sel est de 360 g par litre d'eau à 20 °C. Quelle masse de sel peut-on dissoudre au maximum "
+     "dans 0,5 L d'eau à 20 °C?",
+     "36 g", "90 g", "180 g", "360 g", "720 g", "3",
+     "0,5 L est la moitié d'un litre: on peut y dissoudre au maximum 360 / 2 = 180 g", ""},
+    {"3", "5", "Comment peut-on dissoudre plus rapidement un morceau de sucre dans un verre d'eau?",
+     "En agitant avec une cuillère", "En laissant le verre au repos", "En ajoutant des glaçons",
+     "En couvrant le verre", "", "1", "L'agitation accélère la dissolution du sucre", ""},
+    {"3", "6", "Quand la température de l'eau augmente, la solubilité du sucre dans l'eau:", "augmente", "diminue",
+     "reste la même", "", "", "1", "On dissout davantage de sucre dans l'eau chaude: sa solubilité augmente", ""},
+    {"3", "7",
+     "Au fond d'un verre d'eau salée saturée, il reste un dépôt de sel. On ajoute de l'eau et on agite. Le dépôt:",
+     "grossit, car l'eau ajoutée apporte du sel", "ne change pas, car la solution reste saturée",
+     "diminue, car du sel se dissout dans l'eau ajoutée", "fond, car l'eau ajoutée le réchauffe", "", "3",
+     "L'eau ajoutée peut dissoudre encore du sel: le dépôt diminue", ""},
+    {"4", "1",
+     "On pèse un bécher d'eau et une coupelle de sucre (avant), puis on dissout le sucre dans l'eau (après). "
+     "Qu'affiche la balance après la dissolution?",
+     "Moins de 250 g", "250 g", "Plus de 250 g", "", "", "2",
+     "La masse se conserve pendant une dissolution: la balance affiche toujours 250 g", "2"},
+    {"4", "2", "Lors d'une dissolution, la masse de la solution obtenue est égale:", "à la masse du solvant seul",
+     "à la masse du soluté seul", "à la masse du solvant plus celle du soluté",
+     "à la masse du solvant moins celle du soluté", "", "3",
+     "La masse se conserve: masse de la solution = masse du solvant + masse du soluté", ""},
+    {"4", "3", "On dissout 15 g de sel dans 200 g d'eau. Quelle est la masse de l'eau salée obtenue?", "15 g",
+     "185 g", "200 g", "215 g", "3000 g", "4", "La masse se conserve: 200 g + 15 g = 215 g", ""},
+};
+
+static const LigneSource lignes_chimie13[] = {
+    {"1", "1", "Lequel de ces matériels de laboratoire représente une éprouvette graduée?", "8", "9", "10", "11",
+     "12", "5", "C'est la photo 12", "1"},
+    {"1", "2", "Lequel de ces matériels de laboratoire représente un bécher?", "1", "2", "3", "4", "5", "1",
+     "Le bécher est la photo 1: un récipient cylindrique avec un bec verseur", "1"},
+    {"1", "3", "Quel est le nom du matériel n°2?", "Un bécher", "Un erlenmeyer", "Un ballon", "Une fiole jaugée",
+     "Un verre à pied", "2", "Le n°2 est un erlenmeyer: un flacon conique à col étroit", "1"},
+    {"1", "4", "Lequel de ces matériels sert, avec un papier filtre, à réaliser une filtration?", "2", "3", "4", "5",
+     "6", "3", "On place le papier filtre dans l'entonnoir, photo 4", "1"},
+    {"1", "5", "Quel est le nom du matériel n°5?", "Un erlenmeyer", "Une ampoule à décanter", "Un ballon à fond rond",
+     "Un bécher", "", "3", "Le n°5 est un ballon à fond rond", "1"},
+    {"1", "6", "Lequel de ces matériels permet de mesurer une température?", "3", "6", "7", "10", "12", "2",
+     "Le thermomètre, photo 6, mesure une température", "1"},
+    {"1", "7", "Quel est le nom du matériel n°10?", "Un ballon à fond rond", "Un erlenmeyer", "Un verre à pied",
+     "Une fiole jaugée", "Un tube à essais", "4", "Le n°10 est une fiole jaugée: le trait de jauge de son col repère son volume",
+     "1"},
+    {"1", "8", "Lequel de ces matériels est une ampoule à décanter?", "5", "6", "7", "8", "9", "5",
+     "L'ampoule à décanter, photo 9, sépare deux liquides non miscibles", "1"},
+    {"1", "9", "Quel est le nom du matériel n°11?", "Un support de tubes à essais", "Une éprouvette graduée",
+     "Une ampoule à décanter", "Un ballon à fond rond", "", "1", "Le n°11 est un support de tubes à essais", "1"},
+    {"1", "10", "Lequel de ces matériels permet de verser un liquide goutte à goutte?", "1", "4", "7", "8", "11", "3",
+     "Le compte-gouttes, photo 7, verse un liquide goutte à goutte", "1"},
+    {"1", "11", "Quel est le nom du matériel n°8?", "Un verre à pied", "Un entonnoir", "Un erlenmeyer",
+     "Un ballon à fond rond", "", "1", "Le n°8 est un verre à pied", "1"},
+};
+
+static const LigneSource lignes_chimie14[] = {
+    {"1", "1", "Quel réactif permet de mettre en évidence le dioxyde de carbone?", "L'eau de chaux",
+     "Le sulfate de cuivre anhydre", "L'eau distillée", "L'eau salée", "", "1",
+     "L'eau de chaux se trouble en présence de dioxyde de carbone", ""},
+    {"1", "2",
+     "On fait barboter dans l'eau de chaux le gaz qui s'échappe d'une bouteille d'eau gazeuse. Qu'observe-t-on et "
+     "qu'en conclut-on?",
+     "L'eau de chaux reste limpide: le gaz n'est pas du dioxyde de carbone",
+     "L'eau de chaux se trouble: le gaz est du dioxyde de carbone",
+     "L'eau de chaux devient bleue: le gaz est de la vapeur d'eau", "", "", "2",
+     "L'eau de chaux se trouble: le gaz de l'eau gazeuse est du dioxyde de carbone", "1"},
+    {"1", "3", "Comparé à l'air que nous inspirons, l'air que nous expirons contient:", "moins de dioxyde de carbone",
+     "autant de dioxyde de carbone", "plus de dioxyde de carbone", "", "", "3",
+     "L'air expiré trouble davantage l'eau de chaux: il contient plus de dioxyde de carbone", ""},
+    {"1", "4", "Dans laquelle de ces boissons trouve-t-on du dioxyde de carbone dissous?", "Le lait",
+     "Le jus d'orange", "L'eau plate", "La limonade", "Le sirop de menthe", "4",
+     "Les bulles de la limonade sont du dioxyde de carbone qui était dissous", ""},
+};
+
 void charger_questions_chimie() {
     remplir_feuille(feuille_chimie2, lignes_chimie2);
     remplir_feuille(feuille_chimie3, lignes_chimie3);
     remplir_feuille(feuille_chimie5, lignes_chimie5);
     remplir_feuille(feuille_chimie6, lignes_chimie6);
     remplir_feuille(feuille_chimie7, lignes_chimie7);
+    remplir_feuille(feuille_chimie8, lignes_chimie8);
+    remplir_feuille(feuille_chimie9, lignes_chimie9);
+    remplir_feuille(feuille_chimie10, lignes_chimie10);
+    remplir_feuille(feuille_chimie13, lignes_chimie13);
+    remplir_feuille(feuille_chimie14, lignes_chimie14);
 }
