@@ -8,6 +8,7 @@
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/messages.h"
+#include "platform/polices.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -69,6 +70,7 @@ void reinitialiser_programme() {
     remettre_compteur_adaptations();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     aide::installer_touche_f1();
+    installer_polices();
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
