@@ -45,15 +45,17 @@ void adapter_resolution(Fenetre& fenetre) {
         const double taille = f.pointSizeF();
         if (taille > 0) {
             if (nombres::Int(taille * tx / 15.0) < 8) f.setFamily(QStringLiteral("Arial"));
-            f.setPointSizeF(double(kx) * taille);
+            f.setPointSizeF(double(float(double(kx) * taille)));
             c->setFont(f);
         }
+        // Positions are single-precision values, as the run time kept them.
         const QRectF t = twips_de(c);
+        auto fois = [](double v, float k) { return double(float(v * double(k))); };
         if (qobject_cast<QComboBox*>(c)) {
-            fixer_twips(c, QRectF(t.x() * kx, t.y() * ky, t.width() * kx, t.height()));
+            fixer_twips(c, QRectF(fois(t.x(), kx), fois(t.y(), ky), fois(t.width(), kx), t.height()));
             c->resize(c->width(), c->sizeHint().height());
         } else {
-            fixer_twips(c, QRectF(t.x() * kx, t.y() * ky, t.width() * kx, t.height() * ky));
+            fixer_twips(c, QRectF(fois(t.x(), kx), fois(t.y(), ky), fois(t.width(), kx), fois(t.height(), ky)));
         }
     }
 }

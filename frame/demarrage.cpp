@@ -2,6 +2,7 @@
 
 #include "frame/form1.h"
 #include "platform/aide.h"
+#include "platform/polices.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -16,6 +17,7 @@ void preparer_application(QApplication& application) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(traducteur);
     aide::installer_touche_f1();
+    installer_polices();
 }
 
 void demarrer() {

@@ -110,6 +110,8 @@ void Fenetre::MousePointer(int valeur) {
 void Fenetre::closeEvent(QCloseEvent* e) {
     // The close box is an unload: the window goes away only when its handler lets it.
     e->ignore();
+    // A disabled window takes no input: its close box does nothing until it is enabled again.
+    if (!isEnabled() && !fin_programme) return;
     if (vivante_) Unload();
 }
 

@@ -1,3 +1,182 @@
 #include "quiz/banques.h"
 
-void charger_questions_optique() {}
+// Optics question banks: light sources and diffusion, beams and rays, shadows, and the
+// Sun-Earth-Moon system. Fields of a row: exercise, question, question text, choices 1 to 5,
+// right choice, correction, picture ("" for none).
+
+static const LigneSource lignes_Optique1[] = {
+    {"1", "1", "Qu'appelle-t-on une source primaire de lumière?",
+     "Un objet qui renvoie la lumière qu'il reçoit",
+     "Un objet qui produit lui-même la lumière qu'il émet",
+     "Un objet que la lumière peut traverser",
+     "Un objet qui absorbe toute la lumière qu'il reçoit", "",
+     "2", "Une source primaire produit elle-même la lumière qu'elle émet", ""},
+    {"1", "2", "Parmi ces objets, lequel est une source primaire de lumière?",
+     "La Lune", "Un miroir", "Une bougie allumée", "Une feuille de papier blanc", "Un écran de cinéma",
+     "3", "Une bougie allumée produit sa propre lumière: c'est une source primaire", ""},
+    {"1", "3", "La Lune, que l'on voit briller la nuit, est:",
+     "une source primaire de lumière", "un objet diffusant éclairé par le Soleil",
+     "un objet qui ne renvoie aucune lumière", "", "",
+     "2", "La Lune ne produit pas de lumière: elle diffuse celle du Soleil", ""},
+    {"1", "4", "Qu'appelle-t-on un objet diffusant?",
+     "Un objet qui produit lui-même de la lumière, comme une lampe de poche allumée",
+     "Un objet placé dans le noir, qui ne reçoit jamais aucune lumière",
+     "Un objet qui garde toute la lumière qu'il reçoit, sans en renvoyer",
+     "Un objet qui renvoie dans toutes les directions une partie de la lumière reçue",
+     "Un objet que l'on ne peut voir que s'il est de couleur blanche",
+     "4", "Un objet diffusant renvoie dans toutes les directions une partie de la lumière reçue", ""},
+    {"1", "5", "Pour que l'on voie un objet, il faut:",
+     "que l'oeil envoie de la lumière vers l'objet",
+     "que de la lumière venant de l'objet entre dans l'oeil",
+     "que l'objet soit une source primaire de lumière, comme le Soleil",
+     "que l'objet soit de couleur blanche",
+     "qu'il n'y ait aucune lumière dans la pièce",
+     "2", "On voit un objet lorsque de la lumière venant de cet objet entre dans l'oeil", ""},
+    {"1", "6", "Dans une pièce fermée et totalement obscure, peut-on voir un livre posé sur la table?",
+     "Oui, si l'on attend assez longtemps que les yeux s'habituent au noir",
+     "Oui, car un livre est un objet diffusant qui renvoie toujours un peu de lumière",
+     "Non, car le livre n'est pas éclairé: il ne diffuse aucune lumière vers l'oeil", "", "",
+     "3", "Sans lumière reçue, le livre ne diffuse rien vers l'oeil: on ne peut pas le voir", ""},
+    {"1", "7", "Parmi ces objets, lequel est un objet diffusant et non une source primaire?",
+     "Le Soleil", "Une lampe allumée", "L'écran d'une télévision allumée", "La flamme d'une bougie",
+     "Une table éclairée par la fenêtre",
+     "5", "La table ne produit pas de lumière: elle diffuse celle qu'elle reçoit", ""},
+    {"1", "8", "Vénus, que l'on voit briller le soir dans le ciel, est une planète. C'est:",
+     "une source primaire de lumière", "un objet diffusant", "", "", "",
+     "2", "Vénus ne produit pas de lumière: elle diffuse la lumière du Soleil", ""},
+    {"2", "1", "Sur le dessin, quels objets sont des sources primaires de lumière?",
+     "n°1 et n°2", "n°1, n°2 et n°4", "n°2 et n°4", "n°3 et n°5", "n°1 seulement",
+     "3", "Le lampadaire allumé (n°2) et l'étoile (n°4) produisent leur propre lumière", "1"},
+    {"2", "2",
+     "Sur le dessin, un élève lit un livre éclairé par une lampe. Quel est le trajet de la lumière qui lui "
+     "permet de voir le livre?",
+     "lampe -> livre -> oeil", "oeil -> livre", "oeil -> lampe -> livre", "livre -> lampe -> oeil", "",
+     "1", "La lumière de la lampe est diffusée par le livre, puis entre dans l'oeil", "2"},
+    {"2", "3", "Pourquoi une feuille blanche éclairée est-elle visible de n'importe quel endroit de la pièce?",
+     "Parce qu'elle produit sa propre lumière",
+     "Parce qu'elle renvoie toute la lumière reçue dans une seule direction, comme un miroir",
+     "Parce que l'oeil l'éclaire quand on la regarde",
+     "Parce qu'elle diffuse dans toutes les directions la lumière qu'elle reçoit", "",
+     "4", "Une feuille éclairée diffuse la lumière reçue dans toutes les directions", ""},
+};
+
+static const LigneSource lignes_Optique2[] = {
+    {"1", "1", "Dans un milieu transparent et homogène, comme l'air, la lumière se propage:",
+     "en ligne droite", "en ligne courbe", "en ligne brisée, en zigzag", "", "",
+     "1", "Dans un milieu transparent et homogène, la lumière se propage en ligne droite", ""},
+    {"1", "2", "Quels yeux ''voient'' l'objet constitué par la pointe de la bougie?",
+     "( b ) et ( d )", "( a ) et ( b )", "( c ) et ( d )", "( c ) et ( b )", "( a ) et ( c )",
+     "1", "Les yeux ( b ) et ( d ) peuvent recevoir des rayons lumineux issus de la pointe de la bougie", "1"},
+    {"1", "3", "Comment représente-t-on un rayon de lumière sur un schéma?",
+     "Par une ligne ondulée qui part de la source", "Par un point lumineux",
+     "Par une droite fléchée dans le sens de propagation de la lumière",
+     "Par une zone coloriée en jaune tout autour de la source de lumière", "",
+     "3", "Un rayon de lumière se représente par une droite fléchée dans le sens de la lumière", ""},
+    {"1", "4",
+     "Sur le dessin, les flèches indiquent le sens de propagation de la lumière. Lequel de ces faisceaux est "
+     "convergent?",
+     "Le faisceau n°1", "Le faisceau n°2", "Le faisceau n°3", "Le faisceau n°4", "",
+     "3", "Les rayons du faisceau n°3 se rapprochent les uns des autres: il est convergent", "2"},
+    {"1", "5",
+     "Sur le dessin, la lumière du Soleil traverse une loupe et se concentre sur une feuille. Comment est le "
+     "faisceau de lumière avant la loupe, puis après?",
+     "divergent avant, convergent après", "parallèle avant, convergent après",
+     "convergent avant, parallèle après", "parallèle avant, divergent après",
+     "convergent avant, divergent après",
+     "2", "Avant la loupe, le faisceau est parallèle; après la loupe, il est convergent", "3"},
+    {"1", "6",
+     "Sur le dessin, on ne voit la lampe à travers les trous des trois cartons que si ces trous sont alignés. "
+     "Cette expérience montre que:",
+     "la lumière contourne les obstacles", "l'oeil envoie de la lumière vers la lampe",
+     "la lumière traverse le carton", "la lumière se propage en ligne droite", "",
+     "4", "La lumière se propage en ligne droite: elle ne passe que par des trous alignés", "4"},
+    {"1", "7",
+     "Un faisceau de lumière dont les rayons s'écartent les uns des autres en s'éloignant de la source est:",
+     "parallèle", "convergent", "divergent", "", "",
+     "3", "Quand ses rayons s'écartent les uns des autres, le faisceau est divergent", ""},
+    {"1", "8",
+     "Sur le dessin, une petite lampe éclaire un écran percé d'un trou. Quel schéma montre correctement le "
+     "faisceau qui sort du trou?",
+     "Le schéma ( a )", "Le schéma ( b )", "Le schéma ( c )", "Aucun des trois schémas", "",
+     "1", "La lumière se propage en ligne droite: seul le schéma ( a ) respecte cette règle", "5"},
+};
+
+static const LigneSource lignes_Optique3[] = {
+    {"1", "1",
+     "Sur le dessin, une lampe éclaire une balle placée devant un écran. Quelle zone est l'ombre propre de la "
+     "balle?",
+     "La zone n°1", "La zone n°2", "La zone n°3", "La zone n°4", "La zone n°5",
+     "2", "L'ombre propre est la partie de la balle non éclairée par la lampe: la zone n°2", "1"},
+    {"1", "2", "Sur le dessin, quelle zone est l'ombre portée de la balle sur l'écran?",
+     "La zone n°1", "La zone n°2", "La zone n°3", "La zone n°4", "La zone n°5",
+     "4", "L'ombre portée est la partie de l'écran que la lumière n'atteint pas: la zone n°4", "1"},
+    {"1", "3",
+     "Sur le dessin, la zone n°3 est l'espace situé derrière la balle où la lumière de la lampe n'arrive pas. "
+     "Comment l'appelle-t-on?",
+     "Le cône d'ombre", "L'ombre propre", "Le faisceau de lumière", "La source de lumière", "",
+     "1", "L'espace non éclairé situé derrière la balle est le cône d'ombre", "1"},
+    {"1", "4",
+     "Sur le dessin, on rapproche la balle de la lampe sans déplacer l'écran. Que devient l'ombre portée de la "
+     "balle sur l'écran?",
+     "Elle devient plus petite", "Elle devient plus grande", "Elle garde la même taille", "Elle disparaît", "",
+     "2", "Plus la balle est près de la lampe, plus son ombre portée sur l'écran est grande", "2"},
+    {"2", "1", "Sur le dessin, le Soleil éclaire un arbre. Où se trouve l'ombre portée de l'arbre?",
+     "En ( a )", "En ( b )", "En ( c )", "En ( d )", "",
+     "3", "L'ombre portée se forme sur le sol, du côté opposé au Soleil: en ( c )", "3"},
+    {"2", "2", "Sur le dessin, où se trouve l'ombre propre de l'arbre?",
+     "En ( a )", "En ( b )", "En ( c )", "En ( d )", "",
+     "2", "L'ombre propre est la partie de l'arbre non éclairée, opposée au Soleil: en ( b )", "3"},
+};
+
+static const LigneSource lignes_Optique4[] = {
+    {"1", "1", "Qu'est-ce qui explique l'alternance des jours et des nuits sur la Terre?",
+     "La rotation de la Terre sur elle-même", "La révolution de la Terre autour du Soleil",
+     "Le mouvement du Soleil autour de la Terre", "Le passage de la Lune devant le Soleil chaque soir",
+     "Le Soleil qui s'éteint pendant la nuit",
+     "1", "La Terre tourne sur elle-même: chaque lieu passe tour à tour du jour à la nuit", ""},
+    {"1", "2", "En combien de temps la Terre fait-elle un tour complet sur elle-même?",
+     "En 1 heure environ", "En 12 heures environ", "En 24 heures environ", "En 29,5 jours environ",
+     "En 365 jours environ",
+     "3", "La Terre fait un tour sur elle-même en 24 heures environ: c'est la durée d'un jour", ""},
+    {"1", "3", "Sur le dessin, le Soleil éclaire la Terre. En quel lieu fait-il nuit?",
+     "En ( a )", "En ( b )", "En ( c )", "En ( d )", "",
+     "4", "Il fait nuit en ( d ), sur la moitié de la Terre qui n'est pas éclairée", "1"},
+    {"1", "4", "Combien de temps faut-il à la Terre pour faire un tour complet autour du Soleil?",
+     "Environ 24 heures, soit un jour", "Environ 7 jours, soit une semaine", "Environ 30 jours, soit un mois",
+     "Environ 12 heures, soit une demi-journée", "Environ 365 jours, soit un an",
+     "5", "La Terre fait le tour du Soleil en 365 jours environ: c'est une année", ""},
+    {"2", "1", "Quelle durée sépare deux pleines lunes successives?",
+     "Environ 24 heures", "Environ 7 jours", "Environ 29,5 jours", "Environ 365 jours", "",
+     "3", "Le cycle des phases de la Lune dure environ 29,5 jours", ""},
+    {"2", "2", "Pourquoi la Lune change-t-elle d'aspect au cours d'un mois (les phases de la Lune)?",
+     "Parce que l'ombre portée de la Terre sur la Lune cache chaque soir une partie plus ou moins grande de la Lune",
+     "Parce que, selon sa position autour de la Terre, on voit une partie plus ou moins grande de sa moitié "
+     "éclairée",
+     "Parce que la Lune produit elle-même plus ou moins de lumière selon les jours du mois",
+     "Parce que des nuages cachent une partie de la Lune", "",
+     "2", "La Lune a toujours une moitié éclairée par le Soleil; on en voit une partie variable", ""},
+    {"2", "3",
+     "Sur le dessin, la Lune tourne autour de la Terre. Dans quelle position la voit-on depuis la Terre sous "
+     "forme de pleine lune?",
+     "Position 1", "Position 2", "Position 3", "Position 4", "",
+     "1", "En position 1, la Lune est à l'opposé du Soleil: on voit toute sa moitié éclairée", "2"},
+    {"2", "4",
+     "Sur le dessin, le Soleil, la Terre et la Lune sont alignés. Quel phénomène peut-on observer depuis la "
+     "Terre?",
+     "Une éclipse de Soleil", "Une éclipse de Lune", "Un premier quartier de Lune", "", "",
+     "2", "La Lune est dans le cône d'ombre de la Terre: c'est une éclipse de Lune", "3"},
+    {"2", "5", "Lors d'une éclipse de Soleil, quel astre se trouve entre les deux autres?",
+     "Le Soleil", "La Terre", "La Lune", "", "",
+     "3", "Lors d'une éclipse de Soleil, la Lune passe entre le Soleil et la Terre", ""},
+    {"2", "6", "Lors d'une éclipse de Lune, la Lune:",
+     "entre dans le cône d'ombre de la Terre", "passe entre le Soleil et la Terre",
+     "cesse de produire sa propre lumière", "se trouve du même côté de la Terre que le Soleil", "",
+     "1", "La Lune entre dans le cône d'ombre de la Terre: le Soleil ne l'éclaire plus directement", ""},
+};
+
+void charger_questions_optique() {
+    remplir_feuille(feuille_Optique1, lignes_Optique1);
+    remplir_feuille(feuille_Optique2, lignes_Optique2);
+    remplir_feuille(feuille_Optique3, lignes_Optique3);
+    remplir_feuille(feuille_Optique4, lignes_Optique4);
+}

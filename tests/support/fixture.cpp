@@ -8,6 +8,7 @@
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/messages.h"
+#include "platform/polices.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -69,7 +70,28 @@ void reinitialiser_programme() {
     remettre_compteur_adaptations();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     aide::installer_touche_f1();
+    installer_polices();
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
 Form1* demarrer_programme() { return Fenetre::obtenir<Form1>(); }
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+QString capture_pour_examen(QWidget* fenetre, const QString& nom) {
+    const QString dossier = qEnvironmentVariable("VANTAREL_CAPTURES");
+    if (dossier.isEmpty()) return QString();
+    QDir().mkpath(dossier);
+    fenetre->adjustSize();
+    QImage image(fenetre->size(), QImage::Format_RGB32);
+    image.fill(Qt::darkGray);
+    QPainter p(&image);
+    fenetre->render(&p);
+    p.end();
+    const QString fichier = dossier + "/" + nom + ".png";
+    image.save(fichier);
+    return fichier;
+}

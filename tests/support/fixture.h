@@ -52,3 +52,8 @@ void reinitialiser_programme();
 // Creates the main window as the program start does (its load is the start-up sequence).
 class Form1;
 Form1* demarrer_programme();
+
+class QWidget;
+// Renders a whole window (bars included) into a PNG under $VANTAREL_CAPTURES, when that
+// variable is set, for a look by eye; returns the file written or "".
+QString capture_pour_examen(QWidget* fenetre, const QString& nom);

@@ -1,0 +1,17 @@
+#include "frame/message_resolution.h"
+
+#include "frame/adaptation.h"
+
+message_resolution::message_resolution()
+    : Fenetre(6315, 1950, Qt::Tool | Qt::FramelessWindowHint) {
+    couleur_de_fond(0xFFFFC0);
+    // The blanks fill the first lines of the label, so that the words stand lower down.
+    Label1 = new Etiquette(client(), QString(129, QLatin1Char(' ')) +
+                                         QStringLiteral("Veuillez patienter - VANTAREL s'ajuste aux propriétés "
+                                                        "graphiques de votre matériel"));
+    placer(Label1, 570, 480, 5190, 855);
+    couleur_fond(Label1, 0xC0FFFF);
+    Label1->centree(true);
+}
+
+void message_resolution::Form_Load() { regle_15_twips(*this); }
