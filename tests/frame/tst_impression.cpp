@@ -133,13 +133,7 @@ private slots:
         QVERIFY(d->Label3->font().bold());
         QCOMPARE(d->Label3->font().pointSizeF(), 8.25);
         for (BoitePicture* i : d->Image) QVERIFY(!i->Picture().isNull());
-        const QString captures = qEnvironmentVariable("VANTAREL_CAPTURES");
-        if (!captures.isEmpty()) {
-            QImage vue(d->size(), QImage::Format_RGB32);
-            vue.fill(Qt::black);
-            d->render(&vue);
-            vue.save(captures + "/facteur_impression.png");
-        }
+        capture_pour_examen(d, "facteur_impression");
 
         // The printer box: a pick or a typed name gives the position of the item shown, -1 for none.
         d->nom_imprimante->setCurrentIndex(1);

@@ -1,6 +1,8 @@
 // The quiz's word-processor report: document content and formats, file name, failures, and the
 // saved file as LibreOffice Writer reads it.
 #include "frame/etat.h"
+#include "frame/form1.h"
+#include "frame/options_dialogues.h"
 #include "frame/rapport_cadre.h"
 #include "frame/rapport_word.h"
 #include "frame/result_eval.h"
@@ -307,6 +309,43 @@ private slots:
         QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files), QStringList());
         // The name line keeps what the pupil typed.
         QCOMPARE(enregistres_[0].corps.at(0).texte(), QStringLiteral("../../tmp/x  .."));
+    }
+
+    void fin_d_une_feuille_avec_la_case_word_cochee() {
+        // The road of a pupil: the main window, the quiz, a topic of 4 questions answered with
+        // the first choice, the Word box of the quiz options ticked.
+        Form1* principale = demarrer_programme();
+        principale->Show();
+        chemin_QCM = dossier_.path();
+        nom_eleve = QStringLiteral("Martin");
+        prenom_eleve = QStringLiteral("Léa");
+        Fenetre::obtenir<Options_QCM>()->Check3->setChecked(true);
+        QTest::mouseClick(principale->Picture10, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
+        QVERIFY(q);
+        QTest::mouseClick(q->etiquettes_themes.value("Label_chimie14"), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QCOMPARE(nb_questions_QCM, std::int16_t(4));
+        MessagesScriptes messages;
+        for (int i = 1; i <= 4; ++i) {
+            messages.attendre("Voulez-vous vraiment valider votre réponse?", vb::vbOK);
+            QTest::mouseClick(q->Option_rep[1], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+            QTest::mouseClick(q->Valid_reponse, Qt::LeftButton);
+            if (i == 4) messages.attendre("Exercice terminé", vb::vbOK);
+            QTest::mouseClick(q->Continuer, Qt::LeftButton);
+        }
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(enregistres_.size(), 1);
+        QCOMPARE(enregistres_[0].fichier, chemin_QCM + "/evaluation_QCM_Martin_Léa_09_03_2024.doc");
+        const QList<Paragraphe>& corps = enregistres_[0].corps;
+        QCOMPARE(corps.size(), 5 * 4 + 5);
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(corps.at(5 * i - 1).texte(), QStringLiteral("Question n°%1").arg(i));
+            QCOMPARE(corps.at(5 * i).texte(), tableau_QCM[i][3]);
+            QCOMPARE(corps.at(5 * i + 1).texte(), "Réponse à la question:  " + tableau_QCM[i][10]);
+            QCOMPARE(corps.at(5 * i + 2).texte(), "Réponse de l'élève:  " + tableau_QCM[i][4]);
+        }
+        QCOMPARE(corps.last().texte(), "NOTE INDICATIVE:  " + Fenetre::si_chargee<Result_eval>()->Label8->text());
+        QCOMPARE(q->MousePointer(), 0);
     }
 
     void fichier_lu_par_libreoffice() {
