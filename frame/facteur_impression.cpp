@@ -45,7 +45,6 @@ int Facteur_impression::dernier_choix_valide() { return choix_valide; }
 
 Facteur_impression::Facteur_impression() : Fenetre(5235, 5700, Qt::Window) {
     setWindowTitle(QStringLiteral("Impression"));
-    HelpContextID = 0;
     // An ordinary frame: it can be resized; the designed area stays at the top left.
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     layout()->setAlignment(client(), Qt::AlignLeft | Qt::AlignTop);
