@@ -3,6 +3,18 @@
 #include "platform/controles.h"
 #include "platform/fenetre.h"
 
+// The identity strip shared by the quiz and results windows: a white frame holding four
+// read-only boxes (name and first name on the left, class and date on the right).
+struct BandeauIdentite {
+    Cadre* cadre;
+    ZoneTexte* nom;
+    ZoneTexte* prenom;
+    ZoneTexte* classe;
+    ZoneTexte* date;
+};
+BandeauIdentite creer_bandeau_identite(QWidget* parent, double gauche, double haut, double largeur,
+                                       double gauche_boites, double gauche_boites_droite);
+
 // What every activity window (quiz, texts, circuits, optics) offers the shared services:
 // the four identity boxes, the working area box, and the quit that brings the main window back.
 class FenetreActivite : public Fenetre {

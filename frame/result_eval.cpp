@@ -1,6 +1,7 @@
 #include "frame/result_eval.h"
 
 #include "frame/etat.h"
+#include "frame/fenetre_activite.h"
 #include "frame/form1.h"
 #include "platform/capture.h"
 #include "platform/dialogues.h"
@@ -34,20 +35,12 @@ Result_eval::Result_eval()
     couleur_fond(Picture1, 0xFFFFFF);
     Picture1->definir_image(image_integree(":/assets/result_eval/fond.svg", QSize(513, 241)));
 
-    Titre = new Cadre(Picture1);
-    placer(Titre, 0, 0, 7575, 855);
-    Titre->fond(0xFFFFFF);
-    auto boite = [this](const QString& texte, double g, double h, double l) {
-        auto* z = new ZoneTexte(Titre, texte);
-        placer(z, g, h, l, 325);
-        z->setReadOnly(true);
-        couleur_fond(z, 0xFFFFC0);
-        return z;
-    };
-    Nom_eval = boite(QStringLiteral("Nom:"), 75, 120, 1935);
-    Prenom_eval = boite(QStringLiteral("Prénom:"), 75, 480, 1935);
-    Classe_eval = boite(QStringLiteral("Classe:"), 5880, 120, 1575);
-    Temps_eval = boite(QStringLiteral("Date:"), 5880, 480, 1575);
+    const BandeauIdentite bandeau = creer_bandeau_identite(Picture1, 0, 0, 7575, 75, 5880);
+    Titre = bandeau.cadre;
+    Nom_eval = bandeau.nom;
+    Prenom_eval = bandeau.prenom;
+    Classe_eval = bandeau.classe;
+    Temps_eval = bandeau.date;
     Label_titre2 = new Etiquette(Titre);
     placer(Label_titre2, 2160, 180, 3540, 570);
     couleur_texte(Label_titre2, 0xFF);

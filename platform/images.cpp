@@ -1,10 +1,28 @@
 #include "platform/images.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace {
+QImage charger_image(const QString& chemin, QSize taille);
+}
+
 QImage image_integree(const QString& chemin, QSize taille) {
+    // Built-in pictures never change while the program runs: each is rendered once.
+    static QHash<QString, QImage> cache;
+    const QString cle = chemin + QLatin1Char('@') + QString::number(taille.width()) + QLatin1Char('x') +
+                        QString::number(taille.height());
+    auto it = cache.constFind(cle);
+    if (it != cache.constEnd()) return it.value();
+    const QImage image = charger_image(chemin, taille);
+    cache.insert(cle, image);
+    return image;
+}
+
+namespace {
+QImage charger_image(const QString& chemin, QSize taille) {
     if (chemin.endsWith(".svg", Qt::CaseInsensitive)) {
         QSvgRenderer rendu(chemin);
         if (!rendu.isValid()) return QImage();
@@ -21,6 +39,7 @@ QImage image_integree(const QString& chemin, QSize taille) {
     if (taille.isValid() && image.size() != taille)
         image = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return image;
+}
 }
 
 ListeImages ListeImages::depuis_dossier(const QString& dossier, int nombre, QSize taille) {

@@ -104,20 +104,12 @@ fenetre_QCM::fenetre_QCM()
     police(Label6, "Arial", 15.75, true);
     Label6->transparente(true);
 
-    Titre = new Cadre(Savoir);
-    placer(Titre, 30, -15, 9255, 855);
-    Titre->fond(0xFFFFFF);
-    auto boite = [this](const QString& texte, double g, double h, double l) {
-        auto* z = new ZoneTexte(Titre, texte);
-        placer(z, g, h, l, 325);
-        z->setReadOnly(true);
-        couleur_fond(z, 0xFFFFC0);
-        return z;
-    };
-    Nom = boite(QStringLiteral("Nom:"), 35, 120, 1935);
-    Prenom = boite(QStringLiteral("Prénom:"), 35, 480, 1935);
-    Classe = boite(QStringLiteral("Classe:"), 7640, 120, 1575);
-    Temps = boite(QStringLiteral("Date:"), 7640, 480, 1575);
+    const BandeauIdentite bandeau = creer_bandeau_identite(Savoir, 30, -15, 9255, 35, 7640);
+    Titre = bandeau.cadre;
+    Nom = bandeau.nom;
+    Prenom = bandeau.prenom;
+    Classe = bandeau.classe;
+    Temps = bandeau.date;
     // Centred between the identity boxes.
     Label_titre = new Etiquette(Titre, QStringLiteral("Titre"));
     placer(Label_titre, 2040, 225, 5520, 570);

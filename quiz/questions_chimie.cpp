@@ -173,8 +173,8 @@ static const LigneSource lignes_chimie7[] = {
     {"4", "5",
      "Dix billes identiques plongées dans une éprouvette font monter l'eau de 40 mL à 55 mL. Quel est le volume "
      "d'une bille?",
-     "1,5 mL", "15 mL", "5,5 mL", "9,5 mL", "55 mL", "1", "Les dix billes occupent 15 mL, donc une bille 1,5 mL",
-     ""},
+     "1,5 mL", "15 mL", "5,5 mL", "9,5 mL", "55 mL", "1",
+     "Les dix billes occupent 55 mL - 40 mL = 15 mL; une bille occupe 15 mL / 10 = 1,5 mL", ""},
     {"5", "1",
      "L'objet est trop gros pour l'éprouvette. On le plonge dans un vase plein d'eau et on recueille l'eau qui "
      "déborde. Quel est le volume de l'objet?",
@@ -265,7 +265,7 @@ static const LigneSource lignes_chimie10[] = {
     {"2", "1",
      "On a agité chaque tube puis on l'a laissé reposer. Dans quels tubes les deux liquides sont-ils miscibles?",
      "Les tubes A et B", "Les tubes A et C", "Les tubes B et C", "Les tubes A, B et C", "", "2",
-     "Les tubes A et C ne contiennent qu'un mélange homogène: les deux liquides sont miscibles", "1"},
+     "Dans les tubes A et C, le mélange est homogène: les deux liquides sont miscibles", "1"},
     {"2", "2", "Dans le tube B, quel liquide forme la couche du dessus?", "L'huile", "L'eau", "L'alcool", "", "",
      "1", "L'huile, non miscible à l'eau et plus légère, reste au-dessus", "1"},
     {"3", "1",
@@ -286,7 +286,7 @@ static const LigneSource lignes_chimie10[] = {
      "La solubilité du sel est de 360 g par litre d'eau à 20 °C. Quelle masse de sel peut-on dissoudre au maximum "
      "dans 0,5 L d'eau à 20 °C?",
      "36 g", "90 g", "180 g", "360 g", "720 g", "3",
-     "0,5 L est la moitié d'un litre: on peut y dissoudre au maximum 360 / 2 = 180 g", ""},
+     "0,5 L est la moitié d'un litre: on peut y dissoudre au maximum 360 g / 2 = 180 g", ""},
     {"3", "5", "Comment peut-on dissoudre plus rapidement un morceau de sucre dans un verre d'eau?",
      "En agitant avec une cuillère", "En laissant le verre au repos", "En ajoutant des glaçons",
      "En couvrant le verre", "", "1", "L'agitation accélère la dissolution du sucre", ""},
@@ -343,10 +343,10 @@ static const LigneSource lignes_chimie14[] = {
     {"1", "2",
      "On fait barboter dans l'eau de chaux le gaz qui s'échappe d'une bouteille d'eau gazeuse. Qu'observe-t-on et "
      "qu'en conclut-on?",
-     "L'eau de chaux reste limpide: le gaz n'est pas du dioxyde de carbone",
-     "L'eau de chaux se trouble: le gaz est du dioxyde de carbone",
-     "L'eau de chaux devient bleue: le gaz est de la vapeur d'eau", "", "", "2",
-     "L'eau de chaux se trouble: le gaz de l'eau gazeuse est du dioxyde de carbone", "1"},
+     "L'eau de chaux reste limpide: le gaz ne contient pas de dioxyde de carbone",
+     "L'eau de chaux se trouble: le gaz contient du dioxyde de carbone",
+     "L'eau de chaux devient bleue: le gaz contient de la vapeur d'eau", "", "", "2",
+     "L'eau de chaux se trouble: le gaz de l'eau gazeuse contient du dioxyde de carbone", "1"},
     {"1", "3", "Comparé à l'air que nous inspirons, l'air que nous expirons contient:", "moins de dioxyde de carbone",
      "autant de dioxyde de carbone", "plus de dioxyde de carbone", "", "", "3",
      "L'air expiré trouble davantage l'eau de chaux: il contient plus de dioxyde de carbone", ""},

@@ -89,7 +89,7 @@ static const LigneSource lignes_Optique2[] = {
      "Cette expérience montre que:",
      "la lumière contourne les obstacles", "l'oeil envoie de la lumière vers la lampe",
      "la lumière traverse le carton", "la lumière se propage en ligne droite", "",
-     "4", "La lumière se propage en ligne droite: elle ne passe que par des trous alignés", "4"},
+     "4", "La lumière se propage en ligne droite: elle n'atteint l'oeil que si les trous sont alignés", "4"},
     {"1", "7",
      "Un faisceau de lumière dont les rayons s'écartent les uns des autres en s'éloignant de la source est:",
      "parallèle", "convergent", "divergent", "", "",
