@@ -3,7 +3,9 @@
 #include "frame/adaptation.h"
 #include "frame/apropos.h"
 #include "frame/etat.h"
+#include "frame/facteur_impression.h"
 #include "frame/form1.h"
+#include "frame/impression.h"
 #include "frame/message_resolution.h"
 #include "frame/mot_de_passe.h"
 #include "frame/options_dialogues.h"
@@ -264,13 +266,13 @@ using Etape = void (*)();
 // text, circuit and optics activities and the print dialogs take their places in these lists
 // alphabetically, as the others.
 const Etape adaptations[] = {
-    adapter<Apropos>,       adapter<fenetre_QCM>,    adapter<Form1>,          adapter<Identification_QCM>,
-    adapter<Mot_de_passe>,  adapter<Options_DESSIN>, adapter<Options_QCM>,    adapter<Options_TEXTES>,
+    adapter<Apropos>,       adapter<Facteur_impression>, adapter<fenetre_QCM>, adapter<Form1>,
+    adapter<Identification_QCM>, adapter<impression>, adapter<Mot_de_passe>,  adapter<Options_DESSIN>, adapter<Options_QCM>,    adapter<Options_TEXTES>,
     adapter<Result_eval>,
 };
 const Etape dechargements[] = {
-    decharger<fenetre_QCM>,  decharger<Apropos>,        decharger<Form1>,       decharger<Identification_QCM>,
-    decharger<Mot_de_passe>, decharger<Options_DESSIN>, decharger<Options_QCM>, decharger<Options_TEXTES>,
+    decharger<fenetre_QCM>,  decharger<Apropos>, decharger<Facteur_impression>, decharger<Form1>,
+    decharger<Identification_QCM>, decharger<impression>, decharger<Mot_de_passe>, decharger<Options_DESSIN>, decharger<Options_QCM>, decharger<Options_TEXTES>,
     decharger<Result_eval>,
 };
 }

@@ -7,6 +7,8 @@
 #include "platform/dialogues.h"
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
+#include "platform/document.h"
+#include "platform/imprimante.h"
 #include "platform/messages.h"
 #include "platform/polices.h"
 
@@ -66,6 +68,8 @@ void reinitialiser_programme() {
     aide::fermer();
     reinitialiser_application_terminee();
     reinitialiser_etat_partage();
+    Printer().reinitialiser();
+    Word().tout_fermer();
     ecran::fixer_twips_par_pixel(0, 0);
     remettre_compteur_adaptations();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
