@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QScreen>
 #include <QTranslator>
 
 void preparer_application(QApplication& application) {
@@ -21,11 +20,5 @@ void preparer_application(QApplication& application) {
 }
 
 void demarrer() {
-    Form1* f = Fenetre::obtenir<Form1>();
-    f->adjustSize();
-    if (QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QRect zone = ecran->availableGeometry();
-        f->move(zone.center() - QPoint(f->width() / 2, f->height() / 2));
-    }
-    f->Show();
+    Fenetre::obtenir<Form1>()->Show();
 }

@@ -43,6 +43,7 @@ Form1::Form1()
                               Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Vantarel : Physique-Chimie en 5ème - EVALUATIONS"));
     HelpContextID = 2;
+    centree_au_premier_affichage = true;
     couleur_de_fond(0xC0FFFF);
     image_de_fond(image_integree(":/assets/form1/fond.svg", QSize(986, 204)));
     QWidget* c = client();
@@ -257,6 +258,8 @@ void Form1::Picture6_MouseMove() {
 void Form1::ouvrir_qcm(int sujet) {
     Label_patientez->show();
     temporisation(10);
+    // The program may have been ended from inside the pause.
+    if (Fenetre::fin_du_programme()) return;
     fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
     q->Command1->setVisible(sujet == 1);
     q->Command2->setVisible(sujet == 2);

@@ -133,6 +133,8 @@ void Etiquette::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
     if (clique) emit clic();
 }
+void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
 void Etiquette::mouseMoveEvent(QMouseEvent* e) {
     e->accept();  // a move handled here must not reach the container's own move handler
     emit mouvement(e->buttons(), int(e->position().x()), int(e->position().y()));
@@ -218,6 +220,8 @@ void BoitePicture::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
     if (clique) emit clic();
 }
+void BoitePicture::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
 void BoitePicture::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
     emit mouvement(e->buttons(), int(e->position().x()), int(e->position().y()));

@@ -5,6 +5,8 @@
 #include "platform/controles.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -71,7 +73,16 @@ void Fenetre::appliquer_taille() {
 void Fenetre::enregistrer(Fenetre* f) { registre().append(f); }
 
 void Fenetre::Show() {
-    if (!vivante_) return;
+    // Nothing opens any more once the program is ending.
+    if (!vivante_ || fin_programme) return;
+    if (!deja_montree_ && centree_au_premier_affichage) {
+        adjustSize();
+        if (QScreen* ecran = QGuiApplication::primaryScreen()) {
+            const QRect zone = ecran->availableGeometry();
+            move(zone.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    deja_montree_ = true;
     show();
     raise();
     activateWindow();

@@ -59,6 +59,9 @@ public:
     void MousePointer(int valeur);
     int MousePointer() const { return pointeur_; }
 
+    // Centred on the screen at its first showing (otherwise the system's default place).
+    bool centree_au_premier_affichage = false;
+
     // The topic of the help pages that F1 opens in this window.
     int HelpContextID = 0;
 
@@ -101,6 +104,7 @@ private:
     double largeur_twips_;
     double hauteur_twips_;
     bool vivante_ = true;
+    bool deja_montree_ = false;
     int pointeur_ = 0;
     template <class T>
     struct Emplacement {

@@ -75,6 +75,7 @@ fenetre_QCM::fenetre_QCM()
                                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(titre_application);
     HelpContextID = 3;
+    centree_au_premier_affichage = true;
     couleur_de_fond(0x80FFFF);
     QWidget* c = client();
 
@@ -110,7 +111,8 @@ fenetre_QCM::fenetre_QCM()
     Prenom = bandeau.prenom;
     Classe = bandeau.classe;
     Temps = bandeau.date;
-    // Centred between the identity boxes.
+    // The title is centred in the strip between the identity boxes, so that the longest titles
+    // (up to 45 characters at 14 points) never run over the class and date boxes.
     Label_titre = new Etiquette(Titre, QStringLiteral("Titre"));
     placer(Label_titre, 2040, 225, 5520, 570);
     couleur_texte(Label_titre, 0xFF);

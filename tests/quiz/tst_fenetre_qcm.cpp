@@ -11,6 +11,7 @@
 #include "quiz/fenetre_qcm.h"
 #include "tests/support/fixture.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -121,6 +122,33 @@ private slots:
         QCOMPARE(q->Themes_chimie->width(), 280);
         q->Command3_Click();
         QCOMPARE(q->Themes_optique->width(), 216);
+    }
+
+    void un_double_clic_ne_compte_qu_une_fois() {
+        fenetre_QCM* q = ouvrir_quiz();
+        QWindow* fenetre = q->windowHandle();
+        QVERIFY(fenetre);
+        const QPoint dans_l_onglet = q->Command1->mapTo(q, QPoint(10, 10));
+        // A real double click: press, release, double-click, release.
+        QTest::mouseDClick(fenetre, Qt::LeftButton, Qt::NoModifier, dans_l_onglet);
+        QTRY_COMPARE(q->themes_electricite->width(), 184);
+        QCOMPARE(q->image_onglet(q->Command1), 2);
+        // The window was centred on the screen at its first showing.
+        const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(qAbs(q->frameGeometry().center().x() - ecran.center().x()) <= 2);
+    }
+
+    void quitter_pendant_la_pause_du_bouton() {
+        Form1* f = demarrer_programme();
+        f->Show();
+        MessagesScriptes boites;
+        boites.attendre("Etes-vous sûr de vouloir quitter VANTAREL?", vb::vbOK);
+        QTimer::singleShot(0, f, [f] { f->close(); });
+        cliquer(f->Picture8);
+        QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
+        QVERIFY(application_terminee());
+        fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
+        QVERIFY(!q || q->isHidden());
     }
 
     void survol_des_themes() {

@@ -69,7 +69,7 @@ void reinitialiser_programme() {
     reinitialiser_application_terminee();
     reinitialiser_etat_partage();
     Printer().reinitialiser();
-    Word().tout_fermer();
+    traitement_texte::Word().tout_fermer();
     ecran::fixer_twips_par_pixel(0, 0);
     remettre_compteur_adaptations();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
