@@ -101,6 +101,21 @@ void police(QWidget* c, const QString& famille, double points, bool gras) {
     c->setFont(f);
 }
 
+// --- clicks: a left press then a release inside the control
+
+namespace {
+bool appui_gauche(QMouseEvent* e) {
+    e->accept();
+    return e->button() == Qt::LeftButton;
+}
+bool clic_termine(QMouseEvent* e, bool& appuye, const QRect& zone) {
+    const bool clique = appuye && e->button() == Qt::LeftButton && zone.contains(e->position().toPoint());
+    appuye = false;
+    e->accept();
+    return clique;
+}
+}
+
 // --- Etiquette
 
 Etiquette::Etiquette(QWidget* parent, const QString& texte) : QLabel(parent) {
@@ -123,15 +138,9 @@ void Etiquette::bordure(bool oui) {
     setLineWidth(1);
 }
 
-void Etiquette::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) appuye_ = true;
-    e->accept();
-}
+void Etiquette::mousePressEvent(QMouseEvent* e) { appuye_ = appui_gauche(e); }
 void Etiquette::mouseReleaseEvent(QMouseEvent* e) {
-    const bool clique = appuye_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    appuye_ = false;
-    e->accept();
-    if (clique) emit clic();
+    if (clic_termine(e, appuye_, rect())) emit clic();
 }
 void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
@@ -210,15 +219,9 @@ void BoitePicture::resizeEvent(QResizeEvent* e) {
     if (!image_.isNull()) Image();
 }
 
-void BoitePicture::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) appuye_ = true;
-    e->accept();
-}
+void BoitePicture::mousePressEvent(QMouseEvent* e) { appuye_ = appui_gauche(e); }
 void BoitePicture::mouseReleaseEvent(QMouseEvent* e) {
-    const bool clique = appuye_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    appuye_ = false;
-    e->accept();
-    if (clique) emit clic();
+    if (clic_termine(e, appuye_, rect())) emit clic();
 }
 void BoitePicture::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
