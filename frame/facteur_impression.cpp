@@ -217,7 +217,8 @@ bool attendre_reglages_impression() {
     dialogue->Show();
     // Waits without spinning: each event that comes is handled, then the state is looked at.
     while (!impression_validee) {
-        if (!dialogue || !dialogue->vivante()) break;
+        // The dialog closed, or the program ending, abandons the print.
+        if (!dialogue || !dialogue->vivante() || Fenetre::fin_du_programme()) break;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return impression_validee && Facteur_impression::dernier_choix_valide() == choix;

@@ -56,6 +56,7 @@ void imprimer_zone(Fenetre* fenetre, QWidget* zone, int marge_largeur, int marge
     }
 
     Printer().PaintPicture(image, 0, 0);
+    // A printer that refuses the job is told, rather than passed over in silence.
     if (!Printer().EndDoc()) MsgBox(QStringLiteral("Impression impossible"));
 
     canevas->AutoSize(false);

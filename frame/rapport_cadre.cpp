@@ -18,13 +18,16 @@ QString partie_nom_fichier(const QString& texte) {
 
 QString partie_date(const QString& date) {
     const QString texte = date.trimmed();
+    // Day first as the calendar writes it, then the locale's short format, then day first with
+    // a two-digit year. Two-digit years: 00 to 29 are this century's, 30 to 99 the last one's.
+    auto siecle = [](QDate d) { return d.isValid() && d.year() < 1930 ? d.addYears(100) : d; };
     QDate d = QDate::fromString(texte, QStringLiteral("d/M/yyyy"));
     if (!d.isValid()) {
         const QString format = QLocale().dateFormat(QLocale::ShortFormat);
         d = QLocale().toDate(texte, format);
-        // Two-digit years: 00 to 29 are this century's, 30 to 99 the last one's.
-        if (d.isValid() && !format.contains(QLatin1String("yyyy")) && d.year() < 1930) d = d.addYears(100);
+        if (!format.contains(QLatin1String("yyyy"))) d = siecle(d);
     }
+    if (!d.isValid()) d = siecle(QDate::fromString(texte, QStringLiteral("d/M/yy")));
     if (d.isValid()) return d.toString(QStringLiteral("dd_MM_yyyy"));
     return partie_nom_fichier(date);
 }

@@ -420,7 +420,7 @@ public:
                  QByteArray::number((c >> 16) & 0xFF) + ';';
         r += "}\n";
         // A4, margins of 2 cm, the header 1.25 cm from the top.
-        r += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\headery709\n\\sectd\n";
+        r += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\n\\sectd\\headery709\n";
         r += "{\\header\n";
         for (const Paragraphe& p : d_.entete()) r += paragraphe(p, true);
         r += "}\n";

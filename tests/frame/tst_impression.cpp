@@ -2,6 +2,7 @@
 // the refusals, the waits, and a real print into a PDF file.
 #include "frame/etat.h"
 #include "frame/facteur_impression.h"
+#include "frame/form1.h"
 #include "frame/impression.h"
 #include "frame/result_eval.h"
 #include "platform/capture.h"
@@ -343,6 +344,17 @@ private slots:
         QVERIFY(imprimantes.travaux.isEmpty());
         QVERIFY(!impression_validee);
         QVERIFY(!Fenetre::si_chargee<Facteur_impression>());
+    }
+
+    void la_fin_du_programme_termine_l_attente() {
+        ImprimanteFactice imprimantes;
+        fenetre_qcm_montree();
+        // The teacher leaves the dialog open and ends the program from the main window.
+        pendant_l_attente([](Facteur_impression*) { terminer_application(); });
+        imprimer_fenetre_QCM();
+        QVERIFY(application_terminee());
+        QVERIFY(imprimantes.travaux.isEmpty());
+        QVERIFY(!impression_validee);
     }
 
     void taille_et_contenu_du_canevas_data() {

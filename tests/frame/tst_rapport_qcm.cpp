@@ -135,6 +135,7 @@ private slots:
         QTest::newRow("jour d'abord même en anglais") << "en_US" << "09/03/2024" << "09_03_2024";
         QTest::newRow("format court de la locale") << "en_US" << "3/9/24" << "09_03_2024";
         QTest::newRow("année sur deux chiffres du siècle passé") << "en_US" << "3/9/85" << "09_03_1985";
+        QTest::newRow("jour d'abord, année sur deux chiffres") << "fr_FR" << "01/02/24" << "01_02_2024";
         QTest::newRow("date impossible") << "fr_FR" << "31/02/2024" << "31_02_2024";
         QTest::newRow("pas une date") << "fr_FR" << "Aucun" << "Aucun";
         QTest::newRow("vide") << "fr_FR" << "" << "";
