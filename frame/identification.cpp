@@ -106,6 +106,8 @@ DialogueIdentification::DialogueIdentification(double largeur_twips, double haut
     police(MonthView1, "Arial", 6.75);
     MonthView1->setLocale(QLocale());
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Day names that fit the small font and width: "L M M J V S D".
+    MonthView1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     MonthView1->setSelectedDate(QDate(2004, 1, 2));
     MonthView1->setCurrentPage(2004, 1);
 
@@ -262,18 +264,19 @@ void decharger() {
 }
 using Etape = void (*)();
 
-// Every window of the program in the pass's orders (rescale, then unload). The windows of the
-// text, circuit and optics activities and the print dialogs take their places in these lists
-// alphabetically, as the others.
+// Every window of the program in the pass's two orders. Rescaling goes alphabetically (letter
+// case aside); unloading starts with the four activity windows (quiz, texts, circuits, optics)
+// and then goes alphabetically. The text, circuit and optics windows and their dialogs take
+// their places in both lists when they are built.
 const Etape adaptations[] = {
-    adapter<Apropos>,       adapter<Facteur_impression>, adapter<fenetre_QCM>, adapter<Form1>,
-    adapter<Identification_QCM>, adapter<impression>, adapter<Mot_de_passe>,  adapter<Options_DESSIN>, adapter<Options_QCM>,    adapter<Options_TEXTES>,
-    adapter<Result_eval>,
+    adapter<Apropos>,        adapter<Facteur_impression>, adapter<fenetre_QCM>,    adapter<Form1>,
+    adapter<Identification_QCM>, adapter<impression>,     adapter<Mot_de_passe>,   adapter<Options_DESSIN>,
+    adapter<Options_QCM>,    adapter<Options_TEXTES>,     adapter<Result_eval>,
 };
 const Etape dechargements[] = {
-    decharger<fenetre_QCM>,  decharger<Apropos>, decharger<Facteur_impression>, decharger<Form1>,
-    decharger<Identification_QCM>, decharger<impression>, decharger<Mot_de_passe>, decharger<Options_DESSIN>, decharger<Options_QCM>, decharger<Options_TEXTES>,
-    decharger<Result_eval>,
+    decharger<fenetre_QCM>,        decharger<Apropos>,      decharger<Facteur_impression>, decharger<Form1>,
+    decharger<Identification_QCM>, decharger<impression>,   decharger<Mot_de_passe>,       decharger<Options_DESSIN>,
+    decharger<Options_QCM>,        decharger<Options_TEXTES>, decharger<Result_eval>,
 };
 }
 
@@ -282,6 +285,7 @@ void passe_adaptation(Identification& dialogue) {
     message_resolution* notice = Fenetre::obtenir<message_resolution>();
     adapter_resolution(*notice);
     notice->Show();
+    notice->repaint();  // painted before the long loading starts, whatever the display's delays
     temporisation(2);
     adapter_resolution(dialogue);
     for (Etape e : adaptations) e();

@@ -12,6 +12,9 @@ message_resolution::message_resolution()
     placer(Label1, 570, 480, 5190, 855);
     couleur_fond(Label1, 0xC0FFFF);
     Label1->centree(true);
+    // Qt lets trailing runs of blanks hang past the line's end; the wrapped blank line of the
+    // run time is kept as a first empty line.
+    Label1->setContentsMargins(0, Label1->fontMetrics().lineSpacing(), 0, 0);
 }
 
 void message_resolution::Form_Load() { regle_15_twips(*this); }

@@ -1,6 +1,8 @@
 #include "platform/messages.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +12,29 @@ CrochetMessages crochet_actif;
 struct Bouton {
     QMessageBox::StandardButton standard;
     int code;
+};
+
+// A Yes/No box has no answer for Escape or the close box: both do nothing, as in the run time.
+class BoiteSansEchappement : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool sans_echappement = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (sans_echappement && e->key() == Qt::Key_Escape) {
+            e->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override {
+        if (sans_echappement && !clickedButton()) {
+            e->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(e);
+    }
 };
 
 QList<Bouton> boutons_du_style(int style) {
@@ -32,7 +57,7 @@ int MsgBox(const QString& texte, int style, const QString& titre) {
     const QString titre_montre = titre.isEmpty() ? titre_application : titre;
     if (crochet_actif) return crochet_actif(texte, style, titre_montre);
 
-    QMessageBox boite(QApplication::activeWindow());
+    BoiteSansEchappement boite(QApplication::activeWindow());
     boite.setWindowTitle(titre_montre);
     boite.setTextFormat(Qt::PlainText);
     boite.setText(texte);
@@ -49,8 +74,13 @@ int MsgBox(const QString& texte, int style, const QString& titre) {
     boite.setStandardButtons(ensemble);
     boite.setDefaultButton(boutons.first().standard);
     // The close box of a box with a Cancel button answers Cancel, as the run time did.
+    bool echappement = false;
     for (const Bouton& b : boutons)
-        if (b.code == vb::vbCancel || boutons.size() == 1) boite.setEscapeButton(b.standard);
+        if (b.code == vb::vbCancel || boutons.size() == 1) {
+            boite.setEscapeButton(b.standard);
+            echappement = true;
+        }
+    boite.sans_echappement = !echappement;
     boite.exec();
     const auto clique = boite.standardButton(boite.clickedButton());
     for (const Bouton& b : boutons)

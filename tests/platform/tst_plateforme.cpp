@@ -4,12 +4,16 @@
 #include "platform/controles.h"
 #include "platform/couleurs.h"
 #include "platform/fenetre.h"
+#include "platform/messages.h"
 #include "platform/nombres.h"
 #include "platform/temporisation.h"
 #include "platform/transparence.h"
 #include "tests/support/fixture.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -220,6 +224,30 @@ private slots:
         QCOMPARE(relue.size(), QSize(70, 55));
         QCOMPARE(relue.pixel(15, 15), qRgb(255, 0, 0));
         QVERIFY(!enregistrer_bmp(copie, dossier.filePath("absent/copie.bmp")));
+    }
+
+    void les_vraies_boites_de_message() {
+        // A Yes/No box ignores Escape and its close box; OK/Cancel answers Cancel to Escape.
+        bool encore_ouverte = false;
+        QTimer::singleShot(0, [&encore_ouverte] {
+            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!b) return;
+            QTest::keyClick(b, Qt::Key_Escape);
+            b->close();
+            encore_ouverte = b->isVisible();
+            b->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(MsgBox("Voulez-vous vraiment quitter?", vb::vbYesNo), int(vb::vbYes));
+        QVERIFY(encore_ouverte);
+        QString titre;
+        QTimer::singleShot(0, [&titre] {
+            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!b) return;
+            titre = b->windowTitle();
+            QTest::keyClick(b, Qt::Key_Escape);
+        });
+        QCOMPARE(MsgBox("Valider?", vb::vbOKCancel), int(vb::vbCancel));
+        QCOMPARE(titre, QString("Vantarel"));
     }
 
     void une_etiquette_garde_le_texte_tel_quel() {
