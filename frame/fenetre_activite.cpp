@@ -6,7 +6,7 @@
 
 BandeauIdentite creer_bandeau_identite(QWidget* parent, double gauche, double haut, double largeur,
                                        double gauche_boites, double gauche_boites_droite) {
-    auto* cadre = new Cadre(parent);
+    auto* cadre = new CadreGroupe(parent);
     placer(cadre, gauche, haut, largeur, 855);
     cadre->fond(0xFFFFFF);
     auto boite = [cadre](const QString& texte, double g, double h, double l) {

@@ -6,7 +6,7 @@
 // The identity strip shared by the quiz and results windows: a white frame holding four
 // read-only boxes (name and first name on the left, class and date on the right).
 struct BandeauIdentite {
-    Cadre* cadre;
+    CadreGroupe* cadre;
     ZoneTexte* nom;
     ZoneTexte* prenom;
     ZoneTexte* classe;

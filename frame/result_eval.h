@@ -11,7 +11,7 @@ public:
     Result_eval();
 
     BoitePicture* Picture1;
-    Cadre* Titre;
+    CadreGroupe* Titre;
     ZoneTexte* Nom_eval;
     ZoneTexte* Prenom_eval;
     ZoneTexte* Classe_eval;

@@ -241,21 +241,21 @@ BoutonCommande::BoutonCommande(QWidget* parent, const QString& texte) : QPushBut
 
 ZoneTexte::ZoneTexte(QWidget* parent, const QString& texte) : QLineEdit(texte, parent) {}
 
-// --- Cadre
+// --- CadreGroupe (a frame: the run time's Frame control)
 
-Cadre::Cadre(QWidget* parent, const QString& titre) : QGroupBox(titre, parent) { mettre_a_jour_style(); }
+CadreGroupe::CadreGroupe(QWidget* parent, const QString& titre) : QGroupBox(titre, parent) { mettre_a_jour_style(); }
 
-void Cadre::couleur_titre(std::uint32_t bgr) {
+void CadreGroupe::couleur_titre(std::uint32_t bgr) {
     couleur_titre_ = bgr;
     mettre_a_jour_style();
 }
-void Cadre::fond(std::uint32_t bgr) {
+void CadreGroupe::fond(std::uint32_t bgr) {
     fond_ = bgr;
     couleur_fond(this, bgr);
     mettre_a_jour_style();
 }
 
-void Cadre::mettre_a_jour_style() {
+void CadreGroupe::mettre_a_jour_style() {
     // Selects this frame alone, so that nested frames keep their own colours.
     const QString cle = QString::number(reinterpret_cast<quintptr>(this), 16);
     setProperty("vb_cadre", cle);

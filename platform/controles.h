@@ -109,10 +109,10 @@ public:
 };
 
 // A frame with a caption whose colour and font can be set.
-class Cadre : public QGroupBox {
+class CadreGroupe : public QGroupBox {
     Q_OBJECT
 public:
-    explicit Cadre(QWidget* parent, const QString& titre = QString());
+    explicit CadreGroupe(QWidget* parent, const QString& titre = QString());
     void couleur_titre(std::uint32_t bgr);
     void fond(std::uint32_t bgr);
 

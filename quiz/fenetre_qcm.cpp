@@ -121,11 +121,11 @@ fenetre_QCM::fenetre_QCM()
     police(Label_titre, "Arial", 14.25);
     Label_titre->hide();
 
-    Frame_QCM = new Cadre(Savoir);
+    Frame_QCM = new CadreGroupe(Savoir);
     placer(Frame_QCM, 45, 840, 9255, 5685);
     Frame_QCM->fond(0xFFFFFF);
     Frame_QCM->hide();
-    Exercice = new Cadre(Frame_QCM, QStringLiteral("Exercice n° "));
+    Exercice = new CadreGroupe(Frame_QCM, QStringLiteral("Exercice n° "));
     placer(Exercice, 225, 120, 8775, 2655);
     Exercice->fond(0xFFFFFF);
     Exercice->couleur_titre(0x40C0);
@@ -145,7 +145,7 @@ fenetre_QCM::fenetre_QCM()
     placer(Picture_QCM, 3600, 255, 5085, 2280);
     couleur_fond(Picture_QCM, 0xFFFFFF);
 
-    Reponses = new Cadre(Frame_QCM, QStringLiteral("Réponses possibles"));
+    Reponses = new CadreGroupe(Frame_QCM, QStringLiteral("Réponses possibles"));
     placer(Reponses, 240, 2880, 8775, 2295);
     Reponses->fond(0xFFFFFF);
     Reponses->couleur_titre(0xC00000);
@@ -161,7 +161,7 @@ fenetre_QCM::fenetre_QCM()
         police(Reponse[i], "Comic Sans MS", 8.25);
         connect(Option_rep[i], &QRadioButton::clicked, this, [this, i] { Option_rep_Click(i); });
     }
-    Reponse_juste = new Cadre(Reponses, QStringLiteral("REPONSE"));
+    Reponse_juste = new CadreGroupe(Reponses, QStringLiteral("REPONSE"));
     placer(Reponse_juste, 4920, 720, 3735, 1455);
     Reponse_juste->fond(0xFFFFFF);
     Reponse_juste->couleur_titre(0x8000);

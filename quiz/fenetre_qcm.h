@@ -50,17 +50,17 @@ public:
     BoitePicture* Picture21;
     Ligne* Line1;
     Ligne* Line37;
-    Cadre* Titre;
+    CadreGroupe* Titre;
     Etiquette* Label_titre;
-    Cadre* Frame_QCM;
-    Cadre* Exercice;
+    CadreGroupe* Frame_QCM;
+    CadreGroupe* Exercice;
     Etiquette* Numeroquestion;
     Etiquette* label_question;
     BoitePicture* Picture_QCM;
-    Cadre* Reponses;
+    CadreGroupe* Reponses;
     std::array<BoutonOption*, 6> Option_rep{};  // elements 1 to 5
     std::array<Etiquette*, 6> Reponse{};        // elements 1 to 5
-    Cadre* Reponse_juste;
+    CadreGroupe* Reponse_juste;
     BoitePicture* Picture_Juste_Faux;
     Etiquette* Reponse_juste_faux;
     Etiquette* texte_reponse;
