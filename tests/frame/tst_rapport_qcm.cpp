@@ -211,7 +211,7 @@ private slots:
         QVERIFY(lu.open(QIODevice::ReadOnly));
         const QByteArray rtf = lu.readAll();
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
-        QVERIFY(rtf.contains("Lef\\u232?vre  Zo\\u233?"));
+        QVERIFY(rtf.contains("Lef\\u232\\'e8vre  Zo\\u233\\'e9"));
         QVERIFY(rtf.contains("{\\header"));
     }
 
