@@ -24,8 +24,10 @@ QString partie_date(const QString& date);
 // program's folder (never from the current directory). Others stay as typed.
 QString dossier_rapports(const QString& chemin);
 
-// The longest file name the systems accept, in bytes of UTF-8.
-inline constexpr int longueur_nom_fichier_maximale = 255;
+// The longest report file name, in bytes of UTF-8: the systems' 255, less the room that a
+// word processor needs for the lock file it puts beside the document it opens (".~lock." +
+// name + "#"); without that room LibreOffice refuses to open or convert the file.
+inline constexpr int longueur_nom_fichier_maximale = 255 - 8;
 
 // dossier_rapports(dossier) + "/" + prefixe + name + "_" + first name + "_" + date part +
 // ".doc", from the shared pupil identity. The parts are made safe, so the file always lies in

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 CrochetEnregistrerSous crochet_enregistrer;
@@ -43,7 +44,13 @@ public:
         const QStringList choisis = selectedFiles();
         if (choisis.size() == 1 && !QFileInfo(choisis.first()).isDir()) {
             const QString nom = avec_extension(choisis.first(), extension_);
-            if (nom != choisis.first()) selectFile(nom);
+            if (nom != choisis.first()) {
+                // The dialog leaves the name box alone while it has the focus.
+                QWidget* focus = focusWidget();
+                if (focus) focus->clearFocus();
+                selectFile(nom);
+                if (focus) focus->setFocus();
+            }
         }
         QFileDialog::accept();
     }

@@ -8,6 +8,7 @@
 #include "frame/result_eval.h"
 #include "platform/controles.h"
 #include "platform/document.h"
+#include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 #include "quiz/etat_qcm.h"
 #include "quiz/fenetre_qcm.h"
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBoundaryFinder>
 #include <QtTest>
 
 using namespace traitement_texte;
@@ -118,6 +120,13 @@ private slots:
         QTest::newRow("deux points") << ".." << "_";
         QTest::newRow("chemin remontant") << "../.." << ".._..";
         QTest::newRow("vide") << "" << "";
+        // Characters that show nothing or turn the direction: a name must not read as another.
+        QTest::newRow("inversion de sens") << QString::fromUtf8("Zo\u202Ecod.exe") << "Zo_cod.exe";
+        QTest::newRow("largeur nulle et BOM") << QString::fromUtf8("a\u200Bb\u200Dc\uFEFFd\u2066e") << "a_b_c_d_e";
+        QTest::newRow("séparateurs de ligne, C1") << QString::fromUtf8("a\u2028b\u2029c\u0085d") << "a_b_c_d";
+        QTest::newRow("demi-paire seule") << QString("a") + QChar(0xD83D) + "b" + QChar(0xDE00) << "a_b_";
+        QTest::newRow("arabe et emoji restent") << QString::fromUtf8("\u0632\u064E\u064A\u0652\u062F \U0001F600")
+                                                << QString::fromUtf8("\u0632\u064E\u064A\u0652\u062F \U0001F600");
     }
     void parties_du_nom_de_fichier() {
         QFETCH(QString, texte);
@@ -213,6 +222,129 @@ private slots:
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
         QVERIFY(rtf.contains("Lef\\u232\\'e8vre  Zo\\u233\\'e9"));
         QVERIFY(rtf.contains("{\\header"));
+    }
+
+    void dossiers_des_rapports_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("dossier");  // "@" the program's folder, "~" the home folder
+        QTest::newRow("vide") << "" << "@";
+        QTest::newRow("blancs") << "   " << "@";
+        QTest::newRow("relatif") << "rapports" << "@/rapports";
+        QTest::newRow("relatif remontant") << "../rapports" << "@/../rapports";
+        QTest::newRow("maison") << "~" << "~";
+        QTest::newRow("dans la maison") << "~/rapports" << "~/rapports";
+        QTest::newRow("absolu") << "/srv/classe" << "/srv/classe";
+    }
+    void dossiers_des_rapports() {
+        QFETCH(QString, tape);
+        QFETCH(QString, dossier);
+        dossier.replace("@", chemin_appli).replace("~", QDir::homePath());
+        QCOMPARE(dossier_rapports(tape), dossier);
+    }
+
+    // Empty and relative folders: the report goes to the program's folder, never to the current
+    // directory or to the root of the file system.
+    void dossier_vide_ou_relatif_du_programme() {
+        QTemporaryDir courant;
+        const QString avant = QDir::currentPath();
+        QDir::setCurrent(courant.path());
+        auto retour = qScopeGuard([&] { QDir::setCurrent(avant); });
+        QVERIFY(QDir(chemin_appli).mkpath("rapports"));
+        QVERIFY(QDir(courant.path()).mkpath("rapports"));
+        Fenetre::obtenir<fenetre_QCM>();
+        MessagesScriptes messages;
+        for (const QString& tape : {QString(), QStringLiteral("rapports")}) {
+            chemin_QCM = tape;
+            sauvegarder_QCM_word();
+        }
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        const QString nom = "evaluation_QCM_Lefèvre_Zoé_09_03_2024.doc";
+        QCOMPARE(QDir(chemin_appli).entryList({"*.doc"}), QStringList{nom});
+        QCOMPARE(QDir(chemin_appli + "/rapports").entryList({"*.doc"}), QStringList{nom});
+        QCOMPARE(QDir(courant.path() + "/rapports").entryList(QDir::Files), QStringList());
+    }
+
+    // Names too long for a file name: the name parts are shortened on whole characters so the
+    // file name holds in 255 bytes with room for a word processor's lock file; the report keeps
+    // the whole identity.
+    void noms_trop_longs_raccourcis_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("prenom");
+        QTest::newRow("2 000 caractères") << QString(2000, 'N') << QStringLiteral("Zoé");
+        const QString arabe = QString::fromUtf8("\u0645\u064F\u062D\u064E\u0645\u0651\u064E\u062F");
+        QTest::newRow("60 + 60 lettres arabes") << arabe.repeated(8).left(60) << arabe.repeated(8).right(60);
+        const QString emoji = QString::fromUtf8("\U0001F469\U0001F3FD\U0001F600");
+        QTest::newRow("30 + 30 emoji") << emoji.repeated(15) << QString::fromUtf8("\U0001F468\U0001F3FB").repeated(30);
+    }
+    void noms_trop_longs_raccourcis() {
+        QFETCH(QString, nom);
+        QFETCH(QString, prenom);
+        nom_eleve = nom;
+        prenom_eleve = prenom;
+        Fenetre::obtenir<fenetre_QCM>();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(enregistres_.size(), 1);
+        const QString fichier = QFileInfo(enregistres_[0].fichier).fileName();
+        QVERIFY(fichier.toUtf8().size() <= longueur_nom_fichier_maximale);
+        QVERIFY(fichier.toUtf8().size() > 200);  // shortened, not emptied
+        QCOMPARE(QDir(chemin_QCM).entryList({"*.doc"}), QStringList{fichier});
+        // Each part is the start of its text, cut between two characters as the reader sees them.
+        QVERIFY(fichier.startsWith("evaluation_QCM_") && fichier.endsWith("_09_03_2024.doc"));
+        const QStringList parties = fichier.mid(15).chopped(15).split('_');
+        QCOMPARE(parties.size(), 2);
+        const QString n = partie_nom_fichier(nom), p = partie_nom_fichier(prenom);
+        QVERIFY(n.startsWith(parties.at(0)) && p.startsWith(parties.at(1)));
+        for (int i = 0; i < 2; ++i) {
+            const QString& entier = i == 0 ? n : p;
+            const qsizetype coupe = parties.at(i).size();
+            if (coupe == entier.size()) continue;
+            QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, entier);
+            limites.setPosition(coupe);
+            QVERIFY2(limites.isAtBoundary(), qPrintable(QString::number(coupe)));
+        }
+        QCOMPARE(enregistres_[0].corps.at(0).texte(), nom + "  " + prenom);
+    }
+
+    // A link that bears the report's name is replaced itself: the file it points to is not touched.
+    void lien_au_nom_du_rapport() {
+        QTemporaryDir ailleurs;
+        const QString cible = ailleurs.filePath("notes.ods");
+        QFile f(cible);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("notes du professeur");
+        f.close();
+        const QString rapport = chemin_QCM + "/evaluation_QCM_Lefèvre_Zoé_09_03_2024.doc";
+        QVERIFY(QFile::link(cible, rapport));
+        Fenetre::obtenir<fenetre_QCM>();
+        feuille_de_trois_questions();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("notes du professeur"));
+        QVERIFY(!QFileInfo(rapport).isSymLink());
+        QVERIFY(lire_texte(rapport).startsWith("{\\rtf1"));
+    }
+
+    // A disk that fills while the report is written: the message, and the earlier report whole.
+    void disque_plein_garde_l_ancien_rapport() {
+        Fenetre::obtenir<fenetre_QCM>();
+        feuille_de_trois_questions();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        const QString rapport = enregistres_.value(0).fichier;
+        const QString ancien = lire_texte(rapport);
+        QVERIFY(ancien.contains("Question n"));
+        ecriture_sure::installer_crochet([](ecriture_sure::Etape e, qint64) { return e != ecriture_sure::Etape::vidage; });
+        auto retrait = qScopeGuard([] { ecriture_sure::installer_crochet({}); });
+        nb_reponses_QCM = 0;
+        messages.attendre(message_echec, vb::vbOK, vb::vbInformation);
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(lire_texte(rapport), ancien);
+        QCOMPARE(QDir(chemin_QCM).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(rapport).fileName()});
     }
 
     void journal_vide_et_identite_refusee() {
@@ -389,6 +521,24 @@ private slots:
         const int debut = int(lignes.indexOf("Lefèvre  Zoé"));
         QVERIFY2(debut >= 0, qPrintable(lignes.join(" | ")));
         QCOMPARE(lignes.mid(debut, attendues.size()), attendues);
+
+        // Long Arabic names (a file name shortened) and emoji (surrogate pairs) open as typed.
+        const QString arabe = QString::fromUtf8("\u0641\u064E\u0627\u0637\u0650\u0645\u064E\u0629 ").repeated(38);
+        const QList<QPair<QString, QString>> identites = {
+            {arabe.left(150), arabe.right(150)},
+            {QString::fromUtf8("L\u00E9a \U0001F469\U0001F3FD\U0001F52C"), QString::fromUtf8("\U0001F600\u00E9")},
+        };
+        for (const auto& [nom, prenom] : identites) {
+            nom_eleve = nom;
+            prenom_eleve = prenom;
+            enregistres_.clear();
+            sauvegarder_QCM_word();
+            QCOMPARE(enregistres_.size(), 1);
+            const QString lu = convertir(soffice, enregistres_[0].fichier, "txt:Text (encoded):UTF8", "txt", sortie.path());
+            QVERIFY2(!lu.isEmpty(), "LibreOffice did not open the report");
+            QVERIFY2(lire_texte(lu).remove(QChar(0x2006)).contains(nom + "  " + prenom), qPrintable(lire_texte(lu)));
+            QFile::remove(lu);
+        }
 
         // The page and its formats: a PDF export; kept as a picture when captures are asked for.
         const QString pdf = convertir(soffice, enregistres_[0].fichier, "pdf", "pdf", sortie.path());
