@@ -518,6 +518,21 @@ private slots:
         QVERIFY(Fenetre::si_chargee<impression>()->zone_impression->Picture().isNull());
     }
 
+    // The device itself fails the job (here a PDF that cannot be written, as a queue that
+    // refuses jobs): the page is not counted as printed, the user is told.
+    void page_refusee_par_le_peripherique() {
+        QTemporaryDir dossier;
+        ImprimanteFactice imprimantes;
+        imprimantes.sortie_pdf = dossier.filePath("absent/page.pdf");
+        fenetre_qcm_montree();
+        MessagesScriptes messages;
+        messages.attendre("Impression impossible", vb::vbOK, vb::vbOKOnly);
+        pendant_l_attente([](Facteur_impression* d) { valider(d); });
+        imprimer_fenetre_QCM();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QVERIFY(!QFileInfo::exists(imprimantes.sortie_pdf));
+    }
+
     void impression_reelle_dans_un_pdf() {
         QTemporaryDir dossier;
         ImprimanteFactice imprimantes;

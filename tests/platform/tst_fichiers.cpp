@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(fichiers_de(d("dossier")), QStringList());
     }
 
-    // A real small file system filled up (needs root and tmpfs).
+    // A real small file system filled up, then made read-only (needs root and tmpfs).
     void disque_plein_reel() {
         QTemporaryDir point;
         QProcess montage;
@@ -166,6 +166,10 @@ private slots:
         // With room enough the same write succeeds.
         QVERIFY(QFile::remove(remplissage.fileName()));
         QVERIFY(ecriture_sure::ecrire(ancien, QByteArray(90 * 1024, 'n')));
+        QCOMPARE(lire(ancien).size(), 90 * 1024);
+        // A folder nobody may write to (read-only even for root): refused, the file as it was.
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", point.path()}), 0);
+        QVERIFY(!ecriture_sure::ecrire(ancien, "court"));
         QCOMPARE(lire(ancien).size(), 90 * 1024);
     }
 
