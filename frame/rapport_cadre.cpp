@@ -120,7 +120,8 @@ QString nom_fichier_rapport(const QString& dossier, const QString& prefixe) {
     QString prenom = partie_nom_fichier(prenom_eleve);
     QString date = partie_date(date_evaluation);
     const QString extension = QStringLiteral(".doc");
-    raccourcir({&nom, &prenom, &date}, longueur_nom_fichier_maximale - octets(prefixe + QStringLiteral("__") + extension));
+    const int fixe = octets(prefixe + QStringLiteral("__") + extension);
+    raccourcir({&nom, &prenom, &date}, longueur_nom_fichier_maximale - fixe);
     return dossier_rapports(dossier) + QLatin1Char('/') + prefixe + nom + QLatin1Char('_') + prenom +
            QLatin1Char('_') + date + extension;
 }

@@ -89,7 +89,8 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur) 
     }
     if (!permis(Etape::vidage, ecrits) || !f.flush()) return abandon(raison_systeme(ENOSPC));
     errno = 0;
-    if (!permis(Etape::synchronisation, ecrits) || !synchroniser(f)) return abandon(raison_systeme(errno ? errno : EIO));
+    if (!permis(Etape::synchronisation, ecrits) || !synchroniser(f))
+        return abandon(raison_systeme(errno ? errno : EIO));
     // A file replaced keeps its permissions, as a file written in place would.
     if (final_.exists() && !final_.isSymLink()) f.setPermissions(final_.permissions());
     f.close();
