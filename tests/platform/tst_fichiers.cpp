@@ -175,30 +175,25 @@ private slots:
 
     // Qt's own dialog, driven as a pupil would: the extension is added before the dialog asks
     // whether to replace a file, so the question names the file that will be written.
-    void dialogue_demande_avant_de_remplacer_data() {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<QString>("ecrit");
-        QTest::newRow("sans extension") << "photo" << "photo.bmp";
-        QTest::newRow("autre extension") << "dessin.png" << "dessin.png.bmp";
-        QTest::newRow("extension en capitales") << "PHOTO.BMP" << "PHOTO.BMP";
-    }
     void dialogue_demande_avant_de_remplacer() {
-        QFETCH(QString, tape);
-        QFETCH(QString, ecrit);
-        ecrire_brut(d(ecrit), "ancienne image");
         ecrire_brut(d("dessin.png"), "un png");
         QWidget fenetre;
-        QString question;
-        quand_modale<QFileDialog>([&](QFileDialog* dlg) {
-            quand_modale<QMessageBox>([&](QMessageBox* m) {
-                question = m->text();
-                m->button(QMessageBox::Yes)->click();
+        // Typed name, file written: without extension, another extension, the extension in capitals.
+        for (const auto& [tape, ecrit] : {std::pair{"photo", "photo.bmp"}, std::pair{"dessin.png", "dessin.png.bmp"},
+                                          std::pair{"PHOTO.BMP", "PHOTO.BMP"}}) {
+            ecrire_brut(d(ecrit), "ancienne image");
+            QString question;
+            quand_modale<QFileDialog>([&](QFileDialog* dlg) {
+                quand_modale<QMessageBox>([&](QMessageBox* m) {
+                    question = m->text();
+                    m->button(QMessageBox::Yes)->click();
+                });
+                taper_nom(dlg, d(tape));
             });
-            taper_nom(dlg, d(tape));
-        });
-        QVERIFY(enregistrer_image_sous(&fenetre, image_unie(Qt::green), "Enregistrez sous..."));
-        QVERIFY2(question.contains(ecrit), qPrintable(question));
-        QCOMPARE(QImage(d(ecrit), "BMP").pixelColor(5, 5), QColor(Qt::green));
+            QVERIFY(enregistrer_image_sous(&fenetre, image_unie(Qt::green), "Enregistrez sous..."));
+            QVERIFY2(question.contains(ecrit), qPrintable(question));
+            QCOMPARE(QImage(d(ecrit), "BMP").pixelColor(5, 5), QColor(Qt::green));
+        }
         QCOMPARE(lire(d("dessin.png")), QByteArray("un png"));
     }
 };
