@@ -1,5 +1,6 @@
 #include "platform/ecriture_sure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -38,7 +39,8 @@ bool synchroniser(QFile& f) {
 // itself, not what it points to).
 bool remplacer(const QString& temporaire, const QString& fichier) {
 #ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<LPCWSTR>(temporaire.utf16()), reinterpret_cast<LPCWSTR>(fichier.utf16()),
+    const QString de = QDir::toNativeSeparators(temporaire), vers = QDir::toNativeSeparators(fichier);
+    return MoveFileExW(reinterpret_cast<LPCWSTR>(de.utf16()), reinterpret_cast<LPCWSTR>(vers.utf16()),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     return std::rename(QFile::encodeName(temporaire).constData(), QFile::encodeName(fichier).constData()) == 0;
@@ -91,8 +93,9 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur) 
     errno = 0;
     if (!permis(Etape::synchronisation, ecrits) || !synchroniser(f))
         return abandon(raison_systeme(errno ? errno : EIO));
-    // A file replaced keeps its permissions, as a file written in place would.
-    if (final_.exists() && !final_.isSymLink()) f.setPermissions(final_.permissions());
+    // A file replaced keeps its permissions, as a file written in place would (where the file
+    // system has none to set, such as some network shares, the new file keeps its own).
+    if (final_.exists() && !final_.isSymLink() && !f.setPermissions(final_.permissions())) f.unsetError();
     f.close();
     if (f.error() != QFileDevice::NoError) return abandon(f.errorString());
 
