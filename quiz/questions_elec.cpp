@@ -296,7 +296,7 @@ static const LigneSource lignes_elec8[] = {
      "C'est la tension minimale pour que la lampe s'allume",
      "C'est la tension qu'il lui faut pour briller normalement",
      "C'est la tension de la pile qui se trouve dans la lampe", "C'est la tension au-dessous de laquelle la lampe grille",
-     "", "2", "6 V est la tension nominale: quand elle reçoit 6 V, la lampe brille normalement", ""},
+     "", "2", "6 V est la tension nominale: la lampe brille normalement quand elle reçoit 6 V", ""},
     {"1", "3",
      "On branche une lampe sur une pile dont la tension est bien plus grande que la tension nominale de la lampe. La "
      "lampe:",
