@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+// The run time's pop-up menu: shown at the mouse pointer, it returns once it is closed, and the
+// chosen command (its triggered signal) has run by then. Returns the chosen command, nullptr
+// when the menu was dismissed.
+QAction* PopupMenu(QMenu* menu);
+
+// Replaces the real menu (tests): the hook gets the menu and returns the command to choose, in
+// it or in one of its submenus, or nullptr to dismiss it. A command a pupil could not choose
+// (disabled, hidden, a separator or a submenu's title) is not run.
+using CrochetMenuContextuel = std::function<QAction*(QMenu* menu)>;
+void installer_crochet_menu_contextuel(CrochetMenuContextuel crochet);
