@@ -372,24 +372,32 @@ BoitePicture* copier_controle(const BoitePicture& m) {
     return c;
 }
 
-Etiquette* copier_controle(const Etiquette& m) {
-    auto* c = new Etiquette(m.parentWidget(), m.text());
+namespace {
+// A control with a text: the text and its alignment besides what every control copies, then
+// what is its kind's own.
+template <class T, class Propres>
+T* copie_avec_texte(const T& m, Propres propres) {
+    auto* c = new T(m.parentWidget(), m.text());
     copier_commun(m, *c);
     c->setAlignment(m.alignment());
-    c->setWordWrap(m.wordWrap());
-    c->setFrameShape(m.frameShape());
-    c->setLineWidth(m.lineWidth());
+    propres(*c);
     return c;
+}
+}
+
+Etiquette* copier_controle(const Etiquette& m) {
+    return copie_avec_texte(m, [&m](Etiquette& c) {
+        c.setWordWrap(m.wordWrap());
+        c.setFrameStyle(m.frameStyle());
+    });
 }
 
 ZoneTexte* copier_controle(const ZoneTexte& m) {
-    auto* c = new ZoneTexte(m.parentWidget(), m.text());
-    copier_commun(m, *c);
-    c->setAlignment(m.alignment());
-    c->setReadOnly(m.isReadOnly());
-    c->setMaxLength(m.maxLength());
-    c->setFrame(m.hasFrame());
-    return c;
+    return copie_avec_texte(m, [&m](ZoneTexte& c) {
+        c.setReadOnly(m.isReadOnly());
+        c.setMaxLength(m.maxLength());
+        c.setFrame(m.hasFrame());
+    });
 }
 
 void detruire_controle(QWidget* controle) {

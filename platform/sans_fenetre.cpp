@@ -56,11 +56,7 @@ ElementSansFenetre::~ElementSansFenetre() { retirer(); }
 
 QWidget* ElementSansFenetre::conteneur() const { return couche_ ? couche_->conteneur() : nullptr; }
 
-void ElementSansFenetre::Visible(bool oui) {
-    if (visible_ == oui) return;
-    visible_ = oui;
-    redessiner();
-}
+void ElementSansFenetre::Visible(bool oui) { changer(visible_, oui); }
 
 void ElementSansFenetre::ZOrder(int position) {
     if (couche_) couche_->placer_devant(this, position == 0);
@@ -76,6 +72,24 @@ void ElementSansFenetre::redessiner() const {
     if (couche_) couche_->conteneur()->update();
 }
 
+void ElementRectangle::Move(double gauche, double haut, double largeur, double hauteur) {
+    changer(zone_, QRectF(gauche, haut, largeur, hauteur));
+}
+
+void ElementRectangle::placer_twips(double gauche, double haut, double largeur, double hauteur) {
+    Move(twips_x(gauche), twips_y(haut), twips_x(largeur), twips_y(hauteur));
+}
+
+void ElementRectangle::mettre_a_l_echelle(double kx, double ky) {
+    Move(zone_.x() * kx, zone_.y() * ky, zone_.width() * kx, zone_.height() * ky);
+}
+
+void ElementSansFenetre::copier_de(const ElementSansFenetre& m) {
+    zone_ = m.zone_;
+    bordure_ = m.bordure_;
+    visible_ = false;
+}
+
 // --- LigneSansFenetre
 
 LigneSansFenetre::LigneSansFenetre(QWidget* conteneur, double x1, double y1, double x2, double y2)
@@ -83,199 +97,99 @@ LigneSansFenetre::LigneSansFenetre(QWidget* conteneur, double x1, double y1, dou
     redessiner();
 }
 
-void LigneSansFenetre::X1(double v) {
-    ligne_.setP1(QPointF(v, ligne_.y1()));
-    redessiner();
-}
-void LigneSansFenetre::Y1(double v) {
-    ligne_.setP1(QPointF(ligne_.x1(), v));
-    redessiner();
-}
-void LigneSansFenetre::X2(double v) {
-    ligne_.setP2(QPointF(v, ligne_.y2()));
-    redessiner();
-}
-void LigneSansFenetre::Y2(double v) {
-    ligne_.setP2(QPointF(ligne_.x2(), v));
-    redessiner();
-}
 void LigneSansFenetre::placer_twips(double x1, double y1, double x2, double y2) {
-    ligne_ = QLineF(twips_x(x1), twips_y(y1), twips_x(x2), twips_y(y2));
-    redessiner();
-}
-void LigneSansFenetre::BorderColor(std::uint32_t bgr) {
-    couleur_ = bgr;
-    redessiner();
-}
-void LigneSansFenetre::BorderWidth(int pixels) {
-    largeur_ = qMax(1, pixels);
-    redessiner();
-}
-void LigneSansFenetre::BorderStyle(int style) {
-    style_ = style;
-    redessiner();
+    changer(ligne_, QLineF(twips_x(x1), twips_y(y1), twips_x(x2), twips_y(y2)));
 }
 
 void LigneSansFenetre::mettre_a_l_echelle(double kx, double ky) {
-    ligne_ = QLineF(ligne_.x1() * kx, ligne_.y1() * ky, ligne_.x2() * kx, ligne_.y2() * ky);
-    redessiner();
+    changer(ligne_, QLineF(ligne_.x1() * kx, ligne_.y1() * ky, ligne_.x2() * kx, ligne_.y2() * ky));
 }
 
 void LigneSansFenetre::peindre(QPainter& p) const {
-    if (style_ == 0) return;
-    p.setPen(stylo(couleur_, largeur_, style_));
+    if (bordure_.style == 0) return;
+    p.setPen(stylo(bordure_.couleur, bordure_.largeur, bordure_.style));
     p.drawLine(QPoint(px(ligne_.x1()), px(ligne_.y1())), QPoint(px(ligne_.x2()), px(ligne_.y2())));
 }
 
 // --- FormeSansFenetre
 
-FormeSansFenetre::FormeSansFenetre(QWidget* conteneur) : ElementSansFenetre(conteneur) {}
-
-void FormeSansFenetre::Move(double gauche, double haut, double largeur, double hauteur) {
-    zone_ = QRectF(gauche, haut, largeur, hauteur);
-    redessiner();
-}
-void FormeSansFenetre::placer_twips(double gauche, double haut, double largeur, double hauteur) {
-    Move(twips_x(gauche), twips_y(haut), twips_x(largeur), twips_y(hauteur));
-}
-void FormeSansFenetre::Left(double v) { Move(v, zone_.y(), zone_.width(), zone_.height()); }
-void FormeSansFenetre::Top(double v) { Move(zone_.x(), v, zone_.width(), zone_.height()); }
-void FormeSansFenetre::Width(double v) { Move(zone_.x(), zone_.y(), v, zone_.height()); }
-void FormeSansFenetre::Height(double v) { Move(zone_.x(), zone_.y(), zone_.width(), v); }
-void FormeSansFenetre::BorderColor(std::uint32_t bgr) {
-    bordure_ = bgr;
-    redessiner();
-}
-void FormeSansFenetre::BorderWidth(int pixels) {
-    largeur_ = qMax(1, pixels);
-    redessiner();
-}
-void FormeSansFenetre::BorderStyle(int style) {
-    style_ = style;
-    redessiner();
-}
-void FormeSansFenetre::BackColor(std::uint32_t bgr) {
-    fond_ = bgr;
-    redessiner();
-}
-void FormeSansFenetre::BackStyle(int style) {
-    style_fond_ = style;
-    redessiner();
-}
-void FormeSansFenetre::FillColor(std::uint32_t bgr) {
-    remplissage_ = bgr;
-    redessiner();
-}
-void FormeSansFenetre::FillStyle(int style) {
-    style_remplissage_ = style;
-    redessiner();
-}
-
-void FormeSansFenetre::mettre_a_l_echelle(double kx, double ky) {
-    Move(zone_.x() * kx, zone_.y() * ky, zone_.width() * kx, zone_.height() * ky);
-}
+FormeSansFenetre::FormeSansFenetre(QWidget* conteneur) : ElementRectangle(conteneur) {}
 
 void FormeSansFenetre::peindre(QPainter& p) const {
     const QRect r = rectangle_pixels(zone_);
     if (r.width() <= 0 || r.height() <= 0) return;
-    if (style_fond_ == 1) p.fillRect(r, couleur_vb(fond_));
-    if (style_remplissage_ == 0) p.fillRect(r, couleur_vb(remplissage_));
-    if (style_ == 0) return;
-    const int l = qMin(largeur_, qMin(r.width(), r.height()));
-    if (largeur_ > 1 || tirets(style_).isEmpty() || r.width() < 2 || r.height() < 2) {
+    if (interieur_.style_fond == 1) p.fillRect(r, couleur_vb(interieur_.fond));
+    if (interieur_.style_remplissage == 0) p.fillRect(r, couleur_vb(interieur_.remplissage));
+    const Bordure& b = bordure_;
+    if (b.style == 0) return;
+    if (b.largeur > 1 || tirets(b.style).isEmpty() || r.width() < 2 || r.height() < 2) {
         // A solid border inside the rectangle: a bar one pixel across is all border.
-        const QColor c = couleur_vb(bordure_);
+        const int l = qMin(b.largeur, qMin(r.width(), r.height()));
+        const QColor c = couleur_vb(b.couleur);
         p.fillRect(QRect(r.left(), r.top(), r.width(), l), c);
         p.fillRect(QRect(r.left(), r.bottom() - l + 1, r.width(), l), c);
         p.fillRect(QRect(r.left(), r.top(), l, r.height()), c);
         p.fillRect(QRect(r.right() - l + 1, r.top(), l, r.height()), c);
         return;
     }
-    p.setPen(stylo(bordure_, 1, style_));
+    p.setPen(stylo(b.couleur, 1, b.style));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
 // --- EtiquetteSansFenetre
 
-EtiquetteSansFenetre::EtiquetteSansFenetre(QWidget* conteneur, const QString& texte)
-    : ElementSansFenetre(conteneur), texte_(texte), police_(conteneur->font()) {
+EtiquetteSansFenetre::EtiquetteSansFenetre(QWidget* conteneur, const QString& texte) : ElementRectangle(conteneur) {
+    p_.texte = texte;
+    p_.police = conteneur->font();
     conteneur->setMouseTracking(true);  // a label has its MouseMove with no button held too
     redessiner();
 }
 
 void EtiquetteSansFenetre::Caption(const QString& texte) {
-    texte_ = texte;
-    if (auto_taille_) ajuster_taille();
+    p_.texte = texte;
+    if (p_.auto_taille) ajuster_taille();
     redessiner();
 }
-void EtiquetteSansFenetre::Move(double gauche, double haut, double largeur, double hauteur) {
-    zone_ = QRectF(gauche, haut, largeur, hauteur);
-    redessiner();
-}
-void EtiquetteSansFenetre::placer_twips(double gauche, double haut, double largeur, double hauteur) {
-    Move(twips_x(gauche), twips_y(haut), twips_x(largeur), twips_y(hauteur));
-}
-void EtiquetteSansFenetre::Left(double v) { Move(v, zone_.y(), zone_.width(), zone_.height()); }
-void EtiquetteSansFenetre::Top(double v) { Move(zone_.x(), v, zone_.width(), zone_.height()); }
-void EtiquetteSansFenetre::Width(double v) { Move(zone_.x(), zone_.y(), v, zone_.height()); }
-void EtiquetteSansFenetre::Height(double v) { Move(zone_.x(), zone_.y(), zone_.width(), v); }
+
 void EtiquetteSansFenetre::Font(const QFont& police) {
-    police_ = police;
-    if (auto_taille_) ajuster_taille();
+    p_.police = police;
+    if (p_.auto_taille) ajuster_taille();
     redessiner();
 }
-void EtiquetteSansFenetre::ForeColor(std::uint32_t bgr) {
-    texte_couleur_ = bgr;
-    redessiner();
-}
-void EtiquetteSansFenetre::BackColor(std::uint32_t bgr) {
-    fond_ = bgr;
-    redessiner();
-}
-void EtiquetteSansFenetre::BackStyle(int style) {
-    style_fond_ = style;
-    redessiner();
-}
-void EtiquetteSansFenetre::Alignment(int a) {
-    alignement_ = a;
-    redessiner();
-}
+
 void EtiquetteSansFenetre::AutoSize(bool oui) {
-    auto_taille_ = oui;
+    p_.auto_taille = oui;
     if (oui) ajuster_taille();
     redessiner();
 }
+
 void EtiquetteSansFenetre::MouseIcon(const QImage& icone, QPoint point_chaud) {
-    icone_ = icone;
-    point_chaud_ = point_chaud;
+    p_.icone = icone;
+    p_.point_chaud = point_chaud;
 }
 
 void EtiquetteSansFenetre::ajuster_taille() {
-    const QFontMetrics m(police_);
-    const QSize s = texte_.isEmpty() ? QSize(0, m.height())
-                                     : m.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop, texte_).size();
+    const QFontMetrics m(p_.police);
+    const QSize s = p_.texte.isEmpty()
+                        ? QSize(0, m.height())
+                        : m.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop, p_.texte).size();
     zone_.setSize(QSizeF(s));
 }
 
 void EtiquetteSansFenetre::mettre_a_l_echelle(double kx, double ky) {
-    if (auto_taille_) {
-        Move(zone_.x() * kx, zone_.y() * ky, zone_.width(), zone_.height());
-        ajuster_taille();
-        redessiner();
-    } else {
-        Move(zone_.x() * kx, zone_.y() * ky, zone_.width() * kx, zone_.height() * ky);
-    }
+    ElementRectangle::mettre_a_l_echelle(kx, ky);
+    if (p_.auto_taille) ajuster_taille();
 }
 
 void EtiquetteSansFenetre::peindre(QPainter& p) const {
     const QRect r = rectangle_pixels(zone_);
     if (r.width() <= 0 || r.height() <= 0) return;
-    if (style_fond_ == 1) p.fillRect(r, couleur_vb(fond_));
-    const Qt::Alignment a = alignement_ == 1 ? Qt::AlignRight : alignement_ == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
-    p.setFont(police_);
-    p.setPen(couleur_vb(texte_couleur_));
-    p.drawText(r, int(a | Qt::AlignTop | Qt::TextWordWrap), texte_);
+    if (p_.style_fond == 1) p.fillRect(r, couleur_vb(p_.fond));
+    const Qt::Alignment a = p_.alignement == 1 ? Qt::AlignRight : p_.alignement == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    p.setFont(p_.police);
+    p.setPen(couleur_vb(p_.couleur));
+    p.drawText(r, int(a | Qt::AlignTop | Qt::TextWordWrap), p_.texte);
 }
 
 // --- CoucheSansFenetre
@@ -398,7 +312,7 @@ void CoucheSansFenetre::survoler(EtiquetteSansFenetre* e) {
     if (e == survolee_.data()) return;
     survolee_ = e;
     if (e && e->MousePointer() != 0)
-        pointeurs::definir_survol(conteneur_, pointeurs::curseur(e->MousePointer(), e->MouseIcon(), e->point_chaud_));
+        pointeurs::definir_survol(conteneur_, pointeurs::curseur(e->MousePointer(), e->MouseIcon(), e->p_.point_chaud));
     else
         pointeurs::definir_survol(conteneur_, std::nullopt);
 }
@@ -417,41 +331,21 @@ QList<ElementSansFenetre*> elements_sans_fenetre(QWidget* racine) {
 
 LigneSansFenetre* copier_controle(const LigneSansFenetre& m) {
     auto* c = new LigneSansFenetre(m.conteneur(), m.X1(), m.Y1(), m.X2(), m.Y2());
-    c->visible_ = false;
-    c->couleur_ = m.couleur_;
-    c->largeur_ = m.largeur_;
-    c->style_ = m.style_;
+    c->copier_de(m);
     return c;
 }
 
 FormeSansFenetre* copier_controle(const FormeSansFenetre& m) {
     auto* c = new FormeSansFenetre(m.conteneur());
-    c->visible_ = false;
-    c->zone_ = m.zone_;
-    c->bordure_ = m.bordure_;
-    c->largeur_ = m.largeur_;
-    c->style_ = m.style_;
-    c->fond_ = m.fond_;
-    c->style_fond_ = m.style_fond_;
-    c->remplissage_ = m.remplissage_;
-    c->style_remplissage_ = m.style_remplissage_;
+    c->copier_de(m);
+    c->interieur_ = m.interieur_;
     return c;
 }
 
 EtiquetteSansFenetre* copier_controle(const EtiquetteSansFenetre& m) {
-    auto* c = new EtiquetteSansFenetre(m.conteneur(), m.texte_);
-    c->visible_ = false;
-    c->zone_ = m.zone_;
-    c->police_ = m.police_;
-    c->texte_couleur_ = m.texte_couleur_;
-    c->fond_ = m.fond_;
-    c->style_fond_ = m.style_fond_;
-    c->alignement_ = m.alignement_;
-    c->auto_taille_ = m.auto_taille_;
-    c->actif_ = m.actif_;
-    c->pointeur_ = m.pointeur_;
-    c->icone_ = m.icone_;
-    c->point_chaud_ = m.point_chaud_;
+    auto* c = new EtiquetteSansFenetre(m.conteneur());
+    c->copier_de(m);
+    c->p_ = m.p_;
     return c;
 }
 

@@ -36,13 +36,55 @@ public:
 protected:
     explicit ElementSansFenetre(QWidget* conteneur);
     void redessiner() const;
-    // An element loaded from its model starts hidden.
-    bool visible_ = true;
+    template <class V>
+    void changer(V& propriete, const V& valeur) {
+        propriete = valeur;
+        redessiner();
+    }
+    // The border that lines and shapes publish.
+    std::uint32_t BorderColor() const { return bordure_.couleur; }
+    void BorderColor(std::uint32_t bgr) { changer(bordure_.couleur, bgr); }
+    int BorderWidth() const { return bordure_.largeur; }
+    void BorderWidth(int pixels) { changer(bordure_.largeur, qMax(1, pixels)); }
+    int BorderStyle() const { return bordure_.style; }
+    void BorderStyle(int style) { changer(bordure_.style, style); }
+    // A copy loaded from its model: the place and border, hidden.
+    void copier_de(const ElementSansFenetre& modele);
+
+    struct Bordure {
+        std::uint32_t couleur = 0x80000008;  // window text
+        int largeur = 1;
+        int style = 1;
+    };
+    QRectF zone_;
+    Bordure bordure_;
 
 private:
     friend class CoucheSansFenetre;
     virtual void peindre(QPainter& p) const = 0;
     QPointer<CoucheSansFenetre> couche_;
+    bool visible_ = true;
+};
+
+// A windowless control with a rectangle: a shape or a label, placed in the container's pixels.
+class ElementRectangle : public ElementSansFenetre {
+    Q_OBJECT
+public:
+    const QRectF& zone() const { return zone_; }
+    void Move(double gauche, double haut, double largeur, double hauteur);
+    void placer_twips(double gauche, double haut, double largeur, double hauteur);
+    double Left() const { return zone_.x(); }
+    double Top() const { return zone_.y(); }
+    double Width() const { return zone_.width(); }
+    double Height() const { return zone_.height(); }
+    void Left(double v) { Move(v, zone_.y(), zone_.width(), zone_.height()); }
+    void Top(double v) { Move(zone_.x(), v, zone_.width(), zone_.height()); }
+    void Width(double v) { Move(zone_.x(), zone_.y(), v, zone_.height()); }
+    void Height(double v) { Move(zone_.x(), zone_.y(), zone_.width(), v); }
+    void mettre_a_l_echelle(double kx, double ky) override;
+
+protected:
+    using ElementSansFenetre::ElementSansFenetre;
 };
 
 // The run time's Line: from (X1, Y1) to (X2, Y2) in any direction. BorderStyle 0 transparent,
@@ -56,72 +98,50 @@ public:
     double Y1() const { return ligne_.y1(); }
     double X2() const { return ligne_.x2(); }
     double Y2() const { return ligne_.y2(); }
-    void X1(double v);
-    void Y1(double v);
-    void X2(double v);
-    void Y2(double v);
+    void X1(double v) { changer(ligne_, QLineF(v, ligne_.y1(), ligne_.x2(), ligne_.y2())); }
+    void Y1(double v) { changer(ligne_, QLineF(ligne_.x1(), v, ligne_.x2(), ligne_.y2())); }
+    void X2(double v) { changer(ligne_, QLineF(ligne_.x1(), ligne_.y1(), v, ligne_.y2())); }
+    void Y2(double v) { changer(ligne_, QLineF(ligne_.x1(), ligne_.y1(), ligne_.x2(), v)); }
     void placer_twips(double x1, double y1, double x2, double y2);
-    std::uint32_t BorderColor() const { return couleur_; }
-    void BorderColor(std::uint32_t bgr);
-    int BorderWidth() const { return largeur_; }
-    void BorderWidth(int pixels);
-    int BorderStyle() const { return style_; }
-    void BorderStyle(int style);
+    using ElementSansFenetre::BorderColor;
+    using ElementSansFenetre::BorderStyle;
+    using ElementSansFenetre::BorderWidth;
     void mettre_a_l_echelle(double kx, double ky) override;
 
 private:
     friend LigneSansFenetre* copier_controle(const LigneSansFenetre& modele);
     void peindre(QPainter& p) const override;
     QLineF ligne_;
-    std::uint32_t couleur_ = 0x80000008;  // window text
-    int largeur_ = 1;
-    int style_ = 1;
 };
 
 // The run time's Shape, a rectangle: its border (as a line's), its back when BackStyle is 1
 // (opaque), and its fill when FillStyle is 0 (solid; 1, the default, is transparent).
-class FormeSansFenetre : public ElementSansFenetre {
+class FormeSansFenetre : public ElementRectangle {
     Q_OBJECT
 public:
     explicit FormeSansFenetre(QWidget* conteneur);
-    const QRectF& zone() const { return zone_; }
-    void Move(double gauche, double haut, double largeur, double hauteur);
-    void placer_twips(double gauche, double haut, double largeur, double hauteur);
-    double Left() const { return zone_.x(); }
-    double Top() const { return zone_.y(); }
-    double Width() const { return zone_.width(); }
-    double Height() const { return zone_.height(); }
-    void Left(double v);
-    void Top(double v);
-    void Width(double v);
-    void Height(double v);
-    std::uint32_t BorderColor() const { return bordure_; }
-    void BorderColor(std::uint32_t bgr);
-    int BorderWidth() const { return largeur_; }
-    void BorderWidth(int pixels);
-    int BorderStyle() const { return style_; }
-    void BorderStyle(int style);
-    std::uint32_t BackColor() const { return fond_; }
-    void BackColor(std::uint32_t bgr);
-    int BackStyle() const { return style_fond_; }
-    void BackStyle(int style);
-    std::uint32_t FillColor() const { return remplissage_; }
-    void FillColor(std::uint32_t bgr);
-    int FillStyle() const { return style_remplissage_; }
-    void FillStyle(int style);
-    void mettre_a_l_echelle(double kx, double ky) override;
+    using ElementSansFenetre::BorderColor;
+    using ElementSansFenetre::BorderStyle;
+    using ElementSansFenetre::BorderWidth;
+    std::uint32_t BackColor() const { return interieur_.fond; }
+    void BackColor(std::uint32_t bgr) { changer(interieur_.fond, bgr); }
+    int BackStyle() const { return interieur_.style_fond; }
+    void BackStyle(int style) { changer(interieur_.style_fond, style); }
+    std::uint32_t FillColor() const { return interieur_.remplissage; }
+    void FillColor(std::uint32_t bgr) { changer(interieur_.remplissage, bgr); }
+    int FillStyle() const { return interieur_.style_remplissage; }
+    void FillStyle(int style) { changer(interieur_.style_remplissage, style); }
 
 private:
     friend FormeSansFenetre* copier_controle(const FormeSansFenetre& modele);
     void peindre(QPainter& p) const override;
-    QRectF zone_;
-    std::uint32_t bordure_ = 0x80000008;
-    int largeur_ = 1;
-    int style_ = 1;
-    std::uint32_t fond_ = 0x80000005;  // window background
-    int style_fond_ = 0;
-    std::uint32_t remplissage_ = 0;
-    int style_remplissage_ = 1;
+    struct Interieur {
+        std::uint32_t fond = 0x80000005;  // window background
+        int style_fond = 0;
+        std::uint32_t remplissage = 0;
+        int style_remplissage = 1;
+    };
+    Interieur interieur_;
 };
 
 // The run time's Label: its caption, font and colours, on its back colour when BackStyle is 1
@@ -129,43 +149,32 @@ private:
 // in front of the container: Click (left press and release on it), MouseDown and MouseMove,
 // whose X, Y are the pointer's offset from its top-left corner in twips, as the run time gave
 // them for a label. While the mouse is over it, its pointer (if not 0) shows.
-class EtiquetteSansFenetre : public ElementSansFenetre {
+class EtiquetteSansFenetre : public ElementRectangle {
     Q_OBJECT
 public:
     explicit EtiquetteSansFenetre(QWidget* conteneur, const QString& texte = QString());
-    const QString& Caption() const { return texte_; }
+    const QString& Caption() const { return p_.texte; }
     void Caption(const QString& texte);
-    const QRectF& zone() const { return zone_; }
-    void Move(double gauche, double haut, double largeur, double hauteur);
-    void placer_twips(double gauche, double haut, double largeur, double hauteur);
-    double Left() const { return zone_.x(); }
-    double Top() const { return zone_.y(); }
-    double Width() const { return zone_.width(); }
-    double Height() const { return zone_.height(); }
-    void Left(double v);
-    void Top(double v);
-    void Width(double v);
-    void Height(double v);
-    const QFont& Font() const { return police_; }
+    const QFont& Font() const { return p_.police; }
     void Font(const QFont& police);
-    std::uint32_t ForeColor() const { return texte_couleur_; }
-    void ForeColor(std::uint32_t bgr);
-    std::uint32_t BackColor() const { return fond_; }
-    void BackColor(std::uint32_t bgr);
-    int BackStyle() const { return style_fond_; }
-    void BackStyle(int style);
+    std::uint32_t ForeColor() const { return p_.couleur; }
+    void ForeColor(std::uint32_t bgr) { changer(p_.couleur, bgr); }
+    std::uint32_t BackColor() const { return p_.fond; }
+    void BackColor(std::uint32_t bgr) { changer(p_.fond, bgr); }
+    int BackStyle() const { return p_.style_fond; }
+    void BackStyle(int style) { changer(p_.style_fond, style); }
     // 0 left, 1 right, 2 centre.
-    int Alignment() const { return alignement_; }
-    void Alignment(int a);
+    int Alignment() const { return p_.alignement; }
+    void Alignment(int a) { changer(p_.alignement, a); }
     // The label takes the size of its caption (after each change of caption or font).
-    bool AutoSize() const { return auto_taille_; }
+    bool AutoSize() const { return p_.auto_taille; }
     void AutoSize(bool oui);
-    bool Enabled() const { return actif_; }
-    void Enabled(bool oui) { actif_ = oui; }
-    int MousePointer() const { return pointeur_; }
-    void MousePointer(int valeur) { pointeur_ = valeur; }
+    bool Enabled() const { return p_.actif; }
+    void Enabled(bool oui) { p_.actif = oui; }
+    int MousePointer() const { return p_.pointeur; }
+    void MousePointer(int valeur) { p_.pointeur = valeur; }
     void MouseIcon(const QImage& icone, QPoint point_chaud = QPoint(-1, -1));
-    const QImage& MouseIcon() const { return icone_; }
+    const QImage& MouseIcon() const { return p_.icone; }
     void mettre_a_l_echelle(double kx, double ky) override;
 signals:
     void Click();
@@ -177,18 +186,20 @@ private:
     friend EtiquetteSansFenetre* copier_controle(const EtiquetteSansFenetre& modele);
     void peindre(QPainter& p) const override;
     void ajuster_taille();
-    QString texte_;
-    QRectF zone_;
-    QFont police_;
-    std::uint32_t texte_couleur_ = 0x80000012;  // button text
-    std::uint32_t fond_ = 0x8000000F;           // button face
-    int style_fond_ = 1;
-    int alignement_ = 0;
-    bool auto_taille_ = false;
-    bool actif_ = true;
-    int pointeur_ = 0;
-    QImage icone_;
-    QPoint point_chaud_{-1, -1};
+    struct Proprietes {
+        QString texte;
+        QFont police;
+        std::uint32_t couleur = 0x80000012;  // button text
+        std::uint32_t fond = 0x8000000F;     // button face
+        int style_fond = 1;
+        int alignement = 0;
+        bool auto_taille = false;
+        bool actif = true;
+        int pointeur = 0;
+        QImage icone;
+        QPoint point_chaud{-1, -1};
+    };
+    Proprietes p_;
 };
 
 // The windowless controls of one container, bottom first; made on the container's first one.

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 namespace {
+// What a widget shows, painted as a capture paints it.
 QImage rendre(QWidget* w) {
     QImage img(w->size(), QImage::Format_RGB32);
     img.fill(Qt::magenta);
@@ -20,8 +21,9 @@ QImage rendre(QWidget* w) {
     return img;
 }
 
-QImage image_unie(QSize taille, QRgb couleur) {
-    QImage i(taille, QImage::Format_RGB32);
+// A square picture of one colour.
+QImage carre(int cote, QRgb couleur) {
+    QImage i(cote, cote, QImage::Format_RGB32);
     i.fill(couleur);
     return i;
 }
@@ -36,10 +38,10 @@ private slots:
         QWidget fenetre;
         auto* modele = new BoitePicture(&fenetre);
         placer(modele, 150, 300, 480, 480);
-        modele->definir_image(image_unie(QSize(32, 32), qRgb(255, 0, 0)));
+        modele->definir_image(carre(32, qRgb(255, 0, 0)));
         couleur_fond(modele, 0xC0FFFF);
         police(modele, "Arial", 12, true);
-        modele->MouseIcon(image_unie(QSize(32, 32), qRgb(0, 0, 0)), QPoint(15, 15));
+        modele->MouseIcon(carre(32, qRgb(0, 0, 0)), QPoint(15, 15));
         modele->MousePointer(99);
         TableauControles<BoitePicture> symboles(modele);
 
@@ -230,7 +232,7 @@ private slots:
         dessous->setGeometry(0, 0, 200, 150);
         auto* symbole = new BoitePicture(dessous);
         symbole->setGeometry(50, 50, 32, 32);
-        QImage dessin = image_unie(QSize(32, 32), qRgb(255, 255, 255));
+        QImage dessin = carre(32, qRgb(255, 255, 255));
         for (int y = 10; y < 20; ++y)
             for (int x = 10; x < 20; ++x) dessin.setPixel(x, y, qRgb(255, 0, 0));
         symbole->definir_image(dessin);

@@ -189,6 +189,19 @@ private slots:
         QCOMPARE(nombres::arrondi_decimal(1.25, 1), 1.3);
         QCOMPARE(nombres::arrondi_decimal(7.45, 1), 7.5);
         QCOMPARE(nombres::arrondi_decimal(7.44, 1), 7.4);
+        // The run time's prefixes and exponent letter; blanks anywhere; "," is no decimal point.
+        QCOMPARE(nombres::Val("&H10"), 16.0);
+        QCOMPARE(nombres::Val("&hff"), 255.0);
+        QCOMPARE(nombres::Val("&O17"), 15.0);
+        QCOMPARE(nombres::Val("&O18"), 1.0);
+        QCOMPARE(nombres::Val("&HFFFF"), -1.0);
+        QCOMPARE(nombres::Val("&HFFFF&"), 65535.0);
+        QCOMPARE(nombres::Val("&H10000"), 65536.0);
+        QCOMPARE(nombres::Val("&H"), 0.0);
+        QCOMPARE(nombres::Val("&H123456789"), 0.0);
+        QCOMPARE(nombres::Val("1D2"), 100.0);
+        QCOMPARE(nombres::Val("1,5"), 1.0);
+        QCOMPARE(nombres::Val("1 2"), 12.0);
     }
 
     void couleurs_bleu_vert_rouge() {
@@ -196,6 +209,20 @@ private slots:
         QCOMPARE(couleur_vb(0xFF0000), QColor(0, 0, 255));
         QCOMPARE(couleur_vb(0xC0FFFF), QColor(0xFF, 0xFF, 0xC0));
         QCOMPARE(vers_bgr(QColor(0x12, 0x34, 0x56)), 0x563412u);
+        // System colours come from the palette.
+        QPalette p = QGuiApplication::palette();
+        p.setColor(QPalette::Text, QColor(1, 2, 3));
+        p.setColor(QPalette::Button, QColor(4, 5, 6));
+        p.setColor(QPalette::WindowText, QColor(7, 8, 9));
+        p.setColor(QPalette::Base, QColor(10, 11, 12));
+        const QPalette avant = QGuiApplication::palette();
+        QGuiApplication::setPalette(p);
+        QCOMPARE(couleur_vb(0x80000008), QColor(1, 2, 3));   // window text
+        QCOMPARE(couleur_vb(0x8000000F), QColor(4, 5, 6));   // button face
+        QCOMPARE(couleur_vb(0x80000007), QColor(7, 8, 9));   // menu text
+        QCOMPARE(couleur_vb(0x80000005), QColor(10, 11, 12));  // window background
+        QCOMPARE(couleur_vb(0x800000FF), QColor(0, 0, 0));
+        QGuiApplication::setPalette(avant);
     }
 
     void capture_et_bmp() {
@@ -248,6 +275,19 @@ private slots:
         });
         QCOMPARE(MsgBox("Valider?", vb::vbOKCancel), int(vb::vbCancel));
         QCOMPARE(titre, QString("Vantarel"));
+
+        // Return chooses the default button: the first, or the second with 256.
+        const auto entree = [] {
+            QTimer::singleShot(0, [] {
+                if (QWidget* b = QApplication::activeModalWidget()) QTest::keyClick(b, Qt::Key_Return);
+            });
+        };
+        entree();
+        QCOMPARE(MsgBox("Voulez-vous supprimer le dernier fil tracé?", 260, "Attention"), int(vb::vbNo));
+        entree();
+        QCOMPARE(MsgBox("Voulez-vous supprimer le dernier fil tracé?", vb::vbYesNo, "Attention"), int(vb::vbYes));
+        entree();
+        QCOMPARE(MsgBox("Terminé", vb::vbOKOnly + vb::vbDefaultButton2), int(vb::vbOK));
     }
 
     void une_etiquette_garde_le_texte_tel_quel() {
