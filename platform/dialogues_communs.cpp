@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -43,7 +44,11 @@ public:
         page_ = new QFontDialog(this);
         page_->setWindowFlags(Qt::Widget);
         page_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-        page_->setCurrentFont(depart.police());
+        // The dialog lists installed families: a substituted name (MS Sans Serif) shows as the
+        // font that stands for it.
+        QFont police = depart.police();
+        police.setFamily(QFontInfo(police).family());
+        page_->setCurrentFont(police);
         disposition->addWidget(page_);
         auto* ligne = new QHBoxLayout;
         ligne->addWidget(new QLabel(QStringLiteral("Couleur :"), this));

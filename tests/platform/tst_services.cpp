@@ -95,8 +95,7 @@ private slots:
     }
 
     void le_vrai_dialogue_de_police_rend_les_effets_et_la_couleur() {
-        ChoixPolice depart;
-        depart.FontName = "Liberation Sans";
+        ChoixPolice depart;  // "MS Sans Serif": the dialog opens on the font that stands for it
         depart.FontSize = 10;
         repondre_au_dialogue(QDialogButtonBox::Ok, [](QDialog* d) {
             auto* couleurs = d->findChild<QComboBox*>(QString(), Qt::FindDirectChildrenOnly);
@@ -109,7 +108,7 @@ private slots:
         QVERIFY(choisi.has_value());
         QCOMPARE(choisi->Color, 0xFFu);
         QVERIFY(choisi->FontUnderline && !choisi->FontBold);
-        QCOMPARE(choisi->FontName, QString("Liberation Sans"));
+        QCOMPARE(choisi->FontName, QFontInfo(depart.police()).family());
         QCOMPARE(choisi->FontSize, 10.0);
         repondre_au_dialogue(QDialogButtonBox::Cancel);
         QVERIFY(!ShowFont(nullptr, depart));
