@@ -46,9 +46,9 @@ public:
         page_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
         // The dialog lists installed families: a substituted name (MS Sans Serif) shows as the
         // font that stands for it.
-        QFont police = depart.police();
-        police.setFamily(QFontInfo(police).family());
-        page_->setCurrentFont(police);
+        depart_ = depart.police();
+        depart_.setFamily(QFontInfo(depart_).family());
+        page_->setCurrentFont(depart_);
         disposition->addWidget(page_);
         auto* ligne = new QHBoxLayout;
         ligne->addWidget(new QLabel(QStringLiteral("Couleur :"), this));
@@ -81,7 +81,15 @@ public:
         return c;
     }
 
+protected:
+    // Showing the page may fill its lists again: the preset is chosen once it is shown.
+    void showEvent(QShowEvent* e) override {
+        QDialog::showEvent(e);
+        page_->setCurrentFont(depart_);
+    }
+
 private:
+    QFont depart_;
     QFontDialog* page_;
     QComboBox* couleurs_;
 };
