@@ -50,18 +50,23 @@ private slots:
             executees << "menu " + m->title();
             return choix;
         });
+        connect(&menu, &QMenu::triggered, [&](QAction* a) { executees << "par le menu " + a->text(); });
         choix = double_;
         QCOMPARE(PopupMenu(&menu), double_);
-        QCOMPARE(executees, QStringList({"menu ", "x2"}));
+        QCOMPARE(executees, QStringList({"menu ", "par le menu x2", "x2"}));
         choix = nullptr;  // dismissed
         QVERIFY(PopupMenu(&menu) == nullptr);
         choix = gris;  // no pupil can choose a disabled command
         QVERIFY(PopupMenu(&menu) == nullptr);
         choix = taille->menuAction();
         QVERIFY(PopupMenu(&menu) == nullptr);
+        QAction autre("Noir");  // in no menu of this pop-up
+        choix = &autre;
+        QVERIFY(PopupMenu(&menu) == nullptr);
         choix = noir;
+        executees.clear();
         QCOMPARE(PopupMenu(&menu), noir);
-        QCOMPARE(executees, QStringList({"menu ", "x2", "menu ", "menu ", "menu ", "menu ", "Noir"}));
+        QCOMPARE(executees, QStringList({"menu ", "par le menu Noir", "Noir"}));
     }
 
     void les_dialogues_de_police_et_de_couleur() {
