@@ -190,18 +190,10 @@ private slots:
         QCOMPARE(nombres::arrondi_decimal(7.45, 1), 7.5);
         QCOMPARE(nombres::arrondi_decimal(7.44, 1), 7.4);
         // The run time's prefixes and exponent letter; blanks anywhere; "," is no decimal point.
-        QCOMPARE(nombres::Val("&H10"), 16.0);
-        QCOMPARE(nombres::Val("&hff"), 255.0);
-        QCOMPARE(nombres::Val("&O17"), 15.0);
-        QCOMPARE(nombres::Val("&O18"), 1.0);
-        QCOMPARE(nombres::Val("&HFFFF"), -1.0);
-        QCOMPARE(nombres::Val("&HFFFF&"), 65535.0);
-        QCOMPARE(nombres::Val("&H10000"), 65536.0);
-        QCOMPARE(nombres::Val("&H"), 0.0);
-        QCOMPARE(nombres::Val("&H123456789"), 0.0);
-        QCOMPARE(nombres::Val("1D2"), 100.0);
-        QCOMPARE(nombres::Val("1,5"), 1.0);
-        QCOMPARE(nombres::Val("1 2"), 12.0);
+        const QList<std::pair<QString, double>> cas = {
+            {"&H10", 16},  {"&hff", 255},       {"&O17", 15}, {"&O18", 1},   {"&HFFFF", -1}, {"&HFFFF&", 65535},
+            {"&H10000", 65536}, {"&H", 0}, {"&H123456789", 0}, {"1D2", 100}, {"1,5", 1},    {"1 2", 12}};
+        for (const auto& [texte, valeur] : cas) QCOMPARE(nombres::Val(texte), valeur);
     }
 
     void couleurs_bleu_vert_rouge() {
@@ -210,17 +202,14 @@ private slots:
         QCOMPARE(couleur_vb(0xC0FFFF), QColor(0xFF, 0xFF, 0xC0));
         QCOMPARE(vers_bgr(QColor(0x12, 0x34, 0x56)), 0x563412u);
         // System colours come from the palette.
-        QPalette p = QGuiApplication::palette();
-        p.setColor(QPalette::Text, QColor(1, 2, 3));
-        p.setColor(QPalette::Button, QColor(4, 5, 6));
-        p.setColor(QPalette::WindowText, QColor(7, 8, 9));
-        p.setColor(QPalette::Base, QColor(10, 11, 12));
         const QPalette avant = QGuiApplication::palette();
+        QPalette p = avant;
+        const QPalette::ColorRole roles[] = {QPalette::Base, QPalette::WindowText, QPalette::Text, QPalette::Button};
+        for (int i = 0; i < 4; ++i) p.setColor(roles[i], QColor(i, i, i));
         QGuiApplication::setPalette(p);
-        QCOMPARE(couleur_vb(0x80000008), QColor(1, 2, 3));   // window text
-        QCOMPARE(couleur_vb(0x8000000F), QColor(4, 5, 6));   // button face
-        QCOMPARE(couleur_vb(0x80000007), QColor(7, 8, 9));   // menu text
-        QCOMPARE(couleur_vb(0x80000005), QColor(10, 11, 12));  // window background
+        // Window background, menu text, window text, button face.
+        const std::uint32_t systeme[] = {0x80000005, 0x80000007, 0x80000008, 0x8000000F};
+        for (int i = 0; i < 4; ++i) QCOMPARE(couleur_vb(systeme[i]), QColor(i, i, i));
         QCOMPARE(couleur_vb(0x800000FF), QColor(0, 0, 0));
         QGuiApplication::setPalette(avant);
     }
