@@ -254,7 +254,7 @@ static const LigneSource lignes_elec6[] = {
      "Pour pouvoir faire fonctionner chaque appareil sans les autres",
      "Pour que tous les appareils s'allument en même temps", "Pour que les lampes brillent moins fort",
      "Pour pouvoir se passer d'interrupteurs", "", "1",
-     "En dérivation, chaque appareil a sa boucle: on l'allume ou l'éteint seul", ""},
+     "En dérivation, chaque appareil a sa propre boucle: il fonctionne indépendamment des autres", ""},
 };
 
 // Association de piles en série

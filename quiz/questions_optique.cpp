@@ -22,7 +22,7 @@ static const LigneSource lignes_Optique1[] = {
      "Un objet qui produit lui-même de la lumière, comme une lampe de poche allumée",
      "Un objet placé dans le noir, qui ne reçoit aucune lumière",
      "Un objet qui garde toute la lumière qu'il reçoit",
-     "Un objet qui renvoie la lumière dans toutes les directions",
+     "Un objet qui renvoie la lumière reçue dans tous les sens",
      "Un objet que l'on ne peut voir que s'il est blanc",
      "4", "Un objet diffusant renvoie dans toutes les directions une partie de la lumière reçue", ""},
     {"1", "5", "Pour que l'on voie un objet, il faut:",
@@ -71,7 +71,7 @@ static const LigneSource lignes_Optique2[] = {
      "Par une ligne ondulée qui part de la source", "Par un point lumineux",
      "Par une droite fléchée dans le sens de propagation",
      "Par une zone coloriée en jaune autour de la source", "",
-     "3", "Un rayon de lumière se représente par une droite fléchée dans le sens de la lumière", ""},
+     "3", "On représente un rayon par une droite fléchée dans le sens de propagation de la lumière", ""},
     {"1", "4",
      "Sur le dessin, les flèches indiquent le sens de propagation de la lumière. Lequel de ces faisceaux est "
      "convergent?",
