@@ -1,11 +1,14 @@
-// Contact sheet of the quiz pictures and of the circuit statements: every picture of the chosen
-// lists with its list and number, in one PNG, to be looked at by eye.
+// Contact sheet of the built-in pictures: every picture of the chosen lists with its list and
+// number, in one PNG, to be looked at by eye.
 // Usage: planche_contact OUT.png elec|chimie|optique|circuit|LIST...
+//        planche_contact OUT.png images_optique   (the optics window's pictures)
 #include "quiz/banques.h"
 #include "tools/planche_enonces_circuit.h"
 
 #include <QApplication>
 #include <QPainter>
+
+int planche_contact_optique(const QString& sortie);
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -13,6 +16,8 @@ int main(int argc, char* argv[]) {
         qWarning("usage: planche_contact OUT.png elec|chimie|optique|circuit|LIST...");
         return 2;
     }
+    if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("images_optique"))
+        return planche_contact_optique(QString::fromLocal8Bit(argv[1]));
     QStringList choix;
     for (int i = 2; i < argc; ++i) choix << QString::fromLocal8Bit(argv[i]);
     struct Vignette {
