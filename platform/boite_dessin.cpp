@@ -6,10 +6,12 @@
 #include "platform/nombres.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
-int pixel_entier(double v) { return int(nombres::arrondi_pair(v)); }
+// Whole device pixels, halves to even; far-off values are held within reach of an int.
+int pixel_entier(double v) { return int(nombres::arrondi_pair(std::clamp(v, -1e8, 1e8))); }
 
 QPen stylo_trait(std::uint32_t couleur, int largeur) {
     return QPen(couleur_vb(couleur), largeur, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

@@ -195,6 +195,7 @@ void dessiner_figure(BoitePicture& image, const char* type, std::uint32_t couleu
 
 float radians_icone(float angle) {
     double degres = angle;
+    if (!std::isfinite(degres)) degres = 0;  // a sum of turns that overflowed has no direction left
     if (std::fabs(degres) >= 1e15) degres = std::fmod(degres, 360.0);
     return float(degres * 3.1415926 / 180);
 }

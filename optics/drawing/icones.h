@@ -15,7 +15,8 @@ class BoitePicture;
 // become see-through once the caller cuts white out of the picture.
 
 // The angle in radians held as a 32-bit float, pi being 3.1415926. An angle of 1e15 degrees or
-// more is first reduced by whole turns (beyond that a float no longer tells the turns apart).
+// more is first reduced by whole turns (beyond that a float no longer tells the turns apart);
+// an infinite or undefined angle is taken as 0.
 float radians_icone(float angle);
 
 // A figure point turned by `a` radians about the centre of a picture of W x H pixels.

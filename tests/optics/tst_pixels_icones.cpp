@@ -89,6 +89,7 @@ private slots:
         for (const TypeElement& t : types_elements()) {
             if (!t.angles) continue;
             QVERIFY2(dessiner(t, 360, 0, 80) == dessiner(t, 0, 0, 80), t.nom);
+            QVERIFY2(dessiner(t, INFINITY, 0, 80) == dessiner(t, 0, 0, 80), t.nom);
             QVERIFY2(dessiner(t, 2e15f, 0, 80) == dessiner(t, float(std::fmod(2e15f, 360.0)), 0, 80), t.nom);
             if (t.remplissage_plein) continue;  // the lamp and the ball draw over what is there
             QWidget parent;
