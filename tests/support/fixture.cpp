@@ -3,6 +3,7 @@
 #include "frame/adaptation.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
+#include "optics/sheet/etat_optique.h"
 #include "platform/aide.h"
 #include "platform/dialogues.h"
 #include "platform/ecran.h"
@@ -68,6 +69,7 @@ void reinitialiser_programme() {
     aide::fermer();
     reinitialiser_application_terminee();
     reinitialiser_etat_partage();
+    reinitialiser_etat_optique();
     Printer().reinitialiser();
     traitement_texte::Word().tout_fermer();
     ecran::fixer_twips_par_pixel(0, 0);
