@@ -1,6 +1,7 @@
 #include "tests/support/fixture.h"
 
 #include "frame/adaptation.h"
+#include "modules.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
 #include "platform/aide.h"
@@ -62,6 +63,7 @@ EnregistrerSousScripte::EnregistrerSousScripte() {
 EnregistrerSousScripte::~EnregistrerSousScripte() { installer_crochet_enregistrer_sous({}); }
 
 void reinitialiser_programme() {
+    enregistrer_modules();
     Fenetre::tout_detruire();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
