@@ -55,3 +55,9 @@ void reinitialiser_etats_activites() {
     for (const EtatActivite& e : etats())
         if (e.reinitialiser) e.reinitialiser();
 }
+
+void vider_registre_activites() {
+    ouvreurs().clear();
+    fenetres_passe().clear();
+    etats().clear();
+}

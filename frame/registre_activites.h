@@ -52,6 +52,9 @@ void enregistrer_etat(const EtatActivite& etat);
 void appliquer_valeurs_de_depart();
 void reinitialiser_etats_activites();
 
+// Forgets every registration (a fresh program, before the activities register again).
+void vider_registre_activites();
+
 #include "platform/fenetre.h"
 
 template <class T>

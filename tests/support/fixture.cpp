@@ -4,6 +4,7 @@
 #include "modules.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
+#include "frame/registre_activites.h"
 #include "platform/aide.h"
 #include "platform/dialogues.h"
 #include "platform/ecran.h"
@@ -63,12 +64,13 @@ EnregistrerSousScripte::EnregistrerSousScripte() {
 EnregistrerSousScripte::~EnregistrerSousScripte() { installer_crochet_enregistrer_sous({}); }
 
 void reinitialiser_programme() {
-    enregistrer_modules();
     Fenetre::tout_detruire();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     aide::fermer();
     reinitialiser_application_terminee();
+    vider_registre_activites();
+    enregistrer_modules();
     reinitialiser_etat_partage();
     Printer().reinitialiser();
     traitement_texte::Word().tout_fermer();
