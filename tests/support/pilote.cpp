@@ -1,0 +1,100 @@
+#include "tests/support/pilote.h"
+
+#include "frame/facteur_impression.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+void cliquer(QWidget* controle, QPoint point) { QTest::mouseClick(controle, Qt::LeftButton, Qt::NoModifier, point); }
+
+void survoler(QWidget* controle, QPoint point) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(point), controle->mapToGlobal(QPointF(point)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(controle, &e);
+}
+
+void taper(QLineEdit* boite, const QString& texte) {
+    boite->selectAll();
+    QTest::keyClick(boite, Qt::Key_Backspace);
+    QTest::keyClicks(boite, texte);
+}
+
+void taper(QComboBox* liste, const QString& texte) { taper(liste->lineEdit(), texte); }
+
+namespace {
+struct Cible {
+    QWindow* fenetre;
+    QPoint decalage;  // from the control's coordinates to the window's
+};
+Cible cible(QWidget* controle) {
+    QWidget* haut = controle->window();
+    return {haut->windowHandle(), controle->mapTo(haut, QPoint(0, 0))};
+}
+}
+
+void cliquer_fenetre(QWidget* controle, QPoint point, Qt::MouseButton bouton) {
+    const Cible c = cible(controle);
+    if (!c.fenetre) QTest::qFail("the control's window is not shown", __FILE__, __LINE__);
+    if (!c.fenetre) return;
+    QTest::mousePress(c.fenetre, bouton, Qt::NoModifier, point + c.decalage);
+    QTest::mouseRelease(c.fenetre, bouton, Qt::NoModifier, point + c.decalage);
+}
+
+void glisser_souris(QWidget* controle, QPoint depart, const QList<QPoint>& etapes, QPoint arrivee,
+                    Qt::MouseButton bouton) {
+    const Cible c = cible(controle);
+    if (!c.fenetre) QTest::qFail("the control's window is not shown", __FILE__, __LINE__);
+    if (!c.fenetre) return;
+    QTest::mousePress(c.fenetre, bouton, Qt::NoModifier, depart + c.decalage);
+    // Moves sent to a window carry the button held since the press.
+    for (const QPoint& p : etapes) QTest::mouseMove(c.fenetre, p + c.decalage);
+    QTest::mouseMove(c.fenetre, arrivee + c.decalage);
+    QTest::mouseRelease(c.fenetre, bouton, Qt::NoModifier, arrivee + c.decalage);
+}
+
+void double_cliquer(QWidget* controle, QPoint point) {
+    const Cible c = cible(controle);
+    if (!c.fenetre) QTest::qFail("the control's window is not shown", __FILE__, __LINE__);
+    if (!c.fenetre) return;
+    QTest::mouseDClick(c.fenetre, Qt::LeftButton, Qt::NoModifier, point + c.decalage);
+}
+
+void pendant_l_attente(const std::function<void(Facteur_impression*)>& action) {
+    QTimer::singleShot(0, qApp, [action] {
+        Facteur_impression* d = Fenetre::si_chargee<Facteur_impression>();
+        if (!d || d->isHidden()) {
+            QTest::qFail("no print-settings dialog is shown", __FILE__, __LINE__);
+            return;
+        }
+        action(d);
+    });
+    QTimer::singleShot(10000, qApp, [] {
+        if (Facteur_impression* d = Fenetre::si_chargee<Facteur_impression>()) d->Unload();
+    });
+}
+
+bool libreoffice_present() { return !QStandardPaths::findExecutable("soffice").isEmpty(); }
+
+QString convertir_avec_libreoffice(const QString& fichier, const QString& filtre, const QString& extension,
+                                   const QString& dossier_sortie) {
+    const QString soffice = QStandardPaths::findExecutable("soffice");
+    if (soffice.isEmpty()) return QString();
+    QTemporaryDir profil;
+    QProcess p;
+    p.start(soffice, {"-env:UserInstallation=file://" + profil.path(), "--headless", "--norestore", "--convert-to",
+                      filtre, "--outdir", dossier_sortie, fichier});
+    if (!p.waitForFinished(300000)) {
+        p.kill();
+        p.waitForFinished();
+        return QString();
+    }
+    const QString sortie = dossier_sortie + "/" + QFileInfo(fichier).completeBaseName() + "." + extension;
+    return QFile::exists(sortie) ? sortie : QString();
+}
