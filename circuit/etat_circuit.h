@@ -25,14 +25,9 @@ inline void reinitialiser_etat_circuit() {
     nb_textes_ajoutes = 0;
 }
 
-// The values the main window's load gives them.
+// The values the main window's load gives them: every counter at 0, black, "moyen" and solid.
 inline void valeurs_de_depart_circuit() {
-    nb_textes_ajoutes = 0;
-    nombre_textes = 0;
-    nb_fils = 0;
-    nb_selections = 0;
-    trace_fil = false;
-    couleur_fil_defaut = 0;
+    reinitialiser_etat_circuit();
     epaisseur_fil_defaut = 2.0f;
     style_fil_defaut = 1;
 }
