@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(boutons.size(), 4);
         QCOMPARE(boutons[1]->geometry(), QRect(28, 0, 28, 27));
         QCOMPARE(boutons[2]->geometry(), QRect(0, 27, 28, 27));
+        capture_pour_examen(f, "activite_barre_dans_la_fenetre");
         // The keys route exactly: "Identification" is not this window's key.
         f->Toolbar1_ButtonClick("Identification");
         QVERIFY(f->isEnabled());
