@@ -1,6 +1,5 @@
 #include "quiz/fenetre_qcm.h"
 
-#include "frame/adaptation.h"
 #include "frame/etat.h"
 #include "frame/impression.h"
 #include "frame/registre_activites.h"
