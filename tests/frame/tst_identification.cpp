@@ -509,6 +509,10 @@ private slots:
         fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
         q->Frame_QCM->show();
         Options_QCM* o = Fenetre::obtenir<Options_QCM>();
+        {
+            const QSignalBlocker sans_gardien(o->Check1);
+            o->Check1->setChecked(true);  // the answers shown, as the teacher set them
+        }
         Result_eval* r = Fenetre::obtenir<Result_eval>();
         const QPoint bouton_options = o->Command1->pos();
         MessagesScriptes aucune_boite;
@@ -520,6 +524,7 @@ private slots:
         QVERIFY(q->isHidden() && !q->Frame_QCM->isHidden());
         QCOMPARE(q->Savoir->pos(), QPoint(60, 38));  // scaled once
         QCOMPARE(o->Command1->pos(), bouton_options);
+        QVERIFY(o->Check1->isChecked() && o->isEnabled());
         QVERIFY(!f->isEnabled());  // nothing enabled Form1 behind the dialog
     }
 
