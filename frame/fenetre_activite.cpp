@@ -155,10 +155,7 @@ void FenetreActivite::enregistrer_sous_bmp() {
     BoitePicture* tampon = tampon_capture();
     capturer_aire(tampon);
     capture_prise(tampon);
-    const QString fichier = dialogue_enregistrer_sous(this, QStringLiteral("Images (*.bmp)|*.bmp"),
-                                                      QStringLiteral("Enregistrez sous..."), QStringLiteral("*.bmp"));
-    if (fichier.isEmpty()) return;
-    enregistrer_bmp(tampon->Image(), fichier);
+    enregistrer_image_sous(this, tampon->Image(), QStringLiteral("Enregistrez sous..."));
 }
 
 // --- sliding panels

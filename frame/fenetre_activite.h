@@ -153,7 +153,7 @@ protected:
     virtual void montrer_identification() = 0;
 
     // The BMP save: the focus to the banner, the capture into the buffer, the hook, then the
-    // Save As dialog and the file. A cancelled dialog or a failed write ends it silently.
+    // Save As dialog and the checked write (a cancelled dialog ends quietly).
     void enregistrer_sous_bmp();
     // The buffer of the capture (copie_savoir unless the window keeps its own).
     virtual BoitePicture* tampon_capture() { return copie_savoir; }
