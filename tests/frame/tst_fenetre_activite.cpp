@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "tests/support/fixture.h"
 #include "tests/support/pilote.h"
+#include "tests/support/souris.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -208,9 +209,10 @@ private slots:
         QCOMPARE(boutons, QList<Qt::MouseButtons>({Qt::NoButton, Qt::LeftButton, Qt::LeftButton, Qt::LeftButton}));
         QCOMPARE(f->panneau(0)->width(), 0);  // released outside: no click
         // A double click opens the panel once: its second press is no click.
-        double_cliquer(f->bouton_onglet(0), QPoint(5, 5));
+        souris::double_clic(f->bouton_onglet(0), QPoint(5, 5));
         QTRY_COMPARE(f->panneau(0)->width(), 184);
-        cliquer_fenetre(f->bouton_onglet(0), QPoint(5, 5));
+        souris::appuyer(f->bouton_onglet(0), QPoint(5, 5));
+        souris::relacher(f->bouton_onglet(0), QPoint(5, 5));
         QTRY_COMPARE(f->panneau(0)->width(), 0);
     }
 };

@@ -1,6 +1,7 @@
 #include "tests/support/pilote.h"
 
 #include "frame/facteur_impression.h"
+#include "tests/support/souris.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWindow>
 #include <QtTest>
 
 void cliquer(QWidget* controle, QPoint point) { QTest::mouseClick(controle, Qt::LeftButton, Qt::NoModifier, point); }
@@ -28,42 +28,12 @@ void taper(QLineEdit* boite, const QString& texte) {
 
 void taper(QComboBox* liste, const QString& texte) { taper(liste->lineEdit(), texte); }
 
-namespace {
-struct Cible {
-    QWindow* fenetre;
-    QPoint decalage;  // from the control's coordinates to the window's
-};
-Cible cible(QWidget* controle) {
-    QWidget* haut = controle->window();
-    return {haut->windowHandle(), controle->mapTo(haut, QPoint(0, 0))};
-}
-}
-
-void cliquer_fenetre(QWidget* controle, QPoint point, Qt::MouseButton bouton) {
-    const Cible c = cible(controle);
-    if (!c.fenetre) QTest::qFail("the control's window is not shown", __FILE__, __LINE__);
-    if (!c.fenetre) return;
-    QTest::mousePress(c.fenetre, bouton, Qt::NoModifier, point + c.decalage);
-    QTest::mouseRelease(c.fenetre, bouton, Qt::NoModifier, point + c.decalage);
-}
-
 void glisser_souris(QWidget* controle, QPoint depart, const QList<QPoint>& etapes, QPoint arrivee,
                     Qt::MouseButton bouton) {
-    const Cible c = cible(controle);
-    if (!c.fenetre) QTest::qFail("the control's window is not shown", __FILE__, __LINE__);
-    if (!c.fenetre) return;
-    QTest::mousePress(c.fenetre, bouton, Qt::NoModifier, depart + c.decalage);
-    // Moves sent to a window carry the button held since the press.
-    for (const QPoint& p : etapes) QTest::mouseMove(c.fenetre, p + c.decalage);
-    QTest::mouseMove(c.fenetre, arrivee + c.decalage);
-    QTest::mouseRelease(c.fenetre, bouton, Qt::NoModifier, arrivee + c.decalage);
-}
-
-void double_cliquer(QWidget* controle, QPoint point) {
-    const Cible c = cible(controle);
-    if (!c.fenetre) QTest::qFail("the control's window is not shown", __FILE__, __LINE__);
-    if (!c.fenetre) return;
-    QTest::mouseDClick(c.fenetre, Qt::LeftButton, Qt::NoModifier, point + c.decalage);
+    souris::appuyer(controle, depart, bouton);
+    for (const QPoint& p : etapes) souris::deplacer(controle, p);
+    souris::deplacer(controle, arrivee);
+    souris::relacher(controle, arrivee, bouton);
 }
 
 void pendant_l_attente(const std::function<void(Facteur_impression*)>& action) {

@@ -20,17 +20,11 @@ void survoler(QWidget* controle, QPoint point = QPoint(2, 2));
 void taper(QLineEdit* boite, const QString& texte);
 void taper(QComboBox* liste, const QString& texte);
 
-// The mouse as the window system delivers it: events sent to the QWindow of the control's
-// window at the window point under a point of the control, so that masks, the widget under
-// the pointer and the press's implicit grab decide who gets them. The window must be shown.
-// A click: press and release at one point.
-void cliquer_fenetre(QWidget* controle, QPoint point, Qt::MouseButton bouton = Qt::LeftButton);
-// A drag: press at the start, a move to each step with the button held, release at the end
-// (all points in the control's coordinates, even when they lie outside it).
+// A drag as a pupil's mouse makes it, through the window (tests/support/souris.h): press at the
+// start, a move to each step with the button held, release at the end (all points in the
+// control's coordinates, even when they lie outside it).
 void glisser_souris(QWidget* controle, QPoint depart, const QList<QPoint>& etapes, QPoint arrivee,
                     Qt::MouseButton bouton = Qt::LeftButton);
-// A double click: press, release, double click, release.
-void double_cliquer(QWidget* controle, QPoint point);
 
 // Runs the action on the print-settings dialog once a print waits on it. A dialog still open
 // 10 s later is closed, so that a print that never ends fails the test instead of hanging it.
