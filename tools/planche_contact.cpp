@@ -1,7 +1,9 @@
 // Contact sheet of the quiz pictures: every picture of the chosen lists with its list and
 // number, in one PNG, to be looked at by eye.
 // Usage: planche_contact OUT.png elec|chimie|optique|LIST...
+//        planche_contact OUT.png textes|textes_elec|textes_chimie|textes_optique...
 #include "quiz/banques.h"
+#include "tools/textes/planche_textes.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -14,6 +16,7 @@ int main(int argc, char* argv[]) {
     }
     QStringList choix;
     for (int i = 2; i < argc; ++i) choix << QString::fromLocal8Bit(argv[i]);
+    if (choix.first().startsWith(QLatin1String("textes"))) return planche_textes(QString::fromLocal8Bit(argv[1]), choix) ? 0 : 1;
     struct Vignette {
         QString titre;
         QImage image;

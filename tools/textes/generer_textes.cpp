@@ -266,7 +266,11 @@ private:
         for (int k = 0; k < reste.size(); ++k) {
             const Element& e = reste[k];
             if (e.genre == Element::Espace) {
-                coupure = k;
+                // French spacing: no line begins with ":", ";", "!", "?" or "»", and none ends with "«".
+                const bool insecable = (k + 1 < reste.size() && reste[k + 1].genre == Element::Mot &&
+                                        QStringLiteral(":;!?»").contains(reste[k + 1].texte.front())) ||
+                                       (k > 0 && reste[k - 1].genre == Element::Mot && reste[k - 1].texte == QStringLiteral("«"));
+                if (!insecable) coupure = k;
                 x += m.horizontalAdvance(' ');
             } else if (e.genre == Element::Mot) {
                 x += m.horizontalAdvance(e.texte);
@@ -274,11 +278,11 @@ private:
                 const Trou& t = trous[e.trou];
                 const double gauche_max = t.gauche ? *t.gauche / 15.0 : GAUCHE_MAX;
                 const bool colle = k > 0 && reste[k - 1].genre == Element::Mot;
-                if (std::ceil(x - 1e-6) + (colle ? 1 : 0) > gauche_max) {
+                const double gauche = std::ceil(x - 1e-6) + (colle ? 1 : 0);
+                if (gauche > gauche_max) {
                     x = LARGEUR_UTILE + 1;  // cut before it
                 } else {
-                    if (t.gauche) x = gauche_max;
-                    x += largeur_trou(t, mb) + 2;
+                    x = (t.gauche ? gauche_max : gauche) + largeur_trou(t, mb) + 2;
                 }
             }
             if (x > LARGEUR_UTILE && coupure > 0) {
