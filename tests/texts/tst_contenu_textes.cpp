@@ -14,21 +14,26 @@ struct Attendu {
     int hauteur;  // picture height; 0 for the pictures that no theme shows
 };
 
-// In the order of the tables, with their row counts, rows 0 and picture heights.
+// In the order of the tables (trous_elec1 .. trous_optique4), with their row counts, rows 0 and
+// picture heights.
 const Attendu ATTENDUS[NOMBRE_TABLES_TROUS] = {
-    {"trous_elec1", 20, {3585, 465, 1020}, 696},    {"trous_elec2", 15, {4215, 585, 1170}, 677},
-    {"trous_elec3", 21, {2340, 585, 855}, 700},     {"trous_elec4", 9, {5745, 585, 2355}, 442},
-    {"trous_elec5", 18, {3060, 585, 795}, 442},     {"trous_elec6", 9, {5190, 570, 2355}, 466},
-    {"trous_elec7", 10, {6315, 585, 1470}, 489},    {"trous_elec8", 14, {1230, 585, 900}, 583},
-    {"trous_elec9", 12, {5805, 585, 2445}, 489},    {"trous_chimie1", 25, {1815, 585, 795}, 0},
-    {"trous_chimie2", 19, {255, 915, 2730}, 513},   {"trous_chimie3", 12, {5445, 585, 825}, 419},
-    {"trous_chimie4", 15, {4950, 585, 1260}, 0},    {"trous_chimie5", 18, {3915, 585, 855}, 559},
-    {"trous_chimie6", 13, {3075, 585, 2310}, 653},  {"trous_chimie7", 9, {3075, 585, 2085}, 700},
-    {"trous_chimie8", 13, {3840, 585, 1050}, 677},  {"trous_chimie9", 19, {630, 870, 1365}, 742},
-    {"trous_chimie10", 20, {2145, 570, 975}, 745},  {"trous_chimie11", 23, {540, 585, 390}, 0},
-    {"trous_chimie12", 19, {6030, 525, 1215}, 0},   {"trous_chimie13", 16, {2835, 585, 540}, 559},
+    // electricity
+    {"trous_elec1", 20, {3585, 465, 1020}, 696}, {"trous_elec2", 15, {4215, 585, 1170}, 677},
+    {"trous_elec3", 21, {2340, 585, 855}, 700}, {"trous_elec4", 9, {5745, 585, 2355}, 442},
+    {"trous_elec5", 18, {3060, 585, 795}, 442}, {"trous_elec6", 9, {5190, 570, 2355}, 466},
+    {"trous_elec7", 10, {6315, 585, 1470}, 489}, {"trous_elec8", 14, {1230, 585, 900}, 583},
+    {"trous_elec9", 12, {5805, 585, 2445}, 489},
+    // chemistry (pictures 1, 4, 11 and 12 are shown by no theme)
+    {"trous_chimie1", 25, {1815, 585, 795}, 0}, {"trous_chimie2", 19, {255, 915, 2730}, 513},
+    {"trous_chimie3", 12, {5445, 585, 825}, 419}, {"trous_chimie4", 15, {4950, 585, 1260}, 0},
+    {"trous_chimie5", 18, {3915, 585, 855}, 559}, {"trous_chimie6", 13, {3075, 585, 2310}, 653},
+    {"trous_chimie7", 9, {3075, 585, 2085}, 700},
+    {"trous_chimie8", 13, {3840, 585, 1050}, 677}, {"trous_chimie9", 19, {630, 870, 1365}, 742},
+    {"trous_chimie10", 20, {2145, 570, 975}, 745}, {"trous_chimie11", 23, {540, 585, 390}, 0},
+    {"trous_chimie12", 19, {6030, 525, 1215}, 0}, {"trous_chimie13", 16, {2835, 585, 540}, 559},
+    // optics
     {"trous_optique1", 15, {1815, 585, 1785}, 583}, {"trous_optique2", 10, {6135, 585, 1500}, 536},
-    {"trous_optique3", 5, {7320, 585, 1500}, 442},  {"trous_optique4", 19, {1725, 585, 930}, 583},
+    {"trous_optique3", 5, {7320, 585, 1500}, 442}, {"trous_optique4", 19, {1725, 585, 930}, 583},
 };
 
 bool operator==(const LigneTrou& a, const LigneTrou& b) {
