@@ -1,15 +1,17 @@
 // Draws the 26 fill-in text pictures and writes the design places of their blanks.
 //
 // Each picture has one source, tools/textes/sources/<list>/<n>.txt: a few settings, a line
-// "---", then the lines of the picture, one source line per drawn line (an empty line stays
-// empty). A blank is written with its expected answer between brackets, optionally followed by
-// settings separated by '|':
+// "---", then the text. Each source line starts a new drawn line at the left margin and goes on
+// over the next lines as far as it needs, cut at spaces (never before ":", ";", "!", "?", "»",
+// nor after "«", and never leaving a blank to begin right of 566 pixels); an empty source line
+// leaves an empty line. A blank is written with its expected answer between brackets, optionally
+// followed by settings separated by '|':
 //   [conducteurs]                  a blank as wide as its answer needs
 //   [générateur|@3585,465|w1020]   a fixed place (Left, Top in twips) and a fixed width (twips)
 //   [g|@8490|w240]                 a fixed Left only
 //   [fermé|#19]                    a fixed row number (the others take the free rows in reading order)
-// Settings: "haut" (top of the first line in pixels), "pas" (line pitch in pixels), "hauteur"
-// (picture height in pixels), "trous" (number of blanks).
+// Settings: "haut" (top of the first line in pixels), "pas" (line pitch in pixels, at least 20),
+// "hauteur" (picture height in pixels), "trous" (number of blanks).
 //
 // Every line is drawn with the committed font, its words on the baseline of the text typed in the
 // entry boxes. Each blank is a gap as wide as its box, marked by a dotted line in a colour of its
@@ -26,7 +28,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
 #include <cmath>
@@ -76,7 +77,6 @@ struct Trou {
     std::optional<int> gauche, haut, largeur, rang;  // twips, twips, twips, row
     // Laid out:
     int x = 0, y = 0, l = 0;  // pixels
-    int ligne = 0;
 };
 
 struct Element {
@@ -128,6 +128,7 @@ public:
         QStringList texte = lignes.mid(i + 1);
         while (!texte.isEmpty() && texte.last().trimmed().isEmpty()) texte.removeLast();
         const int haut = reglages["haut"], pas = reglages["pas"];
+        if (pas < 20) signaler(nom, QStringLiteral("interligne de %1 pixels, moins de 20").arg(pas));
 
         QImage image(LARGEUR_IMAGE, reglages["hauteur"], QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -148,7 +149,7 @@ public:
                 QList<Element> elements = couper(reste, trous, m, mb);
                 const QString ou = QStringLiteral("%1 ligne %2").arg(nom).arg(n + 1);
                 const int y = haut + n * pas;
-                disposer(elements, trous, m, mb, y, n, ou);
+                disposer(elements, trous, m, mb, y, ou);
                 for (const Element& e : elements) {
                     if (e.genre == Element::Mot) {
                         p.drawText(QPointF(e.x, y + LIGNE_DE_BASE), e.texte);
@@ -173,8 +174,14 @@ public:
         if (trous.size() != nombre)
             signaler(nom, QStringLiteral("%1 trous au lieu de %2").arg(trous.size()).arg(nombre));
         QList<int> ordre(nombre, -1);
-        for (int k = 0; k < trous.size(); ++k)
-            if (trous[k].rang && *trous[k].rang < nombre) ordre[*trous[k].rang] = k;
+        for (int k = 0; k < trous.size(); ++k) {
+            if (!trous[k].rang) continue;
+            const int r = *trous[k].rang;
+            if (r < 0 || r >= nombre || ordre[r] != -1)
+                signaler(nom, QStringLiteral("rang %1 impossible pour « %2 »").arg(r).arg(trous[k].reponse));
+            else
+                ordre[r] = k;
+        }
         int libre = 0;
         for (int k = 0; k < trous.size(); ++k) {
             if (trous[k].rang) continue;
@@ -298,7 +305,7 @@ private:
 
     // Places the words and blanks of one line starting at the left margin.
     void disposer(QList<Element>& elements, QList<Trou>& trous, const QFontMetricsF& m, const QFontMetricsF& mb,
-                  int y, int ligne, const QString& ou) {
+                  int y, const QString& ou) {
         const double espace = m.horizontalAdvance(' ');
         QStringList signaler_plus_tard;
         // A first pass stretches the spaces before the blanks at fixed places; the second lays
@@ -338,7 +345,6 @@ private:
                     const int besoin = int(std::ceil(mb.horizontalAdvance(t.reponse)));
                     t.x = gauche;
                     t.y = y;
-                    t.ligne = ligne;
                     t.l = largeur_trou(t, mb);
                     const bool suivi_colle = k + 1 < elements.size() && elements[k + 1].genre == Element::Mot;
                     x = t.x + t.l + (suivi_colle ? 2 : 0);
