@@ -123,6 +123,7 @@ public:
 
     bool en_cours() const { return en_cours_; }
     QObject* source() const { return en_cours_ ? source_.data() : nullptr; }
+    QPointF pointeur() const { return pointeur_connu_ ? pointeur_ : QPointF(QCursor::pos()); }
 
     // Begins dragging the control from the pointer's place.
     void commencer_par_code(QObject* source) {
@@ -232,8 +233,6 @@ protected:
 
 private:
     using QObject::QObject;
-
-    QPointF pointeur() const { return pointeur_connu_ ? pointeur_ : QPointF(QCursor::pos()); }
 
     void commencer(QObject* source, QPointF saisie, QSizeF taille, Qt::MouseButtons boutons) {
         annuler_glisser();
@@ -435,6 +434,7 @@ QObject* source() { return Controleur::instance().source(); }
 
 void deplacer(QPointF ecran) { Controleur::instance().deplacer(ecran); }
 void relacher(QPointF ecran) { Controleur::instance().relacher(ecran); }
+QPointF pointeur() { return Controleur::instance().pointeur(); }
 
 void declarer_sans_fenetre(QWidget* conteneur, RechercheSansFenetre recherche) {
     Controleur::instance().declarer(conteneur, std::move(recherche));

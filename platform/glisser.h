@@ -79,6 +79,8 @@ QObject* source();
 // release that ends it. The controller calls them itself; tests may too.
 void deplacer(QPointF ecran);
 void relacher(QPointF ecran);
+// The pointer's last place on the screen that the mouse events gave (during a drag: where it is).
+QPointF pointeur();
 
 // A windowless control of a container at a point: the control and its rectangle, both in the
 // container's pixels; no control: a null one.

@@ -250,8 +250,23 @@ private slots:
         QCOMPARE(j.source, &etiquette);
     }
 
-    // A source destroyed during its drag ends it; a drop handler may destroy the source.
-    void source_detruite() {
+    // A drag ends without a drop when its button went up unseen or its source is destroyed;
+    // a drop handler may destroy the source.
+    void fins_sans_depot() {
+        auto* perdu = new Pressable(fenetre.get(), QRect(0, 0, 20, 20));
+        perdu->show();
+        QList<bool> fins;
+        glisser::fin_du_glisser(perdu, [&](bool depot) { fins << depot; });
+        glisser::DragDrop(fenetre.get(), [](QObject*, float, float) { QFAIL("no drop expected"); });
+        souris::appuyer(perdu, {2, 2});
+        const QPointF ici = fenetre->mapToGlobal(QPointF(100, 100));
+        QMouseEvent sans_bouton(QEvent::MouseMove, QPointF(100, 100), ici, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(perdu, &sans_bouton);
+        QVERIFY(!glisser::en_cours());
+        QCOMPARE(fins, QList<bool>{false});
+        souris::relacher(fenetre.get(), {100, 100});
+        glisser::DragDrop(fenetre.get(), {});
+
         QPointer<Pressable> source = new Pressable(fenetre.get(), QRect(0, 0, 20, 20));
         source->show();
         souris::appuyer(source, {2, 2});
