@@ -55,7 +55,7 @@ public:
         else
             zone_ = QRect(QPoint(int(std::floor(coin.x())), int(std::floor(coin.y()))), taille.toSize());
         setGeometry(parentWidget()->rect());
-        if (parentWidget()->children().constLast() != this) raise();
+        if (!devant()) raise();
         show();
         update(QRegion(avant) + zone_);
     }
@@ -81,6 +81,13 @@ protected:
     }
 
 private:
+    // In front of the window's other child widgets (raising repaints the whole window).
+    bool devant() const {
+        const QObjectList& freres = parentWidget()->children();
+        for (auto it = freres.crbegin(); it != freres.crend(); ++it)
+            if ((*it)->isWidgetType()) return *it == this;
+        return false;
+    }
     QImage icone_;
     QRect zone_;
 };

@@ -181,7 +181,7 @@ private slots:
     // Automatic mode: a click stays a click; a press then a move drags, grabbed where pressed.
     // The image follows the pointer: the outline keeps the grab point; an icon is centred on it.
     void mode_automatique_et_image() {
-        auto* etiquette = new Etiquette(fenetre.get(), "note");
+        auto* etiquette = new Etiquette(fenetre.get(), "texte");
         etiquette->setGeometry(20, 20, 60, 20);
         etiquette->show();
         glisser::DragMode(etiquette, glisser::automatique);
