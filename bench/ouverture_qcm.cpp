@@ -1,6 +1,7 @@
 // Time from the click on the main window's quiz button to the quiz window shown with its
 // question sheets filled, over several openings.
 #include "frame/demarrage.h"
+#include "modules.h"
 #include "frame/form1.h"
 #include "platform/messages.h"
 #include "quiz/fenetre_qcm.h"
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     preparer_application(application);
+    enregistrer_modules();
     demarrer();
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbYes); });
     const int essais = 20;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame/registre_activites.h"
+
 #include <cstdint>
 
 // Counters and wire defaults of the circuit editor that the start-up gives their values.
@@ -21,4 +23,16 @@ inline void reinitialiser_etat_circuit() {
     style_fil_defaut = 0;
     nombre_textes = 0;
     nb_textes_ajoutes = 0;
+}
+
+// The values the main window's load gives them: every counter at 0, black, "moyen" and solid.
+inline void valeurs_de_depart_circuit() {
+    reinitialiser_etat_circuit();
+    epaisseur_fil_defaut = 2.0f;
+    style_fil_defaut = 1;
+}
+
+// Gives the frame the circuit state's start values and reset.
+inline void enregistrer_circuit() {
+    enregistrer_etat({QStringLiteral("circuit"), valeurs_de_depart_circuit, reinitialiser_etat_circuit});
 }
