@@ -1,5 +1,7 @@
 #include "platform/glisser.h"
 
+#include "platform/sans_fenetre.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -445,6 +447,14 @@ QPointF pointeur() { return Controleur::instance().pointeur(); }
 
 void declarer_sans_fenetre(QWidget* conteneur, RechercheSansFenetre recherche) {
     Controleur::instance().declarer(conteneur, std::move(recherche));
+}
+
+void declarer_etiquettes(QWidget* conteneur) {
+    declarer_sans_fenetre(conteneur, [conteneur](QPointF point) {
+        const CoucheSansFenetre* couche = CoucheSansFenetre::si_existe(conteneur);
+        EtiquetteSansFenetre* e = couche ? couche->etiquette_a(point) : nullptr;
+        return e ? SansFenetre{e, e->zone()} : SansFenetre{};
+    });
 }
 
 }  // namespace glisser

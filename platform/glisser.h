@@ -92,5 +92,7 @@ using RechercheSansFenetre = std::function<SansFenetre(QPointF point)>;
 // Declares how to find the windowless controls of a container (the front-most visible, enabled
 // one at a point); an empty function withdraws the declaration.
 void declarer_sans_fenetre(QWidget* conteneur, RechercheSansFenetre recherche);
+// The same for the windowless labels that the container paints (sans_fenetre.h).
+void declarer_etiquettes(QWidget* conteneur);
 
 }  // namespace glisser

@@ -1,6 +1,8 @@
 // Manual drag and drop of controls, driven by mouse events on the window.
 #include "platform/controles.h"
 #include "platform/glisser.h"
+#include "platform/sans_fenetre.h"
+#include "platform/transparence.h"
 #include "tests/support/souris.h"
 
 #include <QMouseEvent>
@@ -208,6 +210,48 @@ private slots:
         glisser_vers(conteneur, {55, 45}, fenetre.get(), {20, 20});
         QCOMPARE(j.depots(), QStringList{"fenetre!"});
         QCOMPARE(j.source, &etiquette);
+    }
+
+    // With picture boxes and the windowless labels their container paints: a release on a white
+    // pixel of a see-through box falls on the sheet; a label click stays a click, a label drag
+    // drops it; after the drag the sheet has its own presses, moves and releases again.
+    void boites_et_etiquettes() {
+        auto* feuille = new BoitePicture(fenetre.get());
+        feuille->setGeometry(50, 50, 300, 200);
+        feuille->show();
+        auto* boite = new BoitePicture(feuille);
+        boite->setGeometry(100, 100, 32, 32);
+        QImage trait(32, 32, QImage::Format_RGB32);
+        trait.fill(Qt::white);
+        for (int x = 0; x < 32; ++x) trait.setPixel(x, 16, qRgb(0, 0, 0));
+        boite->definir_image(trait);
+        boite->show();
+        rendre_transparent(boite);
+        auto* etiquette = new EtiquetteSansFenetre(feuille, "texte");
+        etiquette->Move(10, 10, 60, 20);
+        glisser::declarer_etiquettes(feuille);
+        glisser::DragMode(etiquette, glisser::automatique);
+        connect(boite, &BoitePicture::MouseDown, [boite] { glisser::Drag(boite); });
+        QStringList vu;
+        connect(etiquette, &EtiquetteSansFenetre::Click, [&] { vu << "clic"; });
+        connect(feuille, &BoitePicture::MouseDown, [&] { vu << "down"; });
+        connect(feuille, &BoitePicture::MouseMove, [&](int boutons) { vu << (boutons ? "move" : ""); });
+        connect(feuille, &BoitePicture::MouseUp, [&] { vu << "up"; });
+        Journal j;
+        j.suivre(feuille, "feuille");
+        j.suivre(boite, "boite");
+        glisser_vers(boite, {5, 16}, boite, {5, 3});
+        glisser_vers(boite, {5, 16}, boite, {20, 16});
+        QCOMPARE(j.depots(), (QStringList{"feuille!", "boite!"}));
+        vu.clear();
+        glisser_vers(feuille, {12, 12}, feuille, {12, 12});
+        QCOMPARE(vu, QStringList{"clic"});
+        glisser_vers(feuille, {12, 12}, feuille, {250, 150});
+        QCOMPARE(j.source, etiquette);
+        QCOMPARE(j.point, QPointF(250, 150));
+        glisser_vers(feuille, {200, 20}, feuille, {220, 30});
+        vu.removeAll("");
+        QCOMPARE(vu, (QStringList{"clic", "down", "move", "up"}));
     }
 
     // A drag ends without a drop when its button went up unseen or its source is destroyed;
