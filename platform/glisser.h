@@ -16,15 +16,17 @@ class QWidget;
 // point where the source was grabbed) until the button is released. Meanwhile no mouse handler
 // of any control runs: the moves, presses and the release go to the controller alone.
 // - DragOver(Source, X, Y, State) goes to the control under the pointer when it has a drag-over
-//   handler: State 0 when the pointer comes onto it, 2 at each move over it, 1 when it leaves it
-//   (for another control, a child of it included, or for no control at all).
+//   handler: State 0 when the pointer comes onto it (or is on it when the drag begins), 2 at each
+//   move over it, 1 when it leaves it (for another control, a child of it included, or for no
+//   control at all).
 // - At the release, DragDrop(Source, X, Y) goes to the control under the pointer when it has a
 //   drop handler; elsewhere nothing happens. Then the source's end notice learns whether a drop
 //   handler ran.
 // - The control under the pointer is the front-most visible, enabled child that takes the mouse
-//   there: the white holes of a window region let the pointer through to what lies beneath; a
-//   hidden control, a disabled one and the children of a disabled one take nothing (the pointer
-//   falls on their container). The dragged control is a target like any other.
+//   there: the white holes of a window region, and widgets transparent for the mouse, let the
+//   pointer through to what lies beneath; a hidden control, a disabled one and the children of
+//   a disabled one take nothing (the pointer falls on their container). The dragged control is
+//   a target like any other.
 // X and Y are in the receiving control's pixels, from its top-left corner.
 //
 // Controls are QWidgets, or the QObjects of windowless controls that a container declares
