@@ -136,8 +136,8 @@ int planche_contact_circuit(const QString& sortie) {
     planche.ajouter("grille 432 x 368", feuille_garnie());
     planche.ajouter("grille x3 (coin)", grossie(image_integree(":/assets/circuit/grille.svg", QSize(432, 368)).copy(0, 0, 40, 40), 3));
 
-    planche.rangee("Icône et curseurs (x4, point actif en rouge)");
-    planche.ajouter("icone", avec_point_actif(image_integree(":/assets/circuit/icone.svg", QSize(32, 32)), {15, 15}));
+    planche.rangee("Icône de glissement et curseurs (x4, point actif des curseurs en rouge)");
+    planche.ajouter("icone (x4)", grossie(image_integree(":/assets/circuit/icone.svg", QSize(32, 32)), 4));
     const ListeImages curseurs = ListeImages::depuis_dossier("circuit/curseurs", 2, QSize(32, 32));
     planche.ajouter("curseur_list n°1 (fil)", avec_point_actif(curseurs.image(1), {15, 15}));
     planche.ajouter("curseur_list n°2 (sélection)", avec_point_actif(curseurs.image(2), {1, 1}));
