@@ -6,7 +6,7 @@
 #include "platform/ecran.h"
 #include "texts/positions_trous.h"
 
-#include <cstring>
+#include <tuple>
 
 namespace {
 // One row per theme label: label, caption, code, title, title size, panel, picture, blank
@@ -57,8 +57,10 @@ const ThemeTexte lignes_themes[] = {
 const char* const listes_textes[3] = {"elec", "chimie", "optique"};
 
 // The tab buttons and their panels (twips in the client area; widths in pixels).
+// The tabs show the quiz window's pictures (folder), at the size of these buttons.
 struct LigneOnglet {
     double gauche_bouton, haut, largeur_bouton, hauteur;
+    const char* dossier;
     std::uint32_t fond;
     const char* bande;
     const char* infobulle;
@@ -66,20 +68,13 @@ struct LigneOnglet {
     std::uint32_t couleur_repos;
 };
 const LigneOnglet lignes_onglets[3] = {
-    {-15, 1470, 915, 2340, 0xC0FFC0, "bande_elec", "Cliquer pour choisir un thème d'électricité", 184, 16, 0x8000},
-    {-15, 3795, 915, 2175, 0xFFFFC0, "bande_chimie", "Cliquer pour choisir un thème de chimie", 280, 16, 0x800000},
-    {0, 5955, 900, 1770, 0xC0E0FF, "bande_optique", "Cliquer pour choisir un thème d'optique", 216, 0, 0x40C0},
+    {-15, 1470, 915, 2340, "onglet_elec", 0xC0FFC0, "bande_elec", "Cliquer pour choisir un thème d'électricité", 184, 16,
+     0x8000},
+    {-15, 3795, 915, 2175, "onglet_chimie", 0xFFFFC0, "bande_chimie", "Cliquer pour choisir un thème de chimie", 280, 16,
+     0x800000},
+    {0, 5955, 900, 1770, "onglet_optique", 0xC0E0FF, "bande_optique", "Cliquer pour choisir un thème d'optique", 216, 0,
+     0x40C0},
 };
-
-struct BoutonBarre {
-    const char* cle;
-    const char* infobulle;
-    int image;
-};
-const BoutonBarre boutons_barre[4] = {{"Enregistrer_sous", "Enregistrer sous ...", 1},
-                                      {"Imprimer", "Imprimer", 2},
-                                      {"Quitter", "Quitter", 7},
-                                      {"Identification", "Identification", 10}};
 }
 
 const QList<ThemeTexte>& fenetre_texte::themes_textes() {
@@ -103,11 +98,6 @@ fenetre_texte::fenetre_texte() : FenetreActivite(10320, 7740) {
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module texte à trous?"));
     QWidget* c = client();
 
-    // The tabs show the quiz window's pictures, at the size of these buttons.
-    ImageList_command1 = ListeImages::depuis_dossier("qcm/onglet_elec", 2, QSize(61, 156));
-    ImageList_command2 = ListeImages::depuis_dossier("qcm/onglet_chimie", 2, QSize(61, 145));
-    ImageList_command3 = ListeImages::depuis_dossier("qcm/onglet_optique", 2, QSize(60, 118));
-
     // The work area first: the banner, the tool bar, the tabs and the panels lie above it.
     Savoir = new BoitePicture(c);
     placer(Savoir, 900, 615, 9405, 7110);
@@ -115,20 +105,9 @@ fenetre_texte::fenetre_texte() : FenetreActivite(10320, 7740) {
 
     creer_banniere({QRectF(0, 0, 12015, 615), QStringLiteral(":/assets/qcm/banniere.svg"), QSize(801, 41),
                     QRectF(195, 150, 1500, 300), QStringLiteral("Textes à trous"), QRectF(4140, 90, 3000, 375)});
-    const BandeauIdentite bandeau = creer_bandeau_identite(Savoir, 75, -45, 9255, 30, 7635);
-    Titre = bandeau.cadre;
-    Nom = bandeau.nom;
-    Prenom = bandeau.prenom;
-    Classe = bandeau.classe;
-    Temps = bandeau.date;
-    // Centred in the strip between the identity boxes, so that no title runs under them.
-    Label_titre = new Etiquette(Titre, QStringLiteral("Titre"));
-    placer(Label_titre, 1965, 255, 5670, 330);
-    couleur_texte(Label_titre, 0xFF);
-    couleur_fond(Label_titre, 0xFFFFFF);
-    Label_titre->centree(true);
-    police(Label_titre, "Arial", 14.25);
-    Label_titre->hide();
+    // The title is centred in the strip between the identity boxes (131 to 509 pixels), so that
+    // no title runs under them.
+    std::tie(Titre, Label_titre) = creer_identite_et_titre(75, -45, 9255, 30, 7635, QRectF(1965, 255, 5670, 330));
 
     cadre_texte = new BoitePicture(Savoir);
     placer(cadre_texte, 75, 825, 9240, 6180);
@@ -144,23 +123,23 @@ fenetre_texte::fenetre_texte() : FenetreActivite(10320, 7740) {
     police(modele, "Comic Sans MS", 8.25);
     Text.definir_modele(modele);
 
-    const ListeImages* images_onglets[3] = {&ImageList_command1, &ImageList_command2, &ImageList_command3};
+    // Each tab with its panel and strip, and their image list, by the names the window gives them.
+    ListeImages* images_onglets[3] = {&ImageList_command1, &ImageList_command2, &ImageList_command3};
+    BoitePicture** const noms[3][3] = {{&Command1, &themes_electricite, &Picture1},
+                                       {&Command2, &Themes_chimie, &Picture2},
+                                       {&Command3, &Themes_optique, &Picture13}};
     for (int i = 0; i < 3; ++i) {
         const LigneOnglet& o = lignes_onglets[i];
+        *images_onglets[i] = ListeImages::depuis_dossier(QStringLiteral("qcm/%1").arg(QLatin1String(o.dossier)), 2,
+                                                         QSize(int(o.largeur_bouton / 15), int(o.hauteur / 15)));
         ajouter_onglet({QRectF(o.gauche_bouton, o.haut, o.largeur_bouton, o.hauteur),
                         QRectF(885, o.haut, o.largeur_ouverte * 15.0, o.hauteur), o.fond,
                         QStringLiteral(":/assets/qcm/%1.svg").arg(QLatin1String(o.bande)), *images_onglets[i],
                         QString::fromUtf8(o.infobulle), o.largeur_ouverte, o.debut_ouverture, o.couleur_repos});
+        *noms[i][0] = bouton_onglet(i);
+        *noms[i][1] = panneau(i);
+        *noms[i][2] = bande(i);
     }
-    Command1 = bouton_onglet(0);
-    Command2 = bouton_onglet(1);
-    Command3 = bouton_onglet(2);
-    themes_electricite = panneau(0);
-    Themes_chimie = panneau(1);
-    Themes_optique = panneau(2);
-    Picture1 = bande(0);
-    Picture2 = bande(1);
-    Picture13 = bande(2);
     for (const ThemeTexte& t : themes_textes()) {
         Etiquette* e = ajouter_etiquette(t.sujet, QString::fromUtf8(t.legende), t.haut * 15.0, t.largeur * 15.0);
         e->setObjectName(t.etiquette);
@@ -173,9 +152,7 @@ fenetre_texte::fenetre_texte() : FenetreActivite(10320, 7740) {
     Savoir->lower();
 
     creer_barre(2, QSize(28, 27), QSize(21, 21));
-    for (const BoutonBarre& b : boutons_barre)
-        ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
-                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), QSize(21, 21)));
+    ajouter_boutons_barre_communs(QSize(21, 21));
     placer_barre(0, 600, 900, 810);
 
     connect(Savoir, &BoitePicture::mouvement, this, &fenetre_texte::Savoir_MouseMove);

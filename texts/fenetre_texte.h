@@ -30,15 +30,9 @@ class fenetre_texte : public FenetreActivite {
 public:
     fenetre_texte();
 
-    BoitePicture* Command1;
-    BoitePicture* Command2;
-    BoitePicture* Command3;
-    BoitePicture* themes_electricite;
-    BoitePicture* Themes_chimie;
-    BoitePicture* Themes_optique;
-    BoitePicture* Picture1;
-    BoitePicture* Picture2;
-    BoitePicture* Picture13;
+    BoitePicture *Command1, *Command2, *Command3;                      // the subject tabs
+    BoitePicture *themes_electricite, *Themes_chimie, *Themes_optique;  // their sliding panels
+    BoitePicture *Picture1, *Picture2, *Picture13;                      // the panels' picture strips
     Ligne* Line1;
     CadreGroupe* Titre;
     Etiquette* Label_titre;
