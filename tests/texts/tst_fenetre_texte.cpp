@@ -217,6 +217,11 @@ private slots:
         QCOMPARE(t->Text(19)->geometry(), QRect(456, 31, 131, 16));
         taper(t->Text(0), "pile");
         taper(t->Text(5), "lampe");
+        // Tab goes from a box to the next one.
+        QApplication::setActiveWindow(t);
+        t->Text(0)->setFocus();
+        QTest::keyClick(t->Text(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t->Text(1)));
         capture_pour_examen(t, "textes_elec1");
         choisir(t, "Label_elec3");
         QPointer<ZoneTexte> boite20 = t->Text(20);
