@@ -59,6 +59,13 @@ QAction* BarreOutils::ajouter(const QString& cle, const QString& infobulle, cons
     return a;
 }
 
+void BarreOutils::ajouter_separateur(int largeur) {
+    auto* s = new QWidget(this);
+    s->setFixedSize(largeur, taille_bouton_.height());
+    const int n = grille_->count();
+    grille_->addWidget(s, n / colonnes_, n % colonnes_);
+}
+
 // --- the window
 
 FenetreActivite::FenetreActivite(double largeur_twips, double hauteur_twips)

@@ -30,6 +30,8 @@ class BarreOutils : public QWidget {
 public:
     BarreOutils(QWidget* parent, int colonnes, QSize taille_bouton, QSize taille_image);
     QAction* ajouter(const QString& cle, const QString& infobulle, const QImage& image);
+    // An empty place of a given width in pixels between buttons (the run time's separator).
+    void ajouter_separateur(int largeur);
 signals:
     void bouton_clique(const QString& cle);
 
