@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QPointer>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -41,23 +42,24 @@ struct BoutonOutil {
     int numero;
     const char* cle;
     Style style;
+    int image;  // of ImageList2
     const char* infobulle;
 };
 const BoutonOutil boutons_outils[] = {
-    {19, "pile", Style::groupe, ""},
-    {20, "interrupteur", Style::groupe, ""},
-    {21, "moteur", Style::groupe, ""},
-    {22, "diode", Style::groupe, ""},
-    {23, "resistance", Style::groupe, ""},
-    {24, "lampe", Style::groupe, ""},
-    {25, "fil", Style::groupe, ""},
-    {26, "", Style::separateur, ""},
-    {27, "sélection", Style::simple, "sélection"},
-    {28, "effacer", Style::simple, "tout effacer"},
-    {29, "", Style::separateur, ""},
-    {30, "texte", Style::simple, "insérer du texte"},
-    {31, "", Style::separateur, ""},
-    {32, "Curseur", Style::simple, "Curseur standard"},
+    {19, "pile", Style::groupe, 2, ""},
+    {20, "interrupteur", Style::groupe, 4, ""},
+    {21, "moteur", Style::groupe, 1, ""},
+    {22, "diode", Style::groupe, 3, ""},
+    {23, "resistance", Style::groupe, 5, ""},
+    {24, "lampe", Style::groupe, 6, ""},
+    {25, "fil", Style::groupe, 7, ""},
+    {26, "", Style::separateur, 0, ""},
+    {27, "sélection", Style::simple, 8, "sélection"},
+    {28, "effacer", Style::simple, 9, "tout effacer"},
+    {29, "", Style::separateur, 0, ""},
+    {30, "texte", Style::simple, 10, "insérer du texte"},
+    {31, "", Style::separateur, 0, ""},
+    {32, "Curseur", Style::simple, 11, "Curseur standard"},
 };
 constexpr int LARGEUR_SEPARATEUR = 8;  // pixels
 
@@ -75,20 +77,9 @@ const BoutonFenetre boutons_fenetre[] = {
     {"Parametre_fil", "Paramètres des fils de connexion", 11},
     {"identification", "identification", 12},
 };
-// Where the pictures of ImageList1 come from: the quiz bar's floppy, printer and exit, the
-// main menu's form with a question mark, and the window's own two.
-const char* const sources_ImageList1[13] = {
-    nullptr,
-    ":/assets/qcm/barre/1.svg",
-    ":/assets/qcm/barre/2.svg",
-    nullptr, nullptr, nullptr, nullptr,
-    ":/assets/qcm/barre/7.svg",
-    ":/assets/circuit/ImageList1/8.svg",
-    nullptr, nullptr,
-    ":/assets/circuit/ImageList1/11.svg",
-    ":/assets/form1/icone_menu/3.svg",
-};
-const QSize TAILLE_IMAGE_BARRE(21, 21);
+// The pictures of ImageList1 that the bar shows.
+constexpr int images_ImageList1[] = {1, 2, 7, 8, 11, 12};
+const QSize TAILLE_IMAGE_BARRE(24, 24);
 
 constexpr double px = 15;  // twips of a design pixel: the window's places are pixels
 }
@@ -117,9 +108,12 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
     List_court_circuit = ListeImages::depuis_dossier("circuit/List_court_circuit", 2, QSize(213, 203));
     ImageList_command1 = ListeImages::depuis_dossier("circuit/ImageList_command1", 2, QSize(61, 160));
     for (int i = 1; i <= 12; ++i)
-        ImageList1.ajouter(sources_ImageList1[i] ? image_integree(QString::fromLatin1(sources_ImageList1[i]),
-                                                                  TAILLE_IMAGE_BARRE)
-                                                 : QImage());
+        ImageList1.ajouter(std::find(std::begin(images_ImageList1), std::end(images_ImageList1), i) !=
+                                   std::end(images_ImageList1)
+                               ? image_integree(QStringLiteral(":/assets/circuit/ImageList1/%1.svg").arg(i),
+                                                TAILLE_IMAGE_BARRE)
+                               : QImage());
+    ImageList2 = ListeImages::depuis_dossier("circuit/ImageList2", 11, TAILLE_IMAGE_BARRE);
 
     Savoir = new BoitePicture(c);
     placer(Savoir, 60 * px, 70 * px, 623 * px, 466 * px);
@@ -128,19 +122,9 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
     creer_banniere({QRectF(-1 * px, 0, 801 * px, 41 * px), QStringLiteral(":/assets/circuit/Picture7.svg"),
                     QSize(801, 41), QRectF(195, 150, 1500, 300), QStringLiteral("Schématisation en électricité"),
                     QRectF(2400, 90, 5610, 375)});
-    const BandeauIdentite bandeau = creer_bandeau_identite(Savoir, 30, -15, 9255, 35, 7610);
-    Titre = bandeau.cadre;
-    Nom = bandeau.nom;
-    Prenom = bandeau.prenom;
-    Classe = bandeau.classe;
-    Temps = bandeau.date;
-    Label_titre = new Etiquette(Titre, QStringLiteral("Titre"));
-    placer(Label_titre, 2040, 225, 5520, 570);
-    couleur_texte(Label_titre, 0xFF);
-    couleur_fond(Label_titre, 0xFFFFFF);
-    Label_titre->centree(true);
-    police(Label_titre, "Arial", 14.25);
-    Label_titre->hide();
+    // The title lies between the identity boxes.
+    Label_titre = creer_identite_et_titre(30, -15, 9255, 35, 7610, QRectF(2040, 225, 5520, 570));
+    Titre = static_cast<CadreGroupe*>(Label_titre->parentWidget());
 
     creer_zone_de_travail();
 
@@ -249,6 +233,7 @@ void fenetre_dessin::creer_palettes() {
 void fenetre_dessin::creer_elements_du_cadre() {
     icone = new BoitePicture(Cadre);
     placer(icone, 0, 0, 32 * px, 32 * px);
+    icone->definir_image(image_integree(QStringLiteral(":/assets/circuit/icone.svg"), QSize(32, 32)));
     icone->hide();
 
     auto trait = [this](double haut) {
@@ -282,7 +267,7 @@ void fenetre_dessin::creer_elements_du_cadre() {
 }
 
 void fenetre_dessin::creer_Toolbar2() {
-    Toolbar2 = new BarreOutils(client(), 32, QSize(30, 30), QSize(24, 24));
+    Toolbar2 = new BarreOutils(client(), 32, QSize(30, 30), TAILLE_IMAGE_BARRE);
     Toolbar2->setObjectName(QStringLiteral("Toolbar2"));
     placer(Toolbar2, 60 * px, 38 * px, 623 * px, 34 * px);
     couleur_fond(Toolbar2, 0x8000000F);
@@ -295,7 +280,8 @@ void fenetre_dessin::creer_Toolbar2() {
             Toolbar2->ajouter_separateur(LARGEUR_SEPARATEUR);
             continue;
         }
-        QAction* a = Toolbar2->ajouter(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle), QImage());
+        QAction* a =
+            Toolbar2->ajouter(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle), ImageList2.image(b.image));
         if (b.style == Style::groupe) {
             a->setCheckable(true);
             groupe_outils_->addAction(a);
@@ -420,15 +406,22 @@ namespace {
 FenetreActivite* ouvrir_fenetre_dessin() { return Fenetre::obtenir<fenetre_dessin>(); }
 }
 
-void reinitialiser_etat_circuit() {
+namespace {
+// The counters that the start-up sets, with a width and a style for new wires.
+void compteurs_de_depart(float epaisseur, std::int32_t style) {
     nb_fils = 0;
     nb_selections = 0;
     trace_fil = false;
     couleur_fil_defaut = 0;
-    epaisseur_fil_defaut = 0.0f;
-    style_fil_defaut = 0;
+    epaisseur_fil_defaut = epaisseur;
+    style_fil_defaut = style;
     nombre_textes = 0;
     nb_textes_ajoutes = 0;
+}
+}
+
+void reinitialiser_etat_circuit() {
+    compteurs_de_depart(0.0f, 0);
     nb_composants = QVariant();
     type_composant = QVariant();
     index_composant = 0;
@@ -453,16 +446,7 @@ void reinitialiser_etat_circuit() {
     num_question_dessin = 0;
 }
 
-void valeurs_de_depart_circuit() {
-    nb_fils = 0;
-    nb_selections = 0;
-    trace_fil = false;
-    couleur_fil_defaut = 0;
-    epaisseur_fil_defaut = 2.0f;
-    style_fil_defaut = 1;
-    nombre_textes = 0;
-    nb_textes_ajoutes = 0;
-}
+void valeurs_de_depart_circuit() { compteurs_de_depart(2.0f, 1); }  // "moyen", solid
 
 void enregistrer_circuit() {
     // The main window's circuit button: no tab to choose, no notice, the results unloaded.

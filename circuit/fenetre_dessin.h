@@ -84,6 +84,7 @@ public:
     ListeImages List_court_circuit;
     ListeImages ImageList_command1;
     ListeImages ImageList1;
+    ListeImages ImageList2;
     // The answers: one snapshot per validated sheet and per BMP save, numbered from 1.
     ListeImages tableau_reponse_DESSIN;
 

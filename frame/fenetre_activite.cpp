@@ -114,6 +114,23 @@ void FenetreActivite::ajouter_bouton_barre(const QString& cle, const QString& in
     Toolbar1->ajouter(cle, infobulle, image);
 }
 
+Etiquette* FenetreActivite::creer_identite_et_titre(double gauche, double haut, double largeur, double gauche_boites,
+                                                    double gauche_boites_droite, const QRectF& place_titre) {
+    const BandeauIdentite b = creer_bandeau_identite(Savoir, gauche, haut, largeur, gauche_boites, gauche_boites_droite);
+    Nom = b.nom;
+    Prenom = b.prenom;
+    Classe = b.classe;
+    Temps = b.date;
+    auto* titre = new Etiquette(b.cadre, QStringLiteral("Titre"));
+    placer(titre, place_titre.x(), place_titre.y(), place_titre.width(), place_titre.height());
+    couleur_texte(titre, 0xFF);
+    couleur_fond(titre, 0xFFFFFF);
+    titre->centree(true);
+    police(titre, "Arial", 14.25);
+    titre->hide();
+    return titre;
+}
+
 void FenetreActivite::afficher_identite() {
     Nom->setText(nom_eleve);
     Prenom->setText(prenom_eleve);

@@ -128,6 +128,12 @@ protected:
     void placer_barre(double gauche, double haut, double largeur, double hauteur);
     void ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image);
 
+    // The identity strip on Savoir (its boxes become Nom, Prenom, Classe and Temps, places as
+    // creer_bandeau_identite) and, inside it, the theme title: red, centred, Arial 14.25 points,
+    // hidden until a theme starts. Returns the title.
+    Etiquette* creer_identite_et_titre(double gauche, double haut, double largeur, double gauche_boites,
+                                       double gauche_boites_droite, const QRectF& place_titre);
+
     int ajouter_onglet(const DefinitionOnglet& onglet);
     // A theme label on panel i: left 375 twips, 195 twips high, Arial 6.75 points, on the
     // panel's colour, pointing hand; a move over it turns it red and its neighbours back.
