@@ -2,6 +2,7 @@
 
 #include "frame/adaptation.h"
 #include "frame/etat.h"
+#include "frame/facteur_impression.h"
 #include "frame/form1.h"
 #include "frame/impression.h"
 #include "platform/capture.h"
@@ -150,6 +151,8 @@ void FenetreActivite::Form_Unload(bool& annuler) {
         annuler = true;
         return;
     }
+    // A print of this window waiting on its settings dialog has nothing left to print.
+    if (impression_en_attente_) Fenetre::decharger<Facteur_impression>();
     if (!adaptation_en_cours) Fenetre::obtenir<Form1>()->Show();
 }
 
@@ -157,7 +160,10 @@ void FenetreActivite::Toolbar1_ButtonClick(const QString& cle) {
     if (cle == QLatin1String("Enregistrer_sous")) {
         enregistrer_sous_bmp();
     } else if (cle == QLatin1String("Imprimer")) {
+        QPointer<FenetreActivite> moi(this);
+        impression_en_attente_ = true;
         imprimer_fenetre_activite(this, marge_hauteur_);
+        if (moi) impression_en_attente_ = false;
     } else if (cle == QLatin1String("Quitter")) {
         Unload();
     } else if (cle == cle_identification_) {

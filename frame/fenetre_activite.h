@@ -154,7 +154,8 @@ protected:
     // shut; then the window's own steps.
     void Form_Load() final;
     virtual void charger_activite() {}
-    // The module's quit question; Yes unloads and, outside the adaptation pass, shows Form1.
+    // The module's quit question; Yes unloads (closing the print settings of a print of this
+    // window still waiting on them) and, outside the adaptation pass, shows Form1.
     void Form_Unload(bool& annuler) final;
 
     // Shows the window's own identification dialog (the window has disabled itself).
@@ -189,4 +190,5 @@ private:
     QString question_quitter_;
     QString cle_identification_ = QStringLiteral("Identification");
     int marge_hauteur_ = 45;
+    bool impression_en_attente_ = false;  // its print waits on the settings dialog
 };

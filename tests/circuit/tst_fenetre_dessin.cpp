@@ -96,6 +96,7 @@ private slots:
         QVERIFY(d && d->isVisible() && f->isHidden());
         QVERIFY(!Fenetre::si_chargee<Result_eval>());
         QCOMPARE(d->client()->size(), QSize(688, 540));
+        capture_pour_examen(d, "circuit_chargement");
         QCOMPARE(d->Nom->text(), QStringLiteral("Martin"));
         QCOMPARE(d->Temps->text(), QStringLiteral("03/02/2026"));
         QVERIFY(d->cadre_dessin->isHidden() && d->Label_titre->isHidden());
@@ -434,11 +435,16 @@ private slots:
         fermer_pendant(d, [d] { d->Continue_Click(); }, QString(),
                        QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList());
-        // The print's wait: no page.
+        // The print's wait: its settings dialog closes with the window, no page.
         ImprimanteFactice imprimantes;
         d = ouvrir_circuit();
         pendant_l_attente([](Facteur_impression*) {});
-        fermer_pendant(d, [d] { d->Toolbar1_ButtonClick("Imprimer"); });
+        bool dialogue_ferme_avec = false;
+        fermer_pendant(d, [&] {
+            QTimer::singleShot(0, [&] { dialogue_ferme_avec = !Fenetre::si_chargee<Facteur_impression>(); });
+            d->Toolbar1_ButtonClick("Imprimer");
+        });
+        QVERIFY(dialogue_ferme_avec);
         QVERIFY(imprimantes.travaux.isEmpty());
     }
 
