@@ -86,10 +86,10 @@ constexpr double px = 15;  // twips of a design pixel: the window's places are p
 
 const std::array<ThemeDessin, 4>& fenetre_dessin::themes() {
     static const std::array<ThemeDessin, 4> liste{{
-        {"Label_elec4", "elec4", "Schématiser un circuit électrique", 10, &fenetre_dessin::List_schema},
-        {"Label_elec6", "elec6", "Montages en série et en dérivation", 8, &fenetre_dessin::List_serie_deriv},
-        {"Label_elec7", "elec7", "Association de piles en série", 3, &fenetre_dessin::List_assoc_pile},
-        {"Label_elec9", "elec9", "Sécurité électrique et court-circuit", 2, &fenetre_dessin::List_court_circuit},
+        {4, "elec4", "Schématiser un circuit électrique", 10, &fenetre_dessin::List_schema},
+        {6, "elec6", "Montages en série et en dérivation", 8, &fenetre_dessin::List_serie_deriv},
+        {7, "elec7", "Association de piles en série", 3, &fenetre_dessin::List_assoc_pile},
+        {9, "elec9", "Sécurité électrique et court-circuit", 2, &fenetre_dessin::List_court_circuit},
     }};
     return liste;
 }
@@ -144,7 +144,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
         e->setEnabled(false);
     }
     for (const ThemeDessin& t : themes()) {
-        Etiquette* e = Label_elec[t.etiquette[std::strlen(t.etiquette) - 1] - '0'];
+        Etiquette* e = Label_elec[std::size_t(t.etiquette)];
         e->setEnabled(true);
         connect(e, &Etiquette::clic, this, [this, &t] { Label_theme_Click(t); });
     }

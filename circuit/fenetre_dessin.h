@@ -15,7 +15,7 @@ class fenetre_dessin;
 // One circuit theme: its label on the theme panel, its code, the title shown above the sheet,
 // its number of questions and its statement pictures.
 struct ThemeDessin {
-    const char* etiquette;  // "Label_elec4"
+    int etiquette;          // its label, Label_elec<etiquette>
     const char* code;       // theme_courant, "elec4"
     const char* titre;
     int questions;
