@@ -391,11 +391,9 @@ private slots:
             corps = doc.paragraphes();
             rtf = doc.rtf();
         });
-        nom_eleve = QStringLiteral("Durand");
-        prenom_eleve = QStringLiteral("Leo");
-        classe_eleve = QStringLiteral("5e A");
-        date_evaluation = QStringLiteral("12/05/2026");
         fenetre_dessin* d = ouvrir_circuit();
+        std::tie(nom_eleve, prenom_eleve, classe_eleve, date_evaluation) =
+            std::tuple(QStringLiteral("Durand"), QStringLiteral("Leo"), QStringLiteral("5e A"), QStringLiteral("12/05/2026"));
         // A folder that cannot be written: the message, then the end of the exercise.
         QFile bloc(rapports.filePath("bloc"));
         QVERIFY(bloc.open(QIODevice::WriteOnly));
