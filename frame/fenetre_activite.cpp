@@ -6,6 +6,7 @@
 #include "frame/impression.h"
 #include "platform/capture.h"
 #include "platform/dialogues.h"
+#include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/temporisation.h"
 
@@ -89,6 +90,16 @@ void FenetreActivite::creer_banniere(const DefinitionBanniere& b) {
     Label6->transparente(true);
 }
 
+CadreGroupe* FenetreActivite::creer_identite(double gauche, double haut, double largeur, double gauche_boites,
+                                            double gauche_boites_droite) {
+    const BandeauIdentite b = creer_bandeau_identite(Savoir, gauche, haut, largeur, gauche_boites, gauche_boites_droite);
+    Nom = b.nom;
+    Prenom = b.prenom;
+    Classe = b.classe;
+    Temps = b.date;
+    return b.cadre;
+}
+
 void FenetreActivite::creer_barre(int colonnes, QSize taille_bouton, QSize taille_image) {
     Toolbar1 = new BarreOutils(this, colonnes, taille_bouton, taille_image);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -105,6 +116,43 @@ void FenetreActivite::placer_barre(double gauche, double haut, double largeur, d
 
 void FenetreActivite::ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image) {
     Toolbar1->ajouter(cle, infobulle, image);
+}
+
+void FenetreActivite::creer_barre_cles_communes() {
+    creer_barre(4, QSize(30, 30), QSize(24, 24));
+    struct BoutonBarre {
+        const char* cle;
+        const char* infobulle;
+        int image;
+    };
+    const BoutonBarre boutons[4] = {{"Enregistrer_sous", "Enregistrer sous ...", 1},
+                                    {"Imprimer", "Imprimer", 2},
+                                    {"Quitter", "Quitter", 7},
+                                    {"Identification", "Identification", 10}};
+    for (const BoutonBarre& b : boutons)
+        ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
+                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), QSize(24, 24)));
+    placer_barre_au_dessus();
+}
+
+Etiquette* FenetreActivite::creer_label_titre(QWidget* bandeau, double gauche, double haut, double largeur,
+                                              double hauteur) {
+    auto* titre = new Etiquette(bandeau, QStringLiteral("Titre"));
+    placer(titre, gauche, haut, largeur, hauteur);
+    couleur_texte(titre, 0xFF);
+    couleur_fond(titre, 0xFFFFFF);
+    titre->centree(true);
+    police(titre, "Arial", 14.25);
+    titre->hide();
+    return titre;
+}
+
+void FenetreActivite::afficher_titre(Etiquette* titre, const QString& texte, int facteur) {
+    titre->show();
+    QFont f = titre->font();
+    f.setPointSizeF(double(float(ecran::TwipsPerPixelX() * float(facteur)) / 15.0f));
+    titre->setFont(f);
+    titre->setText(texte);
 }
 
 void FenetreActivite::afficher_identite() {

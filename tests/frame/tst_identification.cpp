@@ -547,16 +547,18 @@ private slots:
         QStringList adaptation, dechargement;
         for (const FenetreDeLaPasse& e : fenetres_par_adaptation()) adaptation << e.nom;
         for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) dechargement << e.nom;
-        QCOMPARE(adaptation, QStringList({"Apropos", "Facteur_impression", "fenetre_QCM", "Form1", "Identification_QCM",
-                                          "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
-                                          "Options_TEXTES", "Result_eval"}));
+        QCOMPARE(adaptation, QStringList({"Apropos", "Facteur_impression", "fenetre_dessin_optique", "fenetre_QCM", "Form1",
+                                          "Identification_dessin_optique", "Identification_QCM", "impression",
+                                          "Mot_de_passe", "Options_DESSIN", "Options_QCM", "Options_TEXTES",
+                                          "Result_eval"}));
         // Rescaling goes alphabetically, letter case aside.
         QStringList tri = adaptation;
         std::sort(tri.begin(), tri.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(adaptation, tri);
-        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "Apropos", "Facteur_impression", "Form1", "Identification_QCM",
-                                            "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
-                                            "Options_TEXTES", "Result_eval"}));
+        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "fenetre_dessin_optique", "Apropos", "Facteur_impression",
+                                            "Form1", "Identification_dessin_optique", "Identification_QCM", "impression",
+                                            "Mot_de_passe", "Options_DESSIN", "Options_QCM", "Options_TEXTES",
+                                            "Result_eval"}));
     }
 
     void une_fenetre_enregistree_est_chargee_puis_dechargee_a_sa_place() {

@@ -1,0 +1,465 @@
+// The optics window as a pupil and a teacher use it: the load, the theme panel, the road of the
+// themes with their validations and snapshots, the report, the tool bar and the closing, also
+// while a handler pauses.
+#include "circuit/etat_circuit.h"
+#include "frame/etat.h"
+#include "frame/facteur_impression.h"
+#include "frame/form1.h"
+#include "frame/options_dialogues.h"
+#include "frame/result_eval.h"
+#include "optics/sheet/etat_optique.h"
+#include "optics/sheet/fenetre_dessin_optique.h"
+#include "platform/document.h"
+#include "platform/ecran.h"
+#include "platform/messages.h"
+#include "tests/support/fixture.h"
+#include "tests/support/imprimante_factice.h"
+#include "tests/support/pilote.h"
+#include "tests/support/souris.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+const QString valider_question = QStringLiteral("Voulez-vous vraiment valider votre réponse?");
+const QString quitter_question = QStringLiteral("Voulez-vous vraiment quitter le module schématisation?");
+const QString termine = QStringLiteral("Exercice terminé");
+
+fenetre_dessin_optique* ouverte() {
+    auto* f = Fenetre::obtenir<fenetre_dessin_optique>();
+    f->Show();
+    QCoreApplication::processEvents();
+    return f;
+}
+
+// Opens the panel with its tab and clicks a theme label, as the pupil does.
+void choisir_theme(fenetre_dessin_optique* f, int n) {
+    cliquer(f->Command3);
+    cliquer(f->Label_optique[n]);
+}
+
+void valider(fenetre_dessin_optique* f, MessagesScriptes& m) {
+    m.attendre(valider_question, vb::vbOK, vb::vbOKCancel, QStringLiteral("Attention"));
+    cliquer(f->Valid);
+}
+
+// Validates and goes on, n times.
+void repondre(fenetre_dessin_optique* f, MessagesScriptes& m, int n) {
+    for (int i = 0; i < n; ++i) {
+        valider(f, m);
+        cliquer(f->Continue);
+    }
+}
+
+struct Etat {
+    bool feuille, valid, continuer, cadre;
+};
+Etat etat(fenetre_dessin_optique* f) {
+    return {!f->cadre_dessin_optique->isHidden(), f->Valid->isEnabled(), f->Continue->isEnabled(),
+            f->cadre_optique->isEnabled()};
+}
+bool operator==(const Etat& a, const Etat& b) {
+    return a.feuille == b.feuille && a.valid == b.valid && a.continuer == b.continuer && a.cadre == b.cadre;
+}
+
+// Closes the window (Yes to its question) at the next turn of the event loop.
+void fermer_bientot(MessagesScriptes& m) {
+    m.attendre(quitter_question, vb::vbYes);
+    QTimer::singleShot(0, [] {
+        if (auto* f = Fenetre::si_chargee<fenetre_dessin_optique>()) f->Unload();
+    });
+}
+}
+
+class TestFenetreOptique : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dossier_rapports_;
+    QString rapports_;
+    QTemporaryDir temporaire_;
+    QByteArray tmpdir_;
+    int images_du_rapport_ = -1;
+    QString entete_;
+    QString fichier_;
+
+private slots:
+    void init() {
+        reinitialiser_programme();
+        dossier_rapports_ = std::make_unique<QTemporaryDir>();
+        rapports_ = dossier_rapports_->path();
+        chemin_schema = rapports_;
+        nom_eleve = QStringLiteral("Martin");
+        prenom_eleve = QStringLiteral("Zoé");
+        date_evaluation = QStringLiteral("03/02/2026");
+        images_du_rapport_ = -1;
+        tmpdir_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temporaire_.path()));
+        traitement_texte::installer_crochet_enregistrement([this](const traitement_texte::Document& d, const QString& f) {
+            images_du_rapport_ = 0;
+            for (const traitement_texte::Paragraphe& p : d.paragraphes()) images_du_rapport_ += p.nombre_images();
+            entete_.clear();
+            for (const traitement_texte::Paragraphe& p : d.entete()) entete_ += p.texte();
+            fichier_ = f;
+        });
+    }
+    void cleanup() {
+        traitement_texte::installer_crochet_enregistrement({});
+        qputenv("TMPDIR", tmpdir_);
+        reinitialiser_programme();
+    }
+
+    void le_chargement_et_la_mise_en_page() {
+        ecran::fixer_twips_par_pixel(15, 15);
+        couleur_lampe[0] = 0xFF;
+        index_selection = 7;
+        outil_cercle = true;
+        fenetre_dessin_optique* f = ouverte();
+        QCOMPARE(f->windowTitle(), QStringLiteral("Vantarel"));
+        QCOMPARE(f->Label6->text(), QStringLiteral("Schématisation en optique"));
+        QCOMPARE(f->Evaluations->text(), QStringLiteral("Evaluations"));
+        QCOMPARE(f->Savoir->pos(), QPoint(58, 41));
+        QCOMPARE(f->Dessin_enonce->size(), QSize(213, 203));
+        QCOMPARE(f->cadre_optique->size(), QSize(422, 400));
+        QCOMPARE(f->cadre_optique->BackColor(), 0xFFFFFFu);
+        QVERIFY(f->frameGeometry().width() <= 1024 && f->frameGeometry().height() <= 768);
+        QCOMPARE(etat(f), (Etat{false, false, false, true}));
+        QCOMPARE(f->Themes_optique->width(), 0);
+        QCOMPARE(f->image_onglet(f->Command3), 1);
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 0);
+        QCOMPARE(f->Nom->text(), QStringLiteral("Martin"));
+        // The load reset the model and drew the templates with their defaults, uncut.
+        QCOMPARE(couleur_lampe.valeur(0), 0xFFFFu);
+        QCOMPARE(index_selection, std::int16_t(0));
+        QVERIFY(!outil_cercle);
+        const QImage lampe = f->tableau("lampe")->element(0)->Picture();
+        QCOMPARE(lampe.pixel(20, 20), qRgb(255, 255, 0));
+        QVERIFY(f->tableau("lampe")->element(0)->mask().isEmpty());
+
+        // Identity, title, counter, statement, palette and area lie inside the snapshot.
+        const QRect instantane(0, 0, f->Savoir->width() + 60, f->Savoir->height() + 45);
+        QList<QWidget*> dedans = {f->Nom, f->Temps, f->Label_titre, f->Label_num_question_dessin, f->Dessin_enonce,
+                                  f->cadre_optique};
+        for (const TypeElement& t : types_elements()) {
+            BoitePicture* modele = f->tableau(t.nom)->element(0);
+            QCOMPARE(modele->size(), t.palette ? QSize(40, 40) : QSize(40, 40));
+            if (!t.palette) {
+                QVERIFY(modele->isHidden());
+                continue;
+            }
+            QCOMPARE(modele->toolTip(), QString::fromUtf8(t.info_bulle));
+            QVERIFY(!modele->Picture().isNull());
+            dedans << modele;
+        }
+        for (QWidget* w : dedans) QVERIFY2(instantane.contains(QRect(w->mapTo(f->client(), QPoint()), w->size())), qPrintable(w->objectName()));
+        QCOMPARE(f->tableau("bouledemi")->element(0)->FillStyle(), 0);
+        QVERIFY(!f->tableau("rien"));
+
+        // The aids of the area: the handle, the pins, the hidden note template.
+        QCOMPARE(f->ergot->size(), QSize(5, 5));
+        QCOMPARE(f->ergot->BackColor(), 0xC000u);
+        QCOMPARE(f->ergot2->size(), QSize(7, 7));
+        QCOMPARE(f->ergot1->objectName(), QStringLiteral("ergot1"));
+        QVERIFY(f->ergot->isHidden() && f->ergot1->isHidden() && f->ergot2->isHidden());
+        QVERIFY(!f->Line1_optique->Visible() && !f->rayon_virtuel->Visible());
+        QCOMPARE(f->rayon_virtuel->BorderStyle(), 3);
+        EtiquetteSansFenetre* note = f->Texte_ajout_Optique(0);
+        QCOMPARE(note->Caption(), QStringLiteral("Texte_ajoute"));
+        QCOMPARE(note->Font().pointSizeF(), 8.25);
+        QVERIFY(!note->Visible());
+
+        // The sheet's tool bar: the tooltips in order; buttons 1 to 3 exclusive, released by code.
+        QStringList bulles;
+        for (int i = 1; i <= 7; ++i) bulles << f->bouton_optique(i)->toolTip();
+        QCOMPARE(bulles, QStringList({"Rayon", "Trait", "Cercle et ellipse", "Insérer du texte", "", "Curseur standard",
+                                      "Tout effacer"}));
+        QVERIFY(f->bouton_optique(5)->isSeparator());
+        f->bouton_optique(1)->trigger();
+        f->bouton_optique(3)->trigger();
+        QVERIFY(!f->bouton_optique(1)->isChecked() && f->bouton_optique(3)->isChecked());
+        f->bouton_optique(3)->setChecked(false);
+        QVERIFY(!f->outils_optique->checkedAction());
+        capture_pour_examen(f, "optique_chargement");
+    }
+
+    void le_panneau_glisse_et_ses_couleurs_de_survol() {
+        fenetre_dessin_optique* f = ouverte();
+        QList<int> largeurs;
+        f->Themes_optique->installEventFilter(this);
+        connect(this, &TestFenetreOptique::largeur, [&](int w) { largeurs << w; });
+        cliquer(f->Command3);
+        // From 0 (already its width) to 240, 8 pixels a step.
+        QCOMPARE(largeurs.size(), 30);
+        QCOMPARE(largeurs.first(), 8);
+        QCOMPARE(largeurs.last(), 240);
+        QCOMPARE(f->image_onglet(f->Command3), 2);
+        capture_pour_examen(f, "optique_panneau_ouvert");
+        survoler(f->Label_optique[2]);
+        QCOMPARE(couleur_texte_de(f->Label_optique[2]), 0xFFu);
+        for (int n : {1, 3, 4}) QCOMPARE(couleur_texte_de(f->Label_optique[n]), 0x40C0u);
+        survoler(f->Themes_optique, QPoint(200, 120));
+        for (int n = 1; n <= 4; ++n) QCOMPARE(couleur_texte_de(f->Label_optique[n]), 0x40C0u);
+        cliquer(f->Command3);
+        QCOMPARE(f->Themes_optique->width(), 0);
+        QCOMPARE(f->image_onglet(f->Command3), 1);
+    }
+
+    void la_route_d_un_theme_et_ses_etats() {
+        fenetre_dessin_optique* f = ouverte();
+        MessagesScriptes m;
+        choisir_theme(f, 1);
+        QCOMPARE(etat(f), (Etat{true, true, false, true}));
+        QCOMPARE(theme_courant, QStringLiteral("optique1"));
+        QCOMPARE(f->Label_titre->text(), QStringLiteral("Sources de lumière et diffusion"));
+        QCOMPARE(f->Label_num_question_dessin->text(), QStringLiteral("Question n°1/5"));
+        QCOMPARE(f->Dessin_enonce->Picture(), f->List_sources.image(1));
+        QCOMPARE(f->Themes_optique->width(), 0);
+        capture_pour_examen(f, "optique_theme_1");
+
+        // Cancel changes nothing and takes no snapshot.
+        m.attendre(valider_question, vb::vbCancel);
+        cliquer(f->Valid);
+        QCOMPARE(etat(f), (Etat{true, true, false, true}));
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 0);
+        // OK freezes the sheet and stores one snapshot of Savoir + 60 by Savoir + 45.
+        valider(f, m);
+        QCOMPARE(etat(f), (Etat{true, false, true, false}));
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 1);
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.image(1).size(), QSize(f->Savoir->width() + 60, f->Savoir->height() + 45));
+        capture_pour_examen(f, "optique_apres_validation");
+        cliquer(f->Continue);
+        QCOMPARE(etat(f), (Etat{true, true, false, true}));
+        repondre(f, m, 1);
+        QCOMPARE(f->Label_num_question_dessin->text(), QStringLiteral("Question n°3/5"));
+        QCOMPARE(f->Dessin_enonce->Picture(), f->List_sources.image(3));
+        QCOMPARE(num_question_dessin, std::int16_t(3));
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+    }
+
+    void le_troisieme_theme_finit_a_son_premier_continuer_sans_rapport() {
+        Fenetre::obtenir<Options_DESSIN>()->Check1->setChecked(false);
+        fenetre_dessin_optique* f = ouverte();
+        MessagesScriptes m;
+        choisir_theme(f, 3);
+        QCOMPARE(f->Label_num_question_dessin->text(), QStringLiteral("Question n°1/1"));
+        valider(f, m);
+        m.attendre(termine, vb::vbOK, vb::vbOKOnly, QStringLiteral("Vantarel"));
+        cliquer(f->Continue);
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+        QCOMPARE(etat(f), (Etat{true, false, false, false}));
+        QCOMPARE(images_du_rapport_, -1);
+        QVERIFY(QDir(rapports_).isEmpty());
+    }
+
+    void les_titres_et_leur_taille_selon_l_ecran_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<double>("taille");
+        QTest::newRow("15, thème 4") << 15 << 4 << "Système Terre-Soleil-Lune" << 14.0;
+        QTest::newRow("15, thème 3") << 15 << 3 << "Ombre propre, ombre portée et cône d'ombre" << 11.0;
+        QTest::newRow("12, thème 4") << 12 << 4 << "Système Terre-Soleil-Lune" << 11.2;
+        QTest::newRow("12, thème 3") << 12 << 3 << "Ombre propre, ombre portée et cône d'ombre" << 8.8;
+    }
+    void les_titres_et_leur_taille_selon_l_ecran() {
+        QFETCH(int, twips);
+        QFETCH(int, theme);
+        QFETCH(double, taille);
+        ecran::fixer_twips_par_pixel(twips, twips);
+        fenetre_dessin_optique* f = ouverte();
+        QCOMPARE(f->Label_optique[4]->text(), QStringLiteral("Système Soleil - Terre - Lune"));
+        f->Label_optique_Click(theme);
+        QTEST(f->Label_titre->text(), "titre");
+        QCOMPARE(float(f->Label_titre->font().pointSizeF()), float(taille));
+    }
+
+    void deux_themes_un_rapport_de_huit_images() {
+        fenetre_dessin_optique* f = ouverte();
+        MessagesScriptes m;
+        choisir_theme(f, 1);
+        repondre(f, m, 4);
+        valider(f, m);
+        m.attendre(termine, vb::vbOK);
+        cliquer(f->Continue);
+        QCOMPARE(images_du_rapport_, 5);
+        choisir_theme(f, 2);
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 5);
+        repondre(f, m, 2);
+        valider(f, m);
+        m.attendre(termine, vb::vbOK);
+        cliquer(f->Continue);
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+        QCOMPARE(images_du_rapport_, 8);
+        QCOMPARE(entete_, QStringLiteral("VANTAREL - Evaluation schématisation"));
+        QCOMPARE(fichier_, QDir(rapports_).filePath("evaluation_schema_Martin_Zoé_03_02_2026.doc"));
+        QVERIFY(QFile::exists(fichier_));
+        QCOMPARE(QDir(temporaire_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 8);
+        if (!libreoffice_present()) QSKIP("LibreOffice is not installed");
+        QTemporaryDir sortie;
+        const QString html = convertir_avec_libreoffice(fichier_, "html:XHTML Writer File:UTF8", "html", sortie.path());
+        QFile lu(html);
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        QCOMPARE(lu.readAll().count("<img"), 8);
+    }
+
+    void un_dossier_impossible_puis_exercice_termine() {
+        QTemporaryDir d;
+        QFile bloc(d.filePath("fichier"));
+        QVERIFY(bloc.open(QIODevice::WriteOnly));
+        chemin_schema = bloc.fileName();
+        fenetre_dessin_optique* f = ouverte();
+        MessagesScriptes m;
+        choisir_theme(f, 3);
+        valider(f, m);
+        m.attendre(QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"),
+                   vb::vbOK, vb::vbInformation);
+        m.attendre(termine, vb::vbOK);
+        cliquer(f->Continue);
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 1);
+    }
+
+    void la_barre_enregistre_imprime_identifie() {
+        fenetre_dessin_optique* f = ouverte();
+        // Before any theme: a snapshot of the window with its sheet hidden, even when cancelled.
+        EnregistrerSousScripte dialogue;
+        dialogue.repondre(QString());
+        f->Toolbar1->actions().at(0)->trigger();
+        QCOMPARE(dialogue.appels, 1);
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 1);
+        QVERIFY(QDir(rapports_).isEmpty());
+        const QImage instantane = f->tableau_reponse_DESSIN_optique.image(1);
+        const QPoint dans_feuille = f->cadre_optique->mapTo(f->client(), QPoint(200, 200));
+        QCOMPARE(instantane.pixel(dans_feuille), qRgb(255, 255, 255));  // the blank Savoir
+        QCOMPARE(instantane.size(), QSize(f->Savoir->width() + 60, f->Savoir->height() + 45));
+
+        // The print at scales 1 and 2.
+        ImprimanteFactice imprimantes;
+        for (BoutonOption* Facteur_impression::*echelle : {&Facteur_impression::normal, &Facteur_impression::agrandit}) {
+            pendant_l_attente([echelle](Facteur_impression* d) {
+                (d->*echelle)->click();
+                QTest::mouseClick(d->Command2, Qt::LeftButton);
+            });
+            f->Toolbar1->actions().at(1)->trigger();
+        }
+        QCOMPARE(imprimantes.travaux.size(), 2);
+        QCOMPARE(imprimantes.travaux[0].page.at(0).image.size(), QSize(f->Savoir->width() + 60, f->Savoir->height() + 45));
+        QCOMPARE(imprimantes.travaux[1].page.at(0).image.size(),
+                 QSize(2 * f->Savoir->width() + 60, 2 * f->Savoir->height() + 45));
+
+        // "Identification" disables the window until its dialog closes.
+        f->Toolbar1->actions().at(3)->trigger();
+        auto* d = Fenetre::si_chargee<Identification_dessin_optique>();
+        QVERIFY(d && d->isVisible());
+        QVERIFY(!f->isEnabled());
+        QCOMPARE(d->windowTitle(), QStringLiteral("Vantarel - Identification"));
+        QCOMPARE(d->Command3->text(), QStringLiteral("Aucun"));
+        capture_pour_examen(d, "optique_identification");
+        d->Command3_Click();
+        QVERIFY(f->isEnabled());
+        QCOMPARE(f->Nom->text(), QStringLiteral("Aucun"));
+    }
+
+    void le_bouton_du_menu_la_question_de_sortie_et_la_reouverture() {
+        Form1* principale = demarrer_programme();
+        principale->Show();
+        Fenetre::obtenir<Result_eval>();
+        cliquer(principale->Picture12);
+        fenetre_dessin_optique* f = Fenetre::si_chargee<fenetre_dessin_optique>();
+        QVERIFY(f && f->isVisible());
+        QVERIFY(principale->isHidden());
+        QVERIFY(!Fenetre::si_chargee<Result_eval>());
+
+        MessagesScriptes m;
+        EnregistrerSousScripte dialogue;
+        f->Toolbar1_ButtonClick("Enregistrer_sous");
+        m.attendre(quitter_question, vb::vbNo, vb::vbYesNo, QStringLiteral("Vantarel"));
+        f->Toolbar1->actions().at(2)->trigger();
+        QVERIFY(f->vivante() && principale->isHidden());
+        m.attendre(quitter_question, vb::vbYes);
+        f->close();
+        QVERIFY(!Fenetre::si_chargee<fenetre_dessin_optique>());
+        QVERIFY(principale->isVisible());
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+
+        // Reopened: no snapshot, templates in their default colours.
+        couleur_ecran[0] = 0xFF;
+        f = ouverte();
+        QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 0);
+        QCOMPARE(couleur_ecran.valeur(0), 0xFF00FFu);
+    }
+
+    void une_feuille_validee_ne_prend_plus_la_souris() {
+        fenetre_dessin_optique* f = ouverte();
+        MessagesScriptes m;
+        choisir_theme(f, 2);
+        BoitePicture* lampe = f->tableau("lampe")->Load(1);
+        lampe->setParent(f->cadre_optique);
+        lampe->Left(100);
+        lampe->Top(100);
+        lampe->show();
+        int appuis_element = 0, appuis_palette = 0;
+        connect(lampe, &BoitePicture::MouseDown, [&] { ++appuis_element; });
+        connect(f->tableau("cube")->element(0), &BoitePicture::MouseDown, [&] { ++appuis_palette; });
+        valider(f, m);
+        souris::appuyer(lampe, QPoint(20, 20));
+        souris::relacher(lampe, QPoint(20, 20));
+        souris::appuyer(f->tableau("cube")->element(0), QPoint(20, 20));
+        souris::relacher(f->tableau("cube")->element(0), QPoint(20, 20));
+        QCOMPARE(appuis_element, 0);
+        QCOMPARE(appuis_palette, 1);
+    }
+
+    void fermer_pendant_chaque_pause_data() {
+        QTest::addColumn<QString>("pause");
+        QTest::newRow("glissement d'un thème") << "theme";
+        QTest::newRow("pause de la validation") << "validation";
+        QTest::newRow("pause du rapport") << "rapport";
+        QTest::newRow("attente de l'impression") << "impression";
+    }
+    void fermer_pendant_chaque_pause() {
+        QFETCH(QString, pause);
+        fenetre_dessin_optique* f = ouverte();
+        MessagesScriptes m;
+        if (pause != "theme") choisir_theme(f, 3);
+        if (pause == "rapport") valider(f, m);
+        if (pause == "validation") m.attendre(valider_question, vb::vbOK);
+        if (pause == "impression") {
+            // Closed while the print settings wait, which are then validated.
+            ImprimanteFactice imprimantes;
+            m.attendre(quitter_question, vb::vbYes);
+            pendant_l_attente([f](Facteur_impression* d) {
+                f->Unload();
+                QTest::mouseClick(d->Command2, Qt::LeftButton);
+            });
+            imprimer_fenetre_dessin_optique();
+            QVERIFY(imprimantes.travaux.isEmpty());
+        } else {
+            fermer_bientot(m);
+        }
+        // The report closed with its window is not written, and says so.
+        if (pause == "rapport")
+            m.attendre(QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"),
+                       vb::vbOK);
+        if (pause == "theme") f->Label_optique_Click(1);
+        if (pause == "validation") f->Valid_Click();
+        if (pause == "rapport") f->Continue_Click();
+        QVERIFY(!Fenetre::si_chargee<fenetre_dessin_optique>());
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+    }
+
+signals:
+    void largeur(int w);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Resize) emit largeur(static_cast<QWidget*>(o)->width());
+        return false;
+    }
+};
+
+QTEST_MAIN(TestFenetreOptique)
+#include "tst_fenetre_optique.moc"
