@@ -66,10 +66,9 @@ fenetre_dessin_optique::fenetre_dessin_optique() : FenetreActivite(10770, 8205) 
     ImageList_command3 = ListeImages::depuis_dossier("qcm/onglet_optique", 2, QSize(58, 123));
     ImageList_toolbar_optique = ListeImages::depuis_dossier("optique/ImageList_toolbar_optique", 6, QSize(20, 20));
     ImageList_icone_optique = ListeImages::depuis_dossier("optique/ImageList_icone_optique", 3, QSize(32, 32));
-    List_sources = ListeImages::depuis_dossier("optique/List_sources", 5, QSize(213, 203));
-    List_faisceau = ListeImages::depuis_dossier("optique/List_faisceau", 3, QSize(213, 203));
-    List_ombre = ListeImages::depuis_dossier("optique/List_ombre", 1, QSize(213, 203));
-    List_STL = ListeImages::depuis_dossier("optique/List_STL", 5, QSize(213, 203));
+    for (std::size_t i = 0; i < THEMES.size(); ++i)
+        *listes_enonces()[i] = ListeImages::depuis_dossier(QStringLiteral("optique/") + QLatin1String(THEMES[i].liste),
+                                                           THEMES[i].questions, QSize(213, 203));
 
     // The work area first: the banner, the tab and its sliding panel lie above it.
     Savoir = new BoitePicture(c);
@@ -244,10 +243,13 @@ TableauControles<BoitePicture>* fenetre_dessin_optique::tableau(const QString& t
     return nullptr;
 }
 
-const ListeImages* fenetre_dessin_optique::liste_enonces(const QString& code) const {
-    const ListeImages* listes[4] = {&List_sources, &List_faisceau, &List_ombre, &List_STL};
-    for (int i = 0; i < 4; ++i)
-        if (code == QLatin1String(THEMES.at(i).code)) return listes[i];
+std::array<ListeImages*, 4> fenetre_dessin_optique::listes_enonces() {
+    return {&List_sources, &List_faisceau, &List_ombre, &List_STL};
+}
+
+const ListeImages* fenetre_dessin_optique::liste_enonces(const QString& code) {
+    for (std::size_t i = 0; i < THEMES.size(); ++i)
+        if (code == QLatin1String(THEMES[i].code)) return listes_enonces()[i];
     return nullptr;
 }
 

@@ -85,7 +85,7 @@ public:
     // drawing area ("rayon", "trait", "cercle").
     TableauControles<BoitePicture>* tableau(const QString& type);
     // The statement list of a theme code, nullptr for any other code.
-    const ListeImages* liste_enonces(const QString& code) const;
+    const ListeImages* liste_enonces(const QString& code);
 
     // The four theme labels share one theme start, by their row of themes().
     void Label_optique_Click(int numero);
@@ -107,6 +107,8 @@ private:
     void creer_barre_optique();
     void dessiner_modeles();
     void afficher_question();
+    // The statement lists in the order of themes().
+    std::array<ListeImages*, 4> listes_enonces();
 
     std::array<TableauControles<BoitePicture>, 19> tableaux_;  // in the order of types_elements()
     std::array<QAction*, 8> boutons_optique_{};                // 1 to 7
