@@ -44,17 +44,18 @@ private slots:
 
     void un_element_charge_copie_son_modele() {
         fenetre_dessin_optique* f = ouverte();
-        BoitePicture* modele = f->tableau("bouledemi")->element(0);
+        BoitePicture* modele = f->tableau("lampe")->element(0);
         modele->MouseIcon(QImage(32, 32, QImage::Format_RGB32));
         modele->MousePointer(99);
-        BoitePicture* e = f->tableau("bouledemi")->Load(1);
+        BoitePicture* e = f->tableau("lampe")->Load(1);
         QVERIFY(e->isHidden());
         QCOMPARE(e->size(), QSize(40, 40));
         QCOMPARE(e->Picture(), modele->Picture());
         QCOMPARE(e->ScaleMode(), 3);
         QCOMPARE(e->FillStyle(), 0);
+        QCOMPARE(e->FillColor(), 0xFFFFu);
         QCOMPARE(e->MousePointer(), 99);
-        QVERIFY(!f->tableau("bouledemi")->Load(1));  // an index is given once
+        QVERIFY(!f->tableau("lampe")->Load(1));  // an index is given once
     }
 
     void le_cadre_et_la_poignee() {

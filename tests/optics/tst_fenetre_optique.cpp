@@ -332,8 +332,9 @@ private slots:
         QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 1);
         QVERIFY(QDir(rapports_).isEmpty());
         const QImage instantane = f->tableau_reponse_DESSIN_optique.image(1);
-        const QPoint dans_feuille = f->cadre_optique->mapTo(f->client(), QPoint(200, 200));
-        QCOMPARE(instantane.pixel(dans_feuille), qRgb(255, 255, 255));  // the blank Savoir
+        // Where the lamp's yellow bulb shows once the sheet is shown, the blank Savoir.
+        const QPoint ampoule = f->tableau("lampe")->element(0)->mapTo(f->client(), QPoint(20, 20));
+        QCOMPARE(instantane.pixel(ampoule), qRgb(255, 255, 255));
         QCOMPARE(instantane.size(), QSize(f->Savoir->width() + 60, f->Savoir->height() + 45));
 
         // The print at scales 1 and 2.
