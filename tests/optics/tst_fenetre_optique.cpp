@@ -273,6 +273,7 @@ private slots:
         f->Label_optique_Click(theme);
         QTEST(f->Label_titre->text(), "titre");
         QCOMPARE(float(f->Label_titre->font().pointSizeF()), float(taille));
+        capture_pour_examen(f, QStringLiteral("optique_titre_%1_%2").arg(twips).arg(theme));
     }
 
     void deux_themes_un_rapport_de_huit_images() {
