@@ -90,14 +90,24 @@ void FenetreActivite::creer_banniere(const DefinitionBanniere& b) {
     Label6->transparente(true);
 }
 
-CadreGroupe* FenetreActivite::creer_identite(double gauche, double haut, double largeur, double gauche_boites,
-                                            double gauche_boites_droite) {
-    const BandeauIdentite b = creer_bandeau_identite(Savoir, gauche, haut, largeur, gauche_boites, gauche_boites_droite);
-    Nom = b.nom;
-    Prenom = b.prenom;
-    Classe = b.classe;
-    Temps = b.date;
-    return b.cadre;
+std::pair<CadreGroupe*, Etiquette*> FenetreActivite::creer_identite_et_titre(double gauche, double haut,
+                                                                             double largeur, double gauche_boites,
+                                                                             double gauche_boites_droite,
+                                                                             const QRectF& place_titre) {
+    const BandeauIdentite bandeau =
+        creer_bandeau_identite(Savoir, gauche, haut, largeur, gauche_boites, gauche_boites_droite);
+    Nom = bandeau.nom;
+    Prenom = bandeau.prenom;
+    Classe = bandeau.classe;
+    Temps = bandeau.date;
+    auto* titre = new Etiquette(bandeau.cadre, QStringLiteral("Titre"));
+    placer(titre, place_titre.x(), place_titre.y(), place_titre.width(), place_titre.height());
+    couleur_texte(titre, 0xFF);
+    couleur_fond(titre, 0xFFFFFF);
+    titre->centree(true);
+    police(titre, "Arial", 14.25);
+    titre->hide();
+    return {bandeau.cadre, titre};
 }
 
 void FenetreActivite::creer_barre(int colonnes, QSize taille_bouton, QSize taille_image) {
@@ -118,8 +128,7 @@ void FenetreActivite::ajouter_bouton_barre(const QString& cle, const QString& in
     Toolbar1->ajouter(cle, infobulle, image);
 }
 
-void FenetreActivite::creer_barre_cles_communes() {
-    creer_barre(4, QSize(30, 30), QSize(24, 24));
+void FenetreActivite::ajouter_boutons_barre_communs(QSize taille_image) {
     struct BoutonBarre {
         const char* cle;
         const char* infobulle;
@@ -131,20 +140,7 @@ void FenetreActivite::creer_barre_cles_communes() {
                                     {"Identification", "Identification", 10}};
     for (const BoutonBarre& b : boutons)
         ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
-                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), QSize(24, 24)));
-    placer_barre_au_dessus();
-}
-
-Etiquette* FenetreActivite::creer_label_titre(QWidget* bandeau, double gauche, double haut, double largeur,
-                                              double hauteur) {
-    auto* titre = new Etiquette(bandeau, QStringLiteral("Titre"));
-    placer(titre, gauche, haut, largeur, hauteur);
-    couleur_texte(titre, 0xFF);
-    couleur_fond(titre, 0xFFFFFF);
-    titre->centree(true);
-    police(titre, "Arial", 14.25);
-    titre->hide();
-    return titre;
+                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), taille_image));
 }
 
 void FenetreActivite::afficher_titre(Etiquette* titre, const QString& texte, int facteur) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QRectF>
 #include <cstdint>
+#include <utility>
 
 class QAction;
 class QGridLayout;
@@ -87,10 +88,6 @@ public:
 
     // Writes the shared identity into the four boxes.
     void afficher_identite();
-
-    // The title of the theme in progress: a red label centred on white, Arial 14.25 points,
-    // hidden until a theme starts (places in twips, inside the identity strip).
-    static Etiquette* creer_label_titre(QWidget* bandeau, double gauche, double haut, double largeur, double hauteur);
     // Shows a theme's title at a base size of `facteur` points, scaled as the screen is:
     // twips per pixel x facteur / 15 points (14 gives 11.2 at 12 twips per pixel).
     static void afficher_titre(Etiquette* titre, const QString& texte, int facteur);
@@ -126,20 +123,23 @@ protected:
     FenetreActivite(double largeur_twips, double hauteur_twips);
 
     void creer_banniere(const DefinitionBanniere& banniere);
-    // The identity strip at the top of Savoir (places in twips), its four boxes becoming Nom,
-    // Prenom, Classe and Temps; returns its frame.
-    CadreGroupe* creer_identite(double gauche, double haut, double largeur, double gauche_boites,
-                                double gauche_boites_droite);
+    // The identity strip on Savoir (its boxes become Nom, Prenom, Classe and Temps; places as
+    // creer_bandeau_identite) and the theme's title, centred at its place between the boxes:
+    // red Arial 14.25 points on white, hidden until a theme shows it. Returns the strip and
+    // the title.
+    std::pair<CadreGroupe*, Etiquette*> creer_identite_et_titre(double gauche, double haut, double largeur,
+                                                                double gauche_boites, double gauche_boites_droite,
+                                                                const QRectF& place_titre);
     // The tool bar above the client area (outside the captured area), or inside it at a place
     // in twips (inside the captured area).
     void creer_barre(int colonnes, QSize taille_bouton, QSize taille_image);
     void placer_barre_au_dessus();
     void placer_barre(double gauche, double haut, double largeur, double hauteur);
     void ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image);
-    // The tool bar above the client area with the four shared keys, in a row: "Enregistrer_sous",
-    // "Imprimer", "Quitter", "Identification" (their tooltips "Enregistrer sous ...", "Imprimer",
-    // "Quitter", "Identification").
-    void creer_barre_cles_communes();
+    // The four buttons that the quiz and text windows share, in this order: "Enregistrer_sous"
+    // (a diskette), "Imprimer" (a printer), "Quitter" (a red cross) and "Identification" (a
+    // question mark over a form), their pictures at the given size.
+    void ajouter_boutons_barre_communs(QSize taille_image);
 
     int ajouter_onglet(const DefinitionOnglet& onglet);
     // A theme label on panel i: left 375 twips, 195 twips high, Arial 6.75 points, on the

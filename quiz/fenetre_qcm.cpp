@@ -9,6 +9,7 @@
 #include "quiz/etat_qcm.h"
 
 #include <QPointer>
+#include <tuple>
 
 namespace {
 struct LigneTheme {
@@ -85,10 +86,9 @@ fenetre_QCM::fenetre_QCM() : FenetreActivite(10260, 7875) {
     creer_banniere({QRectF(0, -45, 10275, 615), QStringLiteral(":/assets/qcm/banniere.svg"), QSize(685, 41),
                     QRectF(195, 150, 1500, 300), QStringLiteral("Questionnaire à choix multiples"),
                     QRectF(2625, 90, 5610, 375)});
-    Titre = creer_identite(30, -15, 9255, 35, 7640);
     // The title is centred in the strip between the identity boxes, so that the longest titles
     // (up to 45 characters at 14 points) never run over the class and date boxes.
-    Label_titre = creer_label_titre(Titre, 2040, 225, 5520, 570);
+    std::tie(Titre, Label_titre) = creer_identite_et_titre(30, -15, 9255, 35, 7640, QRectF(2040, 225, 5520, 570));
 
     Frame_QCM = new CadreGroupe(Savoir);
     placer(Frame_QCM, 45, 840, 9255, 5685);
@@ -198,7 +198,9 @@ fenetre_QCM::fenetre_QCM() : FenetreActivite(10260, 7875) {
     Line1->lower();
     Savoir->lower();
 
-    creer_barre_cles_communes();
+    creer_barre(4, QSize(30, 30), QSize(24, 24));
+    ajouter_boutons_barre_communs(QSize(24, 24));
+    placer_barre_au_dessus();
 
     connect(client(), &ZoneClient::mouvement, this, &fenetre_QCM::Form_MouseMove);
     connect(Savoir, &BoitePicture::mouvement, this, &fenetre_QCM::Savoir_MouseMove);

@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QPointer>
 #include <QToolBar>
+#include <tuple>
 
 namespace {
 const std::array<ThemeOptique, 4> THEMES = {{
@@ -82,8 +83,7 @@ fenetre_dessin_optique::fenetre_dessin_optique() : FenetreActivite(10770, 8205) 
     creer_banniere({QRectF(-1245, 0, 12015, 615), QStringLiteral(":/assets/optique/Picture7.svg"), QSize(801, 41),
                     QRectF(1440, 150, 1500, 300), QStringLiteral("Schématisation en optique"),
                     QRectF(3870, 90, 5610, 375)});
-    Titre = creer_identite(30, -15, 9690, 35, 8055);
-    Label_titre = creer_label_titre(Titre, 2040, 225, 5955, 570);
+    std::tie(Titre, Label_titre) = creer_identite_et_titre(30, -15, 9690, 35, 8055, QRectF(2040, 225, 5955, 570));
 
     creer_feuille();
 
@@ -100,7 +100,9 @@ fenetre_dessin_optique::fenetre_dessin_optique() : FenetreActivite(10770, 8205) 
     }
     Savoir->lower();
 
-    creer_barre_cles_communes();
+    creer_barre(4, QSize(30, 30), QSize(24, 24));
+    ajouter_boutons_barre_communs(QSize(24, 24));
+    placer_barre_au_dessus();
 }
 
 void fenetre_dessin_optique::creer_feuille() {
