@@ -7,6 +7,7 @@
 #include "frame/impression.h"
 #include "platform/capture.h"
 #include "platform/dialogues.h"
+#include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/temporisation.h"
 
@@ -148,6 +149,14 @@ void FenetreActivite::ajouter_boutons_barre_communs(QSize taille_image) {
     for (const BoutonBarre& b : boutons)
         ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
                              image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), taille_image));
+}
+
+void FenetreActivite::afficher_titre(Etiquette* titre, const QString& texte, int facteur) {
+    titre->show();
+    QFont f = titre->font();
+    f.setPointSizeF(double(float(ecran::TwipsPerPixelX() * float(facteur)) / 15.0f));
+    titre->setFont(f);
+    titre->setText(texte);
 }
 
 void FenetreActivite::afficher_identite() {

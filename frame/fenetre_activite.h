@@ -90,6 +90,9 @@ public:
 
     // Writes the shared identity into the four boxes.
     void afficher_identite();
+    // Shows a theme's title at a base size of `facteur` points, scaled as the screen is:
+    // twips per pixel x facteur / 15 points (14 gives 11.2 at 12 twips per pixel).
+    static void afficher_titre(Etiquette* titre, const QString& texte, int facteur);
 
     // The tool bar's keys shared by every activity window: "Enregistrer_sous", "Imprimer",
     // "Quitter" and the window's identification key. Other keys are the window's own.
