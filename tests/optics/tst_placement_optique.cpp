@@ -295,6 +295,11 @@ private slots:
         redimensionner_par_ergot(x, y);
         QCOMPARE(geometrie(ecran), vide);
         QVERIFY(encadre(f) && poignee_sur(f, ecran));
+        // The pair names the palette item: nothing at all, the frame stays.
+        index_selection = 0;
+        redimensionner_objet(2, 2);
+        QVERIFY(encadre(f));
+        QCOMPARE(modele(f, "ecran")->Width(), 40.0);
     }
 
     void la_poignee() {
