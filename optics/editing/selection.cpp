@@ -1,6 +1,13 @@
 #include "optics/editing/selection.h"
 
+#include "optics/sheet/etat_optique.h"
 #include "optics/sheet/fenetre_dessin_optique.h"
+
+#include <QPointer>
+
+namespace {
+QPointer<BoitePicture> element_ergot;
+}
 
 void selectionner_objet(BoitePicture* objet) {
     fenetre_dessin_optique* f = Fenetre::obtenir<fenetre_dessin_optique>();
@@ -25,11 +32,21 @@ void selectionner_objet(BoitePicture* objet) {
     for (const Cote& c : cotes) c.ligne->Visible(true);
     f->ergot->Left(l + w - f->ergot->ScaleWidth() / 2);
     f->ergot->Top(t - f->ergot->ScaleHeight() / 2);
+    f->ergot->raise();
     f->ergot->show();
+    element_ergot = objet;
 }
 
 void deselectionner() {
     fenetre_dessin_optique* f = Fenetre::obtenir<fenetre_dessin_optique>();
     for (LigneSansFenetre* l : {f->Line1_optique, f->Line2_optique, f->Line3_optique, f->Line4_optique}) l->Visible(false);
     f->ergot->hide();
+}
+
+BoitePicture* element_de_l_ergot() { return element_ergot.data(); }
+
+BoitePicture* element_selectionne() {
+    if (index_selection <= 0) return nullptr;
+    TableauControles<BoitePicture>* tableau = Fenetre::obtenir<fenetre_dessin_optique>()->tableau(type_selection);
+    return tableau ? tableau->element(index_selection) : nullptr;
 }

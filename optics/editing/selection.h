@@ -7,7 +7,12 @@ class BoitePicture;
 
 // Lays the four dotted lines on the edges of a placed element (top, left, bottom, right: the
 // right and bottom ones one pixel outside its last column and row) and centres the handle on
-// its top-right corner; both shown. A frame already shown moves straight there.
+// its top-right corner; both shown, the handle in front of the elements. A frame already shown moves straight there.
 void selectionner_objet(BoitePicture* objet);
 // Hides the frame and the handle; the end pins of rays and lines stay as they are.
 void deselectionner();
+// The element the handle was last put on by selectionner_objet (nullptr once it is gone).
+BoitePicture* element_de_l_ergot();
+// The placed element that type_selection and index_selection name: nullptr for a palette item
+// or a template (index 0), an unknown kind or an index not loaded.
+BoitePicture* element_selectionne();

@@ -53,6 +53,8 @@ const std::array<DirectionTrace, 8> DIRECTIONS = {{
 
 const std::array<TypeElement, 19>& types_elements() { return TYPES; }
 
+bool element_encadre(const TypeElement& type) { return type.palette || qstrcmp(type.nom, "cercle") == 0; }
+
 const TypeElement* type_element(const QString& nom) {
     for (const TypeElement& t : TYPES)
         if (nom == QString::fromUtf8(t.nom)) return &t;

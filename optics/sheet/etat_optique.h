@@ -103,6 +103,8 @@ struct TypeElement {
     bool palette;            // a palette kind (the first sixteen)
 };
 const std::array<TypeElement, 19>& types_elements();
+// The seventeen kinds that are framed, resized and take drops: the palette kinds and "cercle".
+bool element_encadre(const TypeElement& type);
 // The kind of that exact name, or nullptr.
 const TypeElement* type_element(const QString& nom);
 // Draws an element of that kind by its icon routine at that angle (stroke colour black); false

@@ -136,6 +136,7 @@ void fenetre_dessin_optique::creer_feuille() {
     creer_palette();
     creer_aides_de_dessin();
     creer_barre_optique();
+    brancher_placement();
 }
 
 void fenetre_dessin_optique::creer_palette() {

@@ -94,6 +94,17 @@ public:
     // Copies the window's top-left area into the buffer and adds it to the snapshots.
     void prendre_instantane();
 
+    // The presses and drops of the placed elements, of the palette items (Index 0), of the
+    // drawing area and of the resize handle. X, Y are pixels of the receiving control.
+    void element_MouseDown(const QString& type, int Index, int Button, int Shift, float X, float Y);
+    void element_DragDrop(const QString& type, int Index, QObject* Source, float X, float Y);
+    void cadre_optique_Click();
+    void cadre_optique_DragDrop(QObject* Source, float X, float Y);
+    void ergot_MouseDown(int Button, int Shift, float X, float Y);
+    // Loads element n of a kind that is framed (element_encadre) with its press and drop
+    // handlers: hidden, where its template is; nullptr when it cannot be loaded.
+    BoitePicture* charger_element(const QString& type, int n);
+
 protected:
     void charger_activite() override;
     void montrer_identification() override;
@@ -105,6 +116,8 @@ private:
     void creer_palette();
     void creer_aides_de_dessin();
     void creer_barre_optique();
+    void brancher_placement();
+    void brancher_element(const QString& type, BoitePicture* element);
     void dessiner_modeles();
     void afficher_question();
     // The statement lists in the order of themes().
