@@ -1,16 +1,19 @@
-// Starts Vantarel exactly as its main() does and quits as soon as the main window is shown.
+// Starts Vantarel exactly as its main() does and quits as soon as the main window has been
+// painted for the first time. Prints the moment of the paint and the peak memory.
+#include "bench/mesure.h"
 #include "frame/demarrage.h"
 #include "frame/form1.h"
-
-#include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     preparer_application(application);
+    banc::apres_premiere_peinture(Fenetre::obtenir<Form1>(), [] {
+        banc::afficher("peint_us", double(banc::horloge_us()));
+        banc::afficher("memoire_kio", double(banc::memoire_crete_kio()));
+        // Quitting as the program does: no window asks its question.
+        terminer_application();
+    });
     demarrer();
-    // Quitting as the program does: no window asks its question.
-    QTimer::singleShot(0, &application, &terminer_application);
     const int code = application.exec();
     Fenetre::tout_detruire();
     return code;

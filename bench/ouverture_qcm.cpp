@@ -1,39 +1,31 @@
-// Time from the click on the main window's quiz button to the quiz window shown with its
-// question sheets filled, over several openings.
+// Openings of the quiz window in one process: from the click on the main window's quiz button to
+// the quiz window painted, the first opening and then several later ones (each unloads the
+// window, so every opening builds it afresh). Prints one "premiere_ms" and several "suivante_ms".
+#include "bench/mesure.h"
 #include "frame/demarrage.h"
 #include "frame/form1.h"
 #include "platform/messages.h"
 #include "quiz/fenetre_qcm.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <cstdio>
+namespace {
+bool est_le_qcm(QWidget* w) { return qobject_cast<fenetre_QCM*>(w) != nullptr; }
+bool est_form1(QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; }
+}
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     preparer_application(application);
-    demarrer();
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbYes); });
-    const int essais = 20;
-    double total = 0, meilleur = 1e9, premier = 0;
-    for (int i = 0; i < essais; ++i) {
-        Form1* f = Fenetre::obtenir<Form1>();
-        QElapsedTimer chrono;
-        chrono.start();
-        f->Picture8_Click();
-        fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
-        QCoreApplication::processEvents();
-        const double ms = chrono.nsecsElapsed() / 1e6;
-        if (!q || !q->isVisible() || feuille_Optique4.size() != 11) return 1;
-        if (i == 0) premier = ms;
-        total += ms;
-        meilleur = std::min(meilleur, ms);
-        q->Unload();  // answered Yes: back to the main window, a fresh load next time
+    banc::jusqu_a_la_peinture(est_form1, [] { demarrer(); });
+    const int suivantes = argc > 1 ? std::atoi(argv[1]) : 5;
+    for (int i = 0; i <= suivantes; ++i) {
+        const double ms = banc::jusqu_a_la_peinture(est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
+        banc::afficher(i == 0 ? "premiere_ms" : "suivante_ms", ms);
+        // Answered Yes: the main window comes back, painted, before the next click.
+        banc::jusqu_a_la_peinture(est_form1, [] { Fenetre::si_chargee<fenetre_QCM>()->Unload(); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    std::printf("quiz button -> quiz window shown: first %.1f ms (pictures rendered), mean %.1f ms, best %.1f ms "
-                "over %d openings (each includes the 10 ms pause)\n",
-                premier, total / essais, meilleur, essais);
+    terminer_application();
     Fenetre::tout_detruire();
     return 0;
 }

@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Time from the click on the quiz button to the quiz window shown with its sheets filled.
-# Usage: bench/ouverture_qcm.sh [BUILD_DIR]
-set -euo pipefail
-racine=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$racine/build}
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-cmake --build "$build" --target bench_ouverture_qcm -j"$(nproc)" >/dev/null
-"$build/bench/bench_ouverture_qcm" 2>/dev/null
+# Openings of the quiz window, click to painted: the first opening of each process against the
+# later openings of the same process (offscreen, and under X when a display is present).
+# Usage: [BUILD=dir] bench/ouverture_qcm.sh [PROCESSES] [LATER_OPENINGS]
+source "$(dirname "$0")/commun.sh"
+processus=${1:-15}
+suivantes=${2:-5}
+construire bench_ouverture_qcm
+for plateforme in $(plateformes); do
+  export QT_QPA_PLATFORM=$plateforme
+  "$build/bench/bench_ouverture_qcm" 1 >/dev/null 2>&1  # warm the caches once
+  : >"$tmp/mesures"
+  for ((i = 0; i < processus; i++)); do
+    # One line a process: first opening, median of its later openings.
+    sortie=$("$build/bench/bench_ouverture_qcm" "$suivantes" 2>/dev/null)
+    echo "$(valeur premiere_ms "$sortie") $(valeur suivante_ms "$sortie" | mediane)" >>"$tmp/mesures"
+  done
+  echo "platform $plateforme, $processus processes, $suivantes later openings each (each opening includes the 10 ms pause)"
+  awk '{ print $1 }' "$tmp/mesures" | resume "first opening: click to painted" ms
+  awk '{ print $2 }' "$tmp/mesures" | resume "later openings (median of each process)" ms
+  awk '{ print $1 / $2 }' "$tmp/mesures" | resume "ratio first / later, same process" ""
+done

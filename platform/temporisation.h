@@ -1,5 +1,6 @@
 #pragma once
 
-// Waits ms milliseconds while every pending window event is handled.
+// Waits ms milliseconds while every pending window event is handled, each as it arrives; the
+// wait itself sleeps in the event loop instead of keeping the processor busy.
 // A pause of 0 or less returns at once without handling any event.
 void temporisation(int ms);
