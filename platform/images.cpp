@@ -26,29 +26,6 @@ QString suffixe_taille(QSize taille) {
     return QStringLiteral("_%1x%2.rgb").arg(taille.width()).arg(taille.height());
 }
 
-// The pixels of a picture rendered by the build (tools/rendu_images.cpp writes them): a 16-byte
-// header, "VRGB", width, height, then the rows of the picture in Format_RGB32. The image keeps the
-// uncompressed bytes themselves: nothing is decoded or copied.
-QImage pixels_rendus(const QString& chemin) {
-    const QResource ressource(chemin);
-    if (!ressource.isValid()) return QImage();
-    auto* octets = new QByteArray(ressource.uncompressedData());
-    const uchar* d = reinterpret_cast<const uchar*>(octets->constData());
-    const qint64 taille = octets->size();
-    const int l = taille >= 16 ? int(qFromLittleEndian<quint32>(d + 4)) : 0;
-    const int h = taille >= 16 ? int(qFromLittleEndian<quint32>(d + 8)) : 0;
-    if (taille < 16 || std::memcmp(d, "VRGB", 4) != 0 || l <= 0 || h <= 0 || taille != 16 + qint64(l) * h * 4) {
-        delete octets;
-        return QImage();
-    }
-    // Stored uncompressed, the bytes lie in the program's data, perhaps not 4-byte aligned.
-    if (quintptr(d) % alignof(quint32) != 0) {
-        *octets = QByteArray(octets->constData(), taille);
-        d = reinterpret_cast<const uchar*>(octets->constData());
-    }
-    return QImage(d + 16, l, h, l * 4, QImage::Format_RGB32, [](void* o) { delete static_cast<QByteArray*>(o); }, octets);
-}
-
 // ":/assets/form1/fond.svg" -> ":/rendus/form1/fond" (the build adds ".rgb" or "_WxH.rgb").
 QString base_rendue(const QString& chemin_svg) {
     static const QString prefixe = QStringLiteral(":/assets/");
@@ -63,9 +40,9 @@ QImage image_rendue(const QString& chemin, QSize taille) {
     if (base.isEmpty()) return QImage();
     if (taille.isValid()) {
         const QString autre = base + suffixe_taille(taille);
-        if (QFile::exists(autre)) return pixels_rendus(autre);
+        if (QFile::exists(autre)) return image_de_pixels_rendus(QResource(autre).uncompressedData());
     }
-    const QImage image = pixels_rendus(base + QStringLiteral(".rgb"));
+    const QImage image = image_de_pixels_rendus(QResource(base + QStringLiteral(".rgb")).uncompressedData());
     if (image.isNull() || !taille.isValid() || image.size() == taille) return image;
     const QString note = chemin + QStringLiteral(" %1x%2").arg(taille.width()).arg(taille.height());
     if (!hors_construction().contains(note)) {
@@ -74,6 +51,21 @@ QImage image_rendue(const QString& chemin, QSize taille) {
     }
     return image.scaled(taille, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
+}
+
+QImage image_de_pixels_rendus(const QByteArray& pixels) {
+    const uchar* d = reinterpret_cast<const uchar*>(pixels.constData());
+    const qint64 taille = pixels.size();
+    const int l = taille >= 16 ? int(qFromLittleEndian<quint32>(d + 4)) : 0;
+    const int h = taille >= 16 ? int(qFromLittleEndian<quint32>(d + 8)) : 0;
+    if (taille < 16 || std::memcmp(d, "VRGB", 4) != 0 || l <= 0 || h <= 0 || taille != 16 + qint64(l) * h * 4)
+        return QImage();
+    // The image keeps the bytes themselves (shared, not copied) for as long as it lives; bytes
+    // that lie in the program's data uncompressed, perhaps not 4-byte aligned, are copied first.
+    auto* octets = new QByteArray(pixels);
+    if (quintptr(d) % alignof(quint32) != 0) *octets = QByteArray(pixels.constData(), taille);
+    return QImage(reinterpret_cast<const uchar*>(octets->constData()) + 16, l, h, l * 4, QImage::Format_RGB32,
+                  [](void* o) { delete static_cast<QByteArray*>(o); }, octets);
 }
 
 QImage image_integree(const QString& chemin, QSize taille) {
@@ -99,13 +91,6 @@ ListeImages ListeImages::depuis_dossier(const QString& dossier, int nombre, QSiz
 
 QImage ListeImages::image(int i) const {
     if (i < 1 || i > elements_.size()) return QImage();
-    // Decoded in place, without detaching: every copy sharing these elements sees the picture, and
-    // no picture of the list changes (the decoded image is the one the element stands for).
-    const Element& e = std::as_const(elements_)[i - 1];
-    if (!e.chemin.isEmpty()) {
-        Element& modifiable = const_cast<Element&>(e);
-        modifiable.image = image_integree(e.chemin, e.taille);
-        modifiable.chemin.clear();
-    }
-    return e.image;
+    const Element& e = elements_.at(i - 1);
+    return e.chemin.isEmpty() ? e.image : image_integree(e.chemin, e.taille);
 }

@@ -13,11 +13,16 @@
 // A missing picture is an empty image. Nothing is kept: each call decodes the picture.
 QImage image_integree(const QString& chemin, QSize taille = QSize());
 
+// A picture from the pixels the build renders an SVG into (see tools/rendu_images.cpp); an empty
+// image when the bytes are not such pixels.
+QImage image_de_pixels_rendus(const QByteArray& pixels);
+
 // The SVG pictures asked at a size the build did not render, as "path WIDTHxHEIGHT".
 QStringList images_hors_construction();
 
-// An image list: pictures numbered from 1. The pictures of a list made from a folder are
-// decoded when first shown; copies of a list share what has been decoded.
+// An image list: pictures numbered from 1. A list made from a folder holds no pixels: each
+// picture is uncompressed when asked for, so a list costs nothing until a picture is shown and
+// keeps nothing once it is gone.
 class ListeImages {
 public:
     ListeImages() = default;
@@ -31,7 +36,7 @@ public:
 
 private:
     struct Element {
-        QString chemin;  // still to decode when not empty
+        QString chemin;  // a built-in picture, or empty for an image given as it is
         QSize taille;
         QImage image;
     };
