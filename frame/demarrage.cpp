@@ -2,19 +2,15 @@
 
 #include "frame/form1.h"
 #include "platform/aide.h"
+#include "platform/langue.h"
 #include "platform/polices.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 void preparer_application(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vantarel"));
     application.setQuitOnLastWindowClosed(false);
-    auto* traducteur = new QTranslator(&application);
-    if (traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(traducteur);
+    installer_langue_francaise(application);
     aide::installer_touche_f1();
     installer_polices();
 }

@@ -2,18 +2,101 @@
 
 #include "frame/etat.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QLocale>
+#include <QTextBoundaryFinder>
+#include <climits>
 
 using namespace traitement_texte;
 
-QString partie_nom_fichier(const QString& texte) {
+namespace {
+// Characters that a file name must not hold: the separators and the characters that some
+// systems refuse, and every character that shows nothing or changes the direction of what
+// follows (controls, format characters such as U+202E or U+200B, byte-order marks, line and
+// paragraph separators, a surrogate that is not half of a pair), which could make a name read
+// as another in a file manager.
+bool caractere_refuse(char32_t c) {
     static const QString interdits = QStringLiteral("/\\:*?\"<>|");
-    QString s = texte;
-    for (QChar& c : s)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || interdits.contains(c)) c = QChar('_');
+    if (c < 0x80) return c < 0x20 || c == 0x7F || interdits.contains(QChar(c));
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph: return true;
+    default: return false;
+    }
+}
+
+int octets(const QString& texte) { return int(texte.toUtf8().size()); }
+
+// The longest start of a text, cut between two characters as the reader sees them (an accent
+// stays on its letter, an emoji stays whole), that holds in that many bytes of UTF-8.
+QString debut_tenant_en(const QString& texte, int maximum) {
+    if (octets(texte) <= maximum) return texte;
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, texte);
+    qsizetype fin = 0;
+    int pris = 0;
+    for (qsizetype p = limites.toNextBoundary(); p > 0; p = limites.toNextBoundary()) {
+        pris += octets(texte.mid(fin, p - fin));
+        if (pris > maximum) break;
+        fin = p;
+    }
+    return texte.left(fin);
+}
+
+// Shortens the parts so that together they hold in that many bytes: the longest are cut first,
+// to one common length, so a short part is kept whole whenever it can be.
+void raccourcir(QList<QString*> parties, int budget) {
+    auto total_sous = [&](int plafond) {
+        int t = 0;
+        for (const QString* p : parties) t += std::min(octets(*p), plafond);
+        return t;
+    };
+    if (total_sous(INT_MAX) <= budget) return;
+    int bas = 0, haut = budget;  // the largest common cap that fits
+    while (bas < haut) {
+        const int milieu = (bas + haut + 1) / 2;
+        if (total_sous(milieu) <= budget)
+            bas = milieu;
+        else
+            haut = milieu - 1;
+    }
+    for (QString* p : parties) *p = debut_tenant_en(*p, bas);
+}
+}
+
+QString partie_nom_fichier(const QString& texte) {
+    QString s;
+    s.reserve(texte.size());
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte.at(i);
+        if (c.isHighSurrogate() && i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate()) {
+            const char32_t u = QChar::surrogateToUcs4(c, texte.at(i + 1));
+            if (caractere_refuse(u))
+                s += QLatin1Char('_');
+            else
+                s += texte.mid(i, 2);
+            ++i;
+            continue;
+        }
+        s += caractere_refuse(c.unicode()) ? QChar('_') : c;
+    }
     if (s == QLatin1String(".") || s == QLatin1String("..")) s = QStringLiteral("_");
     return s;
+}
+
+QString dossier_rapports(const QString& chemin) {
+    const QString programme = chemin_appli.isEmpty() ? QCoreApplication::applicationDirPath() : chemin_appli;
+    QString dossier = chemin;
+    if (dossier.trimmed().isEmpty()) return programme;
+    if (dossier == QLatin1String("~") || dossier.startsWith(QLatin1String("~/")) ||
+        dossier.startsWith(QLatin1String("~\\")))
+        dossier = QDir::homePath() + dossier.mid(1);
+    if (QDir::isRelativePath(dossier)) dossier = programme + QLatin1Char('/') + dossier;
+    return dossier;
 }
 
 QString partie_date(const QString& date) {
@@ -33,9 +116,14 @@ QString partie_date(const QString& date) {
 }
 
 QString nom_fichier_rapport(const QString& dossier, const QString& prefixe) {
-    return dossier + QLatin1Char('/') + prefixe + partie_nom_fichier(nom_eleve) + QLatin1Char('_') +
-           partie_nom_fichier(prenom_eleve) + QLatin1Char('_') + partie_date(date_evaluation) +
-           QStringLiteral(".doc");
+    QString nom = partie_nom_fichier(nom_eleve);
+    QString prenom = partie_nom_fichier(prenom_eleve);
+    QString date = partie_date(date_evaluation);
+    const QString extension = QStringLiteral(".doc");
+    const int fixe = octets(prefixe + QStringLiteral("__") + extension);
+    raccourcir({&nom, &prenom, &date}, longueur_nom_fichier_maximale - fixe);
+    return dossier_rapports(dossier) + QLatin1Char('/') + prefixe + nom + QLatin1Char('_') + prenom +
+           QLatin1Char('_') + date + extension;
 }
 
 void formater_paragraphe(Paragraph paragraphe, const FormatLigne& format) {

@@ -8,8 +8,10 @@
 // What the word-processor reports share: the file name, the line formats, the identity lines
 // and the page header.
 
-// A part of a file name made safe: / \ : * ? " < > | and control characters become "_", and
-// a part that is "." or ".." becomes "_". Accents and blanks stay.
+// A part of a file name made safe: / \\ : * ? " < > | become "_", and so do the characters
+// that show nothing or turn the text's direction (controls, C1 controls, zero-width and
+// direction marks, byte-order marks, line and paragraph separators, lone surrogates); a part
+// that is "." or ".." becomes "_". Accents, blanks and other scripts stay.
 QString partie_nom_fichier(const QString& texte);
 
 // The date part of a report's file name: date_evaluation read day first ("dd/mm/yyyy"), else
@@ -17,9 +19,20 @@ QString partie_nom_fichier(const QString& texte);
 // is, made safe.
 QString partie_date(const QString& date);
 
-// dossier + "/" + prefixe + name + "_" + first name + "_" + date part + ".doc", from the
-// shared pupil identity. The folder is joined unchanged; the other parts are made safe, so the
-// file always lies in that folder.
+// The folder a report goes to, from a folder as the teacher typed it: empty (or blank) is the
+// program's folder, a leading "~" is the home folder, a relative folder is taken from the
+// program's folder (never from the current directory). Others stay as typed.
+QString dossier_rapports(const QString& chemin);
+
+// The longest report file name, in bytes of UTF-8: the systems' 255, less the room that a
+// word processor needs for the lock file it puts beside the document it opens (".~lock." +
+// name + "#"); without that room LibreOffice refuses to open or convert the file.
+inline constexpr int longueur_nom_fichier_maximale = 255 - 8;
+
+// dossier_rapports(dossier) + "/" + prefixe + name + "_" + first name + "_" + date part +
+// ".doc", from the shared pupil identity. The parts are made safe, so the file always lies in
+// that folder, and shortened on whole characters (the longest first) so that the file name
+// holds in longueur_nom_fichier_maximale bytes; the report itself keeps the whole identity.
 QString nom_fichier_rapport(const QString& dossier, const QString& prefixe);
 
 // The format of a line of a report's body (always "Times New Roman", left indent 0).

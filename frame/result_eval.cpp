@@ -127,11 +127,7 @@ void Result_eval::Command1_Click() {
     const QSize taille = Picture1->size();
     copie_fenetre->resize(taille);
     copie_fenetre->Image() = capturer_zone(client(), taille);
-    const QString fichier = dialogue_enregistrer_sous(this, QStringLiteral("Images (*.bmp)|*.bmp"),
-                                                      QStringLiteral("Enregistrez la fenêtre sous..."),
-                                                      QStringLiteral("*.bmp"));
-    if (fichier.isEmpty()) return;
-    enregistrer_bmp(copie_fenetre->Image(), fichier);
+    enregistrer_image_sous(this, copie_fenetre->Image(), QStringLiteral("Enregistrez la fenêtre sous..."));
 }
 
 void Result_eval::Command3_Click() {

@@ -1,5 +1,8 @@
 #include "platform/capture.h"
 
+#include "platform/ecriture_sure.h"
+
+#include <QBuffer>
 #include <QPainter>
 #include <QWidget>
 
@@ -15,5 +18,10 @@ QImage capturer_zone(QWidget* client, QSize taille) {
 }
 
 bool enregistrer_bmp(const QImage& image, const QString& fichier) {
-    return !image.isNull() && image.convertToFormat(QImage::Format_RGB888).save(fichier, "BMP");
+    if (image.isNull()) return false;
+    QByteArray bmp;
+    QBuffer tampon(&bmp);
+    if (!tampon.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP"))
+        return false;
+    return ecriture_sure::ecrire(fichier, bmp);
 }

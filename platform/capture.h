@@ -11,5 +11,6 @@ class QWidget;
 // client area are the window's background colour.
 QImage capturer_zone(QWidget* client, QSize taille);
 
-// Saves a picture as a BMP file; false when it could not be written.
+// Saves a picture as a BMP file through the checked writer (ecriture_sure): an earlier file
+// is replaced only by a whole picture. False when it could not be written.
 bool enregistrer_bmp(const QImage& image, const QString& fichier);

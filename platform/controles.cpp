@@ -2,9 +2,11 @@
 
 #include "platform/couleurs.h"
 #include "platform/ecran.h"
+#include "platform/pointeurs.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 const char* const PROP_TWIPS = "vb_twips";
@@ -101,6 +103,23 @@ void police(QWidget* c, const QString& famille, double points, bool gras) {
     c->setFont(f);
 }
 
+int bouton_vb(Qt::MouseButton bouton) {
+    switch (bouton) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int boutons_vb(Qt::MouseButtons boutons) {
+    return (boutons & Qt::LeftButton ? 1 : 0) | (boutons & Qt::RightButton ? 2 : 0) | (boutons & Qt::MiddleButton ? 4 : 0);
+}
+
+int touches_vb(Qt::KeyboardModifiers touches) {
+    return (touches & Qt::ShiftModifier ? 1 : 0) | (touches & Qt::ControlModifier ? 2 : 0) | (touches & Qt::AltModifier ? 4 : 0);
+}
+
 // --- clicks: a left press then a release inside the control
 
 namespace {
@@ -153,7 +172,7 @@ void Etiquette::mouseMoveEvent(QMouseEvent* e) {
 
 BoitePicture::BoitePicture(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
-    setAutoFillBackground(true);
+    couleur_fond(this, 0xFFFFFF);
 }
 
 void BoitePicture::definir_image(const QImage& image) {
@@ -219,15 +238,40 @@ void BoitePicture::resizeEvent(QResizeEvent* e) {
     if (!image_.isNull()) Image();
 }
 
-void BoitePicture::mousePressEvent(QMouseEvent* e) { appuye_ = appui_gauche(e); }
-void BoitePicture::mouseReleaseEvent(QMouseEvent* e) {
-    if (clic_termine(e, appuye_, rect())) emit clic();
+void BoitePicture::MousePointer(int valeur) { pointeurs::definir(this, valeur); }
+int BoitePicture::MousePointer() const { return pointeurs::valeur(this); }
+void BoitePicture::MouseIcon(const QImage& icone, QPoint point_chaud) { pointeurs::definir_icone(this, icone, point_chaud); }
+
+QPointF BoitePicture::vers_echelle(QPointF pixels) const { return pixels; }
+
+// Each signal may run a handler that unloads the window: nothing is touched after it then.
+void BoitePicture::mousePressEvent(QMouseEvent* e) {
+    appuye_ = appui_gauche(e);
+    const QPointF p = vers_echelle(e->position());
+    emit MouseDown(bouton_vb(e->button()), touches_vb(e->modifiers()), float(p.x()), float(p.y()));
 }
-void BoitePicture::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
+void BoitePicture::mouseReleaseEvent(QMouseEvent* e) {
+    const bool clique = clic_termine(e, appuye_, rect());
+    const QPointF p = vers_echelle(e->position());
+    QPointer<BoitePicture> moi(this);
+    emit MouseUp(bouton_vb(e->button()), touches_vb(e->modifiers()), float(p.x()), float(p.y()));
+    if (moi && clique) emit clic();
+}
+
+void BoitePicture::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+    appuye_ = false;
+    emit DblClick();
+}
 
 void BoitePicture::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
+    QPointer<BoitePicture> moi(this);
     emit mouvement(e->buttons(), int(e->position().x()), int(e->position().y()));
+    if (!moi) return;
+    const QPointF p = vers_echelle(e->position());
+    emit MouseMove(boutons_vb(e->buttons()), touches_vb(e->modifiers()), float(p.x()), float(p.y()));
 }
 
 // --- BoutonCommande
@@ -296,4 +340,67 @@ Ligne::Ligne(QWidget* parent, double x1, double y1, double x2, double y2, std::u
 void Ligne::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), couleur_vb(couleur_));
+}
+
+// --- copies of a control array's element 0
+
+namespace {
+void copier_commun(const QWidget& m, QWidget& c) {
+    c.hide();
+    c.setProperty(PROP_TWIPS, m.property(PROP_TWIPS));
+    c.setGeometry(m.geometry());
+    c.setProperty(PROP_TEXTE, m.property(PROP_TEXTE));
+    c.setProperty(PROP_FOND, m.property(PROP_FOND));
+    if (m.testAttribute(Qt::WA_SetPalette)) c.setPalette(m.palette());
+    c.setAutoFillBackground(m.autoFillBackground());
+    c.setAttribute(Qt::WA_TranslucentBackground, m.testAttribute(Qt::WA_TranslucentBackground));
+    if (m.testAttribute(Qt::WA_SetFont)) c.setFont(m.font());
+    c.setEnabled(!m.testAttribute(Qt::WA_Disabled));
+    c.setToolTip(m.toolTip());
+    if (!m.styleSheet().isEmpty()) c.setStyleSheet(m.styleSheet());
+    pointeurs::copier(&m, &c);
+}
+}
+
+BoitePicture* copier_controle(const BoitePicture& m) {
+    auto* c = new BoitePicture(m.parentWidget());
+    copier_commun(m, *c);
+    c->picture_ = m.picture_;
+    c->image_ = m.image_;
+    c->bordure_ = m.bordure_;
+    c->auto_taille_ = m.auto_taille_;
+    return c;
+}
+
+namespace {
+// A control with a text: the text and its alignment besides what every control copies, then
+// what is its kind's own.
+template <class T, class Propres>
+T* copie_avec_texte(const T& m, Propres propres) {
+    auto* c = new T(m.parentWidget(), m.text());
+    copier_commun(m, *c);
+    c->setAlignment(m.alignment());
+    propres(*c);
+    return c;
+}
+}
+
+Etiquette* copier_controle(const Etiquette& m) {
+    return copie_avec_texte(m, [&m](Etiquette& c) {
+        c.setWordWrap(m.wordWrap());
+        c.setFrameStyle(m.frameStyle());
+    });
+}
+
+ZoneTexte* copier_controle(const ZoneTexte& m) {
+    return copie_avec_texte(m, [&m](ZoneTexte& c) {
+        c.setReadOnly(m.isReadOnly());
+        c.setMaxLength(m.maxLength());
+        c.setFrame(m.hasFrame());
+    });
+}
+
+void detruire_controle(QWidget* controle) {
+    controle->hide();
+    controle->deleteLater();
 }

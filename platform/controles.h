@@ -33,6 +33,12 @@ std::uint32_t couleur_texte_de(const QWidget* controle);
 std::uint32_t couleur_fond_de(const QWidget* controle);
 void police(QWidget* controle, const QString& famille, double points, bool gras = false);
 
+// The run time's mouse arguments: Button 1 left, 2 right, 4 middle (added up for the buttons
+// held during a move); Shift 1 shift, 2 control, 4 alt.
+int bouton_vb(Qt::MouseButton bouton);
+int boutons_vb(Qt::MouseButtons boutons);
+int touches_vb(Qt::KeyboardModifiers touches);
+
 // A label: text top-left, wrapped, never rich text; transparent or on its back colour.
 class Etiquette : public QLabel {
     Q_OBJECT
@@ -56,8 +62,11 @@ private:
     bool appuye_ = false;
 };
 
-// A picture box: back colour, a stored picture drawn at (0, 0), and a persistent image
-// that drawing goes into (the run time's AutoRedraw). Clicks and moves are signals.
+// A picture box: back colour (white unless set), a stored picture drawn at (0, 0), and a
+// persistent image that drawing goes into (the run time's AutoRedraw). Its mouse events are
+// the run time's: MouseDown, MouseUp, MouseMove with Button, Shift and X, Y in the box's scale,
+// and DblClick; a double click comes as MouseDown, MouseUp, DblClick, MouseUp (the second press
+// is no new MouseDown, and no second click). The simpler clic and mouvement serve plain buttons.
 class BoitePicture : public QWidget {
     Q_OBJECT
 public:
@@ -74,9 +83,19 @@ public:
     void AutoSize(bool oui) { auto_taille_ = oui; }
     // What the box shows, as a picture of its size (its device context).
     QImage rendu() const;
+    // Its own mouse pointer (see pointeurs.h); 99 shows its MouseIcon.
+    void MousePointer(int valeur);
+    int MousePointer() const;
+    void MouseIcon(const QImage& icone, QPoint point_chaud = QPoint(-1, -1));
+    // A point given in the box's pixels, in the box's scale: the X, Y of its mouse events.
+    QPointF vers_echelle(QPointF pixels) const;
 signals:
     void clic();
     void mouvement(Qt::MouseButtons boutons, int x, int y);
+    void MouseDown(int Button, int Shift, float X, float Y);
+    void MouseUp(int Button, int Shift, float X, float Y);
+    void MouseMove(int Button, int Shift, float X, float Y);
+    void DblClick();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -92,6 +111,7 @@ private:
     bool bordure_ = false;
     bool auto_taille_ = false;
     bool appuye_ = false;
+    friend BoitePicture* copier_controle(const BoitePicture& modele);
 };
 
 // A command button: no default, no auto-default (Enter clicks nothing), no focus frame on click.
@@ -142,3 +162,12 @@ protected:
 private:
     std::uint32_t couleur_;
 };
+
+// Copies of the element 0 of a control array (TableauControles): a new control in the model's
+// container, hidden, with its place (twips and pixels), colours, font, enabled state, pointer
+// and what is its kind's own (picture, caption, text, alignment, border).
+BoitePicture* copier_controle(const BoitePicture& modele);
+Etiquette* copier_controle(const Etiquette& modele);
+ZoneTexte* copier_controle(const ZoneTexte& modele);
+// Removes an unloaded element at once from view; it is deleted when control returns to the loop.
+void detruire_controle(QWidget* controle);

@@ -1,8 +1,12 @@
 #include "platform/dialogues.h"
 
+#include "platform/capture.h"
+#include "platform/messages.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 CrochetEnregistrerSous crochet_enregistrer;
@@ -15,24 +19,70 @@ QString filtre_qt(const QString& filtre) {
     return filtres.join(";;");
 }
 
-QString avec_extension(QString fichier, const QString& extension_defaut) {
-    if (fichier.isEmpty()) return fichier;
-    QString ext = extension_defaut;
-    ext.remove('*');
-    if (!ext.startsWith('.')) ext.prepend('.');
-    if (QFileInfo(fichier).suffix().isEmpty() && ext.size() > 1) fichier += ext;
-    return fichier;
+// "*.bmp" -> "bmp".
+QString suffixe(const QString& extension_defaut) {
+    QString s = extension_defaut;
+    s.remove('*');
+    while (s.startsWith('.')) s.remove(0, 1);
+    return s;
 }
+
+// Qt's dialog adds its default suffix only to a name without any; a name with another
+// extension gets it here, before the dialog checks whether that file exists.
+class DialogueEnregistrerSous : public QFileDialog {
+public:
+    DialogueEnregistrerSous(QWidget* parent, const QString& titre, const QString& filtre, const QString& extension)
+        : QFileDialog(parent, titre, QString(), filtre), extension_(extension) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+        // Qt's own dialog, the same everywhere, so that the name check above always runs.
+        setOption(QFileDialog::DontUseNativeDialog);
+        setDefaultSuffix(suffixe(extension));
+    }
+
+    void accept() override {
+        const QStringList choisis = selectedFiles();
+        if (choisis.size() == 1 && !QFileInfo(choisis.first()).isDir()) {
+            const QString nom = avec_extension(choisis.first(), extension_);
+            if (nom != choisis.first()) {
+                // The dialog leaves the name box alone while it has the focus.
+                QWidget* focus = focusWidget();
+                if (focus) focus->clearFocus();
+                selectFile(nom);
+                if (focus) focus->setFocus();
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString extension_;
+};
+}
+
+QString avec_extension(const QString& fichier, const QString& extension_defaut) {
+    const QString s = suffixe(extension_defaut);
+    if (fichier.isEmpty() || s.isEmpty()) return fichier;
+    if (QFileInfo(fichier).suffix().compare(s, Qt::CaseInsensitive) == 0) return fichier;
+    return fichier + QLatin1Char('.') + s;
 }
 
 void installer_crochet_enregistrer_sous(CrochetEnregistrerSous crochet) { crochet_enregistrer = std::move(crochet); }
 
 QString dialogue_enregistrer_sous(QWidget* parent, const QString& filtre, const QString& titre,
                                   const QString& extension_defaut) {
-    QString fichier;
-    if (crochet_enregistrer)
-        fichier = crochet_enregistrer(filtre, titre);
-    else
-        fichier = QFileDialog::getSaveFileName(parent, titre, QString(), filtre_qt(filtre));
-    return avec_extension(fichier, extension_defaut);
+    if (crochet_enregistrer) return avec_extension(crochet_enregistrer(filtre, titre), extension_defaut);
+    DialogueEnregistrerSous dialogue(parent, titre, filtre_qt(filtre), extension_defaut);
+    if (dialogue.exec() != QDialog::Accepted) return QString();
+    const QStringList choisis = dialogue.selectedFiles();
+    return choisis.isEmpty() ? QString() : choisis.first();
+}
+
+bool enregistrer_image_sous(QWidget* parent, const QImage& image, const QString& titre) {
+    const QString fichier =
+        dialogue_enregistrer_sous(parent, QStringLiteral("Images (*.bmp)|*.bmp"), titre, QStringLiteral("*.bmp"));
+    if (fichier.isEmpty()) return false;
+    if (enregistrer_bmp(image, fichier)) return true;
+    MsgBox(QStringLiteral("Enregistrement de l'image impossible"), vb::vbExclamation, titre_application);
+    return false;
 }

@@ -1,8 +1,9 @@
 #include "platform/document.h"
 
+#include "platform/ecriture_sure.h"
+
 #include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 #include <cmath>
 
 namespace traitement_texte {
@@ -309,14 +310,8 @@ void Document::AddPicture(const QString& fichier) {
 
 void Document::SaveAs(const QString& fichier) {
     verifie();
-    const QByteArray contenu = rtf();
-    QSaveFile sortie(fichier);
-    if (!sortie.open(QIODevice::WriteOnly)) throw Erreur("save: cannot open");
-    if (sortie.write(contenu) != contenu.size()) {
-        sortie.cancelWriting();
-        throw Erreur("save: write");
-    }
-    if (!sortie.commit()) throw Erreur("save: commit");
+    QString raison;
+    if (!ecriture_sure::ecrire(fichier, rtf(), &raison)) throw Erreur(("save: " + raison).toStdString());
     if (crochet_enregistrement) crochet_enregistrement(*this, fichier);
 }
 
@@ -364,9 +359,25 @@ Application& Word() {
 
 // --- RTF
 
+namespace {
+// The byte of a character in Windows-1252 (the document's code page), or -1.
+int octet_windows_1252(char16_t u) {
+    if (u >= 0xA0 && u <= 0xFF) return u;
+    // 0x80 to 0x9F: the code page's own characters there.
+    static const char16_t haut[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+                                      0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+    for (int i = 0; i < 32; ++i)
+        if (haut[i] == u) return 0x80 + i;
+    return -1;
+}
+}
+
 QByteArray texte_rtf(const QString& texte) {
     QByteArray r;
-    for (const QChar c : texte) {
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte.at(i);
         const char16_t u = c.unicode();
         if (u == '\\' || u == '{' || u == '}') {
             r += '\\';
@@ -382,9 +393,17 @@ QByteArray texte_rtf(const QString& texte) {
         } else if (u < 0x80) {
             r += char(u);
         } else {
-            // Signed 16 bits, one code unit at a time (surrogate pairs as two escapes); "?" for
-            // the readers that know no Unicode.
-            r += "\\u" + QByteArray::number(int(std::int16_t(u))) + '?';
+            // A surrogate that is not half of a pair stands for no character.
+            const bool paire = c.isHighSurrogate() ? i + 1 < texte.size() && texte.at(i + 1).isLowSurrogate()
+                               : c.isLowSurrogate() ? i > 0 && texte.at(i - 1).isHighSurrogate()
+                                                    : true;
+            const char16_t v = paire ? u : char16_t(0xFFFD);
+            // Signed 16 bits, one code unit at a time (a surrogate pair as two escapes), each
+            // followed by what the readers that know no Unicode show: the Windows-1252 byte of
+            // the character, or "?".
+            r += "\\u" + QByteArray::number(int(std::int16_t(v)));
+            const int octet = octet_windows_1252(v);
+            r += octet < 0 ? QByteArray("?") : "\\'" + QByteArray::number(octet, 16).rightJustified(2, '0');
         }
     }
     return r;

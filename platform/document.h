@@ -166,8 +166,10 @@ public:
     // InlineShapes.AddPicture: the picture of the file goes into the body at the cursor, which
     // moves after it. The picture is kept in the document; no link to the file remains.
     void AddPicture(const QString& fichier);
-    // Saves the document as RTF under that name. The file is replaced only once the whole
-    // document is written; a failure leaves an earlier file as it was.
+    // Saves the document as RTF under that name through the checked writer (ecriture_sure):
+    // the file is replaced only once the whole document is on disk; any failure (a full disk,
+    // a missing or read-only folder) is refused and leaves an earlier file as it was. A link
+    // bearing the name is replaced itself, never what it points to.
     void SaveAs(const QString& fichier);
     void Close();
     bool ferme() const { return ferme_; }
@@ -243,6 +245,8 @@ using CrochetEnregistrement = std::function<void(const Document& document, const
 void installer_crochet_enregistrement(CrochetEnregistrement crochet);
 
 // The RTF text of a string: \, { and } escaped, line breaks as \line, and every character
-// beyond ASCII as a \uN? escape.
+// beyond ASCII as a \uN escape followed by its Windows-1252 byte (\'hh) for the readers that
+// know no Unicode, or by "?" when that code page has no such character. A surrogate that is not
+// half of a pair is written as U+FFFD.
 QByteArray texte_rtf(const QString& texte);
 }

@@ -3,6 +3,7 @@
 #include "platform/ecran.h"
 
 #include "platform/controles.h"
+#include "platform/pointeurs.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -112,10 +113,7 @@ bool Fenetre::Unload() {
 
 void Fenetre::MousePointer(int valeur) {
     pointeur_ = valeur;
-    if (valeur == 11)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
+    pointeurs::definir(this, valeur);
 }
 
 void Fenetre::closeEvent(QCloseEvent* e) {

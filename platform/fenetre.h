@@ -55,7 +55,8 @@ public:
     // True from creation until the window is unloaded; a handler that paused checks it.
     bool vivante() const { return vivante_; }
 
-    // Mouse pointer: 0 default, 11 hourglass; other values keep the default.
+    // The window's mouse pointer (values of pointeurs.h): any value but 0 shows over every
+    // control of the window, whatever their own pointers; 0 gives each control its own again.
     void MousePointer(int valeur);
     int MousePointer() const { return pointeur_; }
 

@@ -1,5 +1,6 @@
 #include "platform/imprimante.h"
 
+#include <QLibrary>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -8,6 +9,69 @@
 using namespace impression_systeme;
 
 namespace {
+// The print service's own answer, where printing goes through CUPS. Qt's CUPS engine sends the
+// job when the painter ends and drops the service's answer, so a queue that refuses jobs would
+// swallow the page without a word. The CUPS client library that Qt's print support has loaded
+// tells whether a queue accepts jobs, and how the last request of this thread (the job just
+// sent) ended. Where there is no CUPS, nothing is checked here.
+class ServiceCups {
+public:
+    static ServiceCups& instance() {
+        static ServiceCups s;
+        return s;
+    }
+
+    // True when the queue says it accepts no job. `suivi` tells whether the answer to the job
+    // about to be sent can be read afterwards (the queue was found and this thread's last
+    // request succeeded).
+    bool file_refuse_les_travaux(const QString& imprimante, bool& suivi) {
+        suivi = false;
+        if (!get_named_dest_ || !get_option_ || !free_dests_ || !last_error_) return false;
+        const QStringList parties = imprimante.split(QLatin1Char('/'));
+        const QByteArray nom = parties.value(0).toLocal8Bit();
+        const QByteArray instance = parties.value(1).toLocal8Bit();
+        Destination* d = get_named_dest_(nullptr, nom.constData(), instance.isEmpty() ? nullptr : instance.constData());
+        if (!d) return false;
+        const char* accepte = get_option_("printer-is-accepting-jobs", d->nombre_options, d->options);
+        const bool refuse = accepte && qstrcmp(accepte, "false") == 0;
+        free_dests_(1, d);
+        suivi = !refuse && last_error_() < premier_echec;
+        return refuse;
+    }
+
+    bool derniere_demande_refusee() const { return last_error_ && last_error_() >= premier_echec; }
+
+private:
+    // The library's records of a destination and of its options (cups_dest_t, cups_option_t).
+    struct Option {
+        char* nom;
+        char* valeur;
+    };
+    struct Destination {
+        char* nom;
+        char* instance;
+        int par_defaut;
+        int nombre_options;
+        Option* options;
+    };
+    // The first IPP status that is an error (client errors 0x0400, server errors 0x0500, ...).
+    static constexpr int premier_echec = 0x0400;
+
+    ServiceCups() {
+        QLibrary bibliotheque(QStringLiteral("cups"), 2);
+        if (!bibliotheque.load()) return;
+        get_named_dest_ = reinterpret_cast<decltype(get_named_dest_)>(bibliotheque.resolve("cupsGetNamedDest"));
+        get_option_ = reinterpret_cast<decltype(get_option_)>(bibliotheque.resolve("cupsGetOption"));
+        free_dests_ = reinterpret_cast<decltype(free_dests_)>(bibliotheque.resolve("cupsFreeDests"));
+        last_error_ = reinterpret_cast<decltype(last_error_)>(bibliotheque.resolve("cupsLastError"));
+    }
+
+    Destination* (*get_named_dest_)(void*, const char*, const char*) = nullptr;
+    const char* (*get_option_)(const char*, int, Option*) = nullptr;
+    void (*free_dests_)(int, Destination*) = nullptr;
+    int (*last_error_)() = nullptr;
+};
+
 // The system's print service.
 class PiloteSysteme : public PiloteImpression {
 public:
@@ -30,9 +94,13 @@ public:
     bool imprimer(const ReglagesImpression& reglages, const PageImprimee& page) override {
         const QPrinterInfo info = QPrinterInfo::printerInfo(reglages.imprimante);
         if (info.isNull()) return false;
+        ServiceCups& cups = ServiceCups::instance();
+        bool suivi = false;
+        if (cups.file_refuse_les_travaux(reglages.imprimante, suivi)) return false;
         QPrinter printer(info, QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::NativeFormat);
-        return imprimer_sur(printer, reglages, page);
+        if (!imprimer_sur(printer, reglages, page)) return false;
+        return !(suivi && cups.derniere_demande_refusee());
     }
 };
 
@@ -171,7 +239,9 @@ bool imprimer_sur(QPrinter& printer, const ReglagesImpression& reglages, const P
         const QRectF cible(d.position.x() * k, d.position.y() * k, image.width() * k, image.height() * k);
         p.drawImage(cible, image);
     }
-    return p.end();
+    if (!p.end()) return false;
+    // The engine records a job it could not finish in the printer's state.
+    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 bool imprimer_dans_pdf(const QString& fichier, const ReglagesImpression& reglages, const PageImprimee& page) {

@@ -72,7 +72,8 @@ int MsgBox(const QString& texte, int style, const QString& titre) {
     QMessageBox::StandardButtons ensemble;
     for (const Bouton& b : boutons) ensemble |= b.standard;
     boite.setStandardButtons(ensemble);
-    boite.setDefaultButton(boutons.first().standard);
+    const int defaut = (style >> 8) & 0x03;
+    boite.setDefaultButton(boutons.value(defaut, boutons.first()).standard);
     // The close box of a box with a Cancel button answers Cancel, as the run time did.
     bool echappement = false;
     for (const Bouton& b : boutons)

@@ -16,6 +16,8 @@ enum Style : int {
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
 };
 enum Reponse : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 }
@@ -24,6 +26,8 @@ enum Reponse : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore 
 inline const QString titre_application = QStringLiteral("Vantarel");
 
 // Shows a modal message box and returns the answer code. An empty title gives "Vantarel".
+// The style adds the buttons, the icon and the default button (none: the first; 256 the
+// second, 512 the third), which Enter chooses.
 int MsgBox(const QString& texte, int style = vb::vbOKOnly, const QString& titre = QString());
 
 // Replaces the real boxes (tests): the hook receives the text, the style and the shown title.

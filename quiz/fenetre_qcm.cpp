@@ -361,10 +361,7 @@ void fenetre_QCM::Toolbar1_ButtonClick(const QString& cle) {
         const QSize taille(Savoir->width() + 60, Savoir->height() + 45);
         copie_savoir->resize(taille);
         copie_savoir->Image() = capturer_zone(client(), taille);
-        const QString fichier = dialogue_enregistrer_sous(this, QStringLiteral("Images (*.bmp)|*.bmp"),
-                                                          QStringLiteral("Enregistrez sous..."), QStringLiteral("*.bmp"));
-        if (fichier.isEmpty()) return;
-        enregistrer_bmp(copie_savoir->Image(), fichier);
+        enregistrer_image_sous(this, copie_savoir->Image(), QStringLiteral("Enregistrez sous..."));
     } else if (cle == QLatin1String("Imprimer")) {
         imprimer_fenetre_QCM();
     } else if (cle == QLatin1String("Quitter")) {

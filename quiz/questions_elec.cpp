@@ -261,6 +261,10 @@ static const LigneSource lignes_elec6[] = {
 // Shared by the three rows of exercise 2, each with its own picture.
 static constexpr const char* tension_entre_a_et_b =
     "Chaque pile porte l'indication 1,5 V. Quelle est la tension entre les bornes A et B de l'association ci-contre?";
+// Correction shared by the rows of pictures 2 (two piles in the same direction) and 3 (three in the
+// same direction and one turned round): both give 3 V, and the two rows are equal but for their picture.
+static constexpr const char* correction_trois_volts =
+    "Même sens: 1,5 V + 1,5 V = 3 V. Une pile retournée retranche sa tension: 4,5 V - 1,5 V = 3 V";
 static const LigneSource lignes_elec7[] = {
     {"1", "1", "Pour associer deux piles en série de sorte que leurs tensions s'ajoutent, on relie:",
      "la borne + d'une pile à la borne - de l'autre", "la borne + d'une pile à la borne + de l'autre",
@@ -279,10 +283,8 @@ static const LigneSource lignes_elec7[] = {
      "0 V", "1,5 V", "3 V", "4,5 V", "6 V", "3", "La pile retournée retranche sa tension: 4,5 V - 1,5 V = 3 V", ""},
     {"2", "1", tension_entre_a_et_b, "0 V", "1,5 V", "3 V", "4,5 V", "6 V", "4",
      "Trois piles dans le même sens: 1,5 V + 1,5 V + 1,5 V = 4,5 V", "1"},
-    {"2", "2", tension_entre_a_et_b, "0 V", "1,5 V", "3 V", "4,5 V", "6 V", "3",
-     "Même sens: les tensions s'ajoutent; pile retournée: sa tension se retranche. Ici 3 V", "2"},
-    {"2", "3", tension_entre_a_et_b, "0 V", "1,5 V", "3 V", "4,5 V", "6 V", "3",
-     "Même sens: les tensions s'ajoutent; pile retournée: sa tension se retranche. Ici 3 V", "3"},
+    {"2", "2", tension_entre_a_et_b, "0 V", "1,5 V", "3 V", "4,5 V", "6 V", "3", correction_trois_volts, "2"},
+    {"2", "3", tension_entre_a_et_b, "0 V", "1,5 V", "3 V", "4,5 V", "6 V", "3", correction_trois_volts, "3"},
 };
 
 // Adaptation générateur-lampe
@@ -291,9 +293,10 @@ static const LigneSource lignes_elec8[] = {
      "La pile n°1", "La pile n°2", "La pile n°3", "La pile n°4", "", "3",
      "La lampe est adaptée à une pile de même tension: la pile n°3 de 4,5 V", "1"},
     {"1", "2", "Sur le culot d'une lampe, on lit ''6 V''. Que signifie cette indication?",
-     "C'est la tension minimale pour que la lampe s'allume", "C'est la tension sous laquelle la lampe brille normalement",
+     "C'est la tension minimale pour que la lampe s'allume",
+     "C'est la tension qu'il lui faut pour briller normalement",
      "C'est la tension de la pile qui se trouve dans la lampe", "C'est la tension au-dessous de laquelle la lampe grille",
-     "", "2", "6 V est la tension nominale: sous 6 V, la lampe brille normalement", ""},
+     "", "2", "6 V est la tension nominale: la lampe brille normalement quand elle reçoit 6 V", ""},
     {"1", "3",
      "On branche une lampe sur une pile dont la tension est bien plus grande que la tension nominale de la lampe. La "
      "lampe:",

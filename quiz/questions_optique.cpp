@@ -149,12 +149,10 @@ static const LigneSource lignes_Optique4[] = {
      "Environ 24 heures", "Environ 7 jours", "Environ 29,5 jours", "Environ 365 jours", "",
      "3", "Le cycle des phases de la Lune dure environ 29,5 jours", ""},
     {"2", "2", "Pourquoi la Lune change-t-elle d'aspect au cours d'un mois (les phases de la Lune)?",
-     "Parce que l'ombre portée de la Terre sur la Lune cache chaque soir une partie plus ou moins grande de la Lune",
-     "Parce que, selon sa position autour de la Terre, on voit une partie plus ou moins grande de sa moitié "
-     "éclairée",
-     "Parce que la Lune produit elle-même plus ou moins de lumière selon les jours du mois",
+     "Parce que l'ombre de la Terre en cache chaque soir une partie",
+     "Parce qu'on voit plus ou moins de sa moitié éclairée", "Parce que la Lune produit plus ou moins de lumière",
      "Parce que des nuages cachent une partie de la Lune", "",
-     "2", "La Lune a toujours une moitié éclairée par le Soleil; on en voit une partie variable", ""},
+     "2", "La Lune a toujours une moitié éclairée par le Soleil; selon sa position, on en voit plus ou moins", ""},
     {"2", "3",
      "Sur le dessin, la Lune tourne autour de la Terre. Dans quelle position la voit-on depuis la Terre sous "
      "forme de pleine lune?",

@@ -1,22 +1,29 @@
-// Contact sheet of the quiz pictures: every picture of the chosen lists with its list and
+// Contact sheet of the built-in pictures: every picture of the chosen lists with its list and
 // number, in one PNG, to be looked at by eye.
-// Usage: planche_contact OUT.png elec|chimie|optique|LIST...
+// Usage: planche_contact OUT.png elec|chimie|optique|circuit|LIST...
+//        planche_contact OUT.png images_optique   (the optics window's pictures)
 #include "quiz/banques.h"
+#include "tools/planche_enonces_circuit.h"
 
 #include <QApplication>
 #include <QPainter>
 
+int planche_contact_optique(const QString& sortie);
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc < 3) {
-        qWarning("usage: planche_contact OUT.png elec|chimie|optique|LIST...");
+        qWarning("usage: planche_contact OUT.png elec|chimie|optique|circuit|LIST...");
         return 2;
     }
+    if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("images_optique"))
+        return planche_contact_optique(QString::fromLocal8Bit(argv[1]));
     QStringList choix;
     for (int i = 2; i < argc; ++i) choix << QString::fromLocal8Bit(argv[i]);
     struct Vignette {
         QString titre;
         QImage image;
+        QRect montre;  // the part of the picture that its box shows, when not the whole
     };
     QList<Vignette> vignettes;
     for (const DefinitionFeuille& d : table_feuilles()) {
@@ -24,10 +31,14 @@ int main(int argc, char* argv[]) {
         if (!choix.contains(matiere) && !choix.contains(QLatin1String(d.liste_images))) continue;
         const ListeImages liste = liste_images_qcm(d);
         for (int i = 1; i <= liste.Count(); ++i)
-            vignettes.append({QStringLiteral("%1 n°%2").arg(QLatin1String(d.liste_images)).arg(i), liste.image(i)});
+            vignettes.append({QStringLiteral("%1 n°%2").arg(QLatin1String(d.liste_images)).arg(i), liste.image(i),
+                              QRect(0, 0, 339, 152)});
     }
+    for (const auto& [titre, image] : enonces_circuit(choix)) vignettes.append({titre, image, QRect()});
+    QSize cellule;
+    for (const Vignette& v : vignettes) cellule = cellule.expandedTo(v.image.size());
     const int colonnes = 4, marge = 8, titre = 18;
-    const int l = LARGEUR_IMAGE_QCM + 2 * marge, h = HAUTEUR_IMAGE_QCM + titre + 2 * marge;
+    const int l = cellule.width() + 2 * marge, h = cellule.height() + titre + 2 * marge;
     const int lignes = (int(vignettes.size()) + colonnes - 1) / colonnes;
     QImage planche(colonnes * l, qMax(1, lignes) * h, QImage::Format_RGB32);
     planche.fill(QColor(200, 200, 200));
@@ -40,9 +51,10 @@ int main(int argc, char* argv[]) {
         const int x = (i % colonnes) * l + marge, y = (i / colonnes) * h + marge;
         p.drawText(x, y + 12, vignettes[i].titre);
         p.drawImage(x, y + titre, vignettes[i].image);
-        p.setPen(QColor(255, 0, 0));
+        if (vignettes[i].montre.isEmpty()) continue;
         // The part of the picture that the question's picture box shows (339 x 152).
-        p.drawRect(x, y + titre, 339, 152);
+        p.setPen(QColor(255, 0, 0));
+        p.drawRect(vignettes[i].montre.translated(x, y + titre));
         p.setPen(Qt::black);
     }
     p.end();

@@ -506,9 +506,21 @@ private slots:
         QVERIFY(imprimantes.travaux.isEmpty());
     }
 
+    // A job the printer refuses (the driver says so, or the device cannot take the page, as a
+    // queue that rejects jobs): the user is told, and the canvas is emptied all the same.
+    void echec_de_l_imprimante_data() {
+        QTest::addColumn<bool>("par_le_peripherique");
+        QTest::newRow("le pilote refuse") << false;
+        QTest::newRow("le périphérique refuse la page") << true;
+    }
     void echec_de_l_imprimante() {
+        QFETCH(bool, par_le_peripherique);
+        QTemporaryDir dossier;
         ImprimanteFactice imprimantes;
-        imprimantes.echouer = true;
+        if (par_le_peripherique)
+            imprimantes.sortie_pdf = dossier.filePath("absent/page.pdf");
+        else
+            imprimantes.echouer = true;
         fenetre_qcm_montree();
         MessagesScriptes messages;
         messages.attendre("Impression impossible", vb::vbOK, vb::vbOKOnly);

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBoundaryFinder>
 #include <QtTest>
 
 using namespace traitement_texte;
@@ -118,6 +119,13 @@ private slots:
         QTest::newRow("deux points") << ".." << "_";
         QTest::newRow("chemin remontant") << "../.." << ".._..";
         QTest::newRow("vide") << "" << "";
+        // Characters that show nothing or turn the direction: a name must not read as another.
+        QTest::newRow("inversion de sens") << QString::fromUtf8("Zo\u202Ecod.exe") << "Zo_cod.exe";
+        QTest::newRow("largeur nulle, BOM, séparateurs, C1")
+            << QString::fromUtf8("a\u200Bb\u200Dc\uFEFFd\u2066e\u2028f\u0085g") << "a_b_c_d_e_f_g";
+        QTest::newRow("demi-paire seule") << QString("a") + QChar(0xD83D) + "b" + QChar(0xDE00) << "a_b_";
+        QTest::newRow("arabe et emoji restent") << QString::fromUtf8("\u0632\u064E\u064A\u0652\u062F \U0001F600")
+                                                << QString::fromUtf8("\u0632\u064E\u064A\u0652\u062F \U0001F600");
     }
     void parties_du_nom_de_fichier() {
         QFETCH(QString, texte);
@@ -211,8 +219,63 @@ private slots:
         QVERIFY(lu.open(QIODevice::ReadOnly));
         const QByteArray rtf = lu.readAll();
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
-        QVERIFY(rtf.contains("Lef\\u232?vre  Zo\\u233?"));
+        QVERIFY(rtf.contains("Lef\\u232\\'e8vre  Zo\\u233\\'e9"));
         QVERIFY(rtf.contains("{\\header"));
+    }
+
+    void dossiers_des_rapports_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("dossier");  // "@" the program's folder, "~" the home folder
+        QTest::newRow("vide") << "" << "@";
+        QTest::newRow("blancs") << "   " << "@";
+        QTest::newRow("relatif") << "rapports" << "@/rapports";
+        QTest::newRow("dans la maison") << "~/rapports" << "~/rapports";
+        QTest::newRow("absolu") << "/srv/classe" << "/srv/classe";
+    }
+    void dossiers_des_rapports() {
+        QFETCH(QString, tape);
+        QFETCH(QString, dossier);
+        dossier.replace("@", chemin_appli).replace("~", QDir::homePath());
+        QCOMPARE(dossier_rapports(tape), dossier);
+        QVERIFY(nom_fichier_rapport(tape, "x_").startsWith(dossier + "/x_Lef"));
+    }
+
+    // Names too long for a file name: the name parts are shortened on whole characters so the
+    // file name holds in 255 bytes with room for a word processor's lock file; the report keeps
+    // the whole identity.
+    void noms_trop_longs_raccourcis_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("prenom");
+        QTest::newRow("2 000 caractères") << QString(2000, 'N') << QStringLiteral("Zoé");
+        const QString arabe = QString::fromUtf8("\u0645\u064F\u062D\u064E\u0645\u0651\u064E\u062F");
+        QTest::newRow("60 + 60 lettres arabes") << arabe.repeated(8).left(60) << arabe.repeated(8).right(60);
+        const QString emoji = QString::fromUtf8("\U0001F469\U0001F3FD\U0001F600");
+        QTest::newRow("30 + 30 emoji") << emoji.repeated(15) << QString::fromUtf8("\U0001F468\U0001F3FB").repeated(30);
+    }
+    void noms_trop_longs_raccourcis() {
+        QFETCH(QString, nom);
+        QFETCH(QString, prenom);
+        nom_eleve = nom;
+        prenom_eleve = prenom;
+        Fenetre::obtenir<fenetre_QCM>();
+        MessagesScriptes messages;
+        sauvegarder_QCM_word();
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(enregistres_.size(), 1);
+        const QString fichier = QFileInfo(enregistres_[0].fichier).fileName();
+        QVERIFY(fichier.toUtf8().size() <= longueur_nom_fichier_maximale);
+        QVERIFY(fichier.toUtf8().size() > 200);  // shortened, not emptied
+        QCOMPARE(QDir(chemin_QCM).entryList({"*.doc"}), QStringList{fichier});
+        // Each part is the start of its text, cut between two characters as the reader sees them.
+        const QStringList parties = fichier.mid(15).chopped(15).split('_');
+        for (int i = 0; i < 2; ++i) {
+            const QString entier = partie_nom_fichier(i == 0 ? nom : prenom);
+            QVERIFY(entier.startsWith(parties.value(i)));
+            QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, entier);
+            limites.setPosition(parties.value(i).size());
+            QVERIFY(limites.isAtBoundary());
+        }
+        QCOMPARE(enregistres_[0].corps.at(0).texte(), nom + "  " + prenom);
     }
 
     void journal_vide_et_identite_refusee() {
@@ -389,6 +452,23 @@ private slots:
         const int debut = int(lignes.indexOf("Lefèvre  Zoé"));
         QVERIFY2(debut >= 0, qPrintable(lignes.join(" | ")));
         QCOMPARE(lignes.mid(debut, attendues.size()), attendues);
+
+        // Long Arabic names (a file name shortened) and emoji (surrogate pairs) open as typed.
+        const QString arabe = QString::fromUtf8("\u0641\u064E\u0627\u0637\u0650\u0645\u064E\u0629 ").repeated(38);
+        const QList<QPair<QString, QString>> identites = {
+            {arabe.left(150), arabe.right(150)},
+            {QString::fromUtf8("L\u00E9a \U0001F469\U0001F3FD\U0001F52C"), QString::fromUtf8("\U0001F600\u00E9")},
+        };
+        for (const auto& [nom, prenom] : identites) {
+            nom_eleve = nom;
+            prenom_eleve = prenom;
+            sauvegarder_QCM_word();
+            const QString lu =
+                convertir(soffice, enregistres_.last().fichier, "txt:Text (encoded):UTF8", "txt", sortie.path());
+            QVERIFY2(!lu.isEmpty(), "LibreOffice did not open the report");
+            QVERIFY2(lire_texte(lu).remove(QChar(0x2006)).contains(nom + "  " + prenom), qPrintable(lire_texte(lu)));
+            QFile::remove(lu);
+        }
 
         // The page and its formats: a PDF export; kept as a picture when captures are asked for.
         const QString pdf = convertir(soffice, enregistres_[0].fichier, "pdf", "pdf", sortie.path());

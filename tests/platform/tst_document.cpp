@@ -181,12 +181,18 @@ private slots:
 
     void echappements_rtf() {
         QCOMPARE(texte_rtf("a{b}c\\d"), QByteArray("a\\{b\\}c\\\\d"));
-        QCOMPARE(texte_rtf("élève"), QByteArray("\\u233?l\\u232?ve"));
-        QCOMPARE(texte_rtf("n°"), QByteArray("n\\u176?"));
-        QCOMPARE(texte_rtf(QString::fromUtf8("\u20AC")), QByteArray("\\u8364?"));
+        // Each escape is followed by the Windows-1252 byte older readers show, "?" where there is none.
+        QCOMPARE(texte_rtf("élève"), QByteArray("\\u233\\'e9l\\u232\\'e8ve"));
+        QCOMPARE(texte_rtf("n°"), QByteArray("n\\u176\\'b0"));
+        QCOMPARE(texte_rtf(QString::fromUtf8("\u20AC\u0153\u2019\u0178")),
+                 QByteArray("\\u8364\\'80\\u339\\'9c\\u8217\\'92\\u376\\'9f"));
+        QCOMPARE(texte_rtf(QString::fromUtf8("\u0627\u0100")), QByteArray("\\u1575?\\u256?"));
         // Code units above 32767 go as negative numbers; a pair of surrogates as two escapes.
         QCOMPARE(texte_rtf(QString(QChar(0xFFFC))), QByteArray("\\u-4?"));
         QCOMPARE(texte_rtf(QString::fromUtf8("\U0001F600")), QByteArray("\\u-10179?\\u-8704?"));
+        // A lone surrogate, high or low, becomes U+FFFD; the pair around it stays.
+        const QString seuls = QString(QChar(0xD83D)) + "a" + QChar(0xDE00) + QString::fromUtf8("\U0001F600");
+        QCOMPARE(texte_rtf(seuls), QByteArray("\\u-3?a\\u-3?\\u-10179?\\u-8704?"));
         QCOMPARE(texte_rtf(QStringLiteral("a\tb\x0B" "c\x01")), QByteArray("a\\tab b\\line c"));
     }
 
@@ -221,10 +227,10 @@ private slots:
         QCOMPARE(r.count('{'), r.count('}'));
         QVERIFY(r.contains("{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}{\\f1\\fnil\\fcharset0 Arial;}}"));
         QVERIFY(r.contains("{\\colortbl;\\red0\\green128\\blue0;\\red0\\green0\\blue255;}"));
-        QVERIFY(r.contains("{\\plain\\f0\\fs22\\cf1\\b\\caps0 R\\u233?ponse}"));
+        QVERIFY(r.contains("{\\plain\\f0\\fs22\\cf1\\b\\caps0 R\\u233\\'e9ponse}"));
         QVERIFY(r.contains("\\li360\\ql"));
-        QVERIFY(r.contains("{\\plain\\f1\\fs22\\cf2\\b\\caps Derni\\u232?re}"));
-        QVERIFY(r.contains("{\\header\n\\pard\\plain\\li0\\ql{\\plain\\f0\\fs18\\b0\\caps0 En-t\\u234?te}"));
+        QVERIFY(r.contains("{\\plain\\f1\\fs22\\cf2\\b\\caps Derni\\u232\\'e8re}"));
+        QVERIFY(r.contains("{\\header\n\\pard\\plain\\li0\\ql{\\plain\\f0\\fs18\\b0\\caps0 En-t\\u234\\'eate}"));
         QVERIFY(r.contains("{\\pict\\pngblip\\picw4\\pich3\\picwgoal60\\pichgoal45\n89504e47"));
         // One paragraph mark between the two paragraphs, none after the last.
         QCOMPARE(r.count("\\par\n"), 2);  // the header's and the first paragraph's

@@ -189,6 +189,11 @@ private slots:
         QCOMPARE(nombres::arrondi_decimal(1.25, 1), 1.3);
         QCOMPARE(nombres::arrondi_decimal(7.45, 1), 7.5);
         QCOMPARE(nombres::arrondi_decimal(7.44, 1), 7.4);
+        // The run time's prefixes and exponent letter; blanks anywhere; "," is no decimal point.
+        const QList<std::pair<QString, double>> cas = {
+            {"&H10", 16},  {"&hff", 255},       {"&O17", 15}, {"&O18", 1},   {"&HFFFF", -1}, {"&HFFFF&", 65535},
+            {"&H10000", 65536}, {"&H", 0}, {"&H123456789", 0}, {"1D2", 100}, {"1,5", 1},    {"1 2", 12}};
+        for (const auto& [texte, valeur] : cas) QCOMPARE(nombres::Val(texte), valeur);
     }
 
     void couleurs_bleu_vert_rouge() {
@@ -196,6 +201,17 @@ private slots:
         QCOMPARE(couleur_vb(0xFF0000), QColor(0, 0, 255));
         QCOMPARE(couleur_vb(0xC0FFFF), QColor(0xFF, 0xFF, 0xC0));
         QCOMPARE(vers_bgr(QColor(0x12, 0x34, 0x56)), 0x563412u);
+        // System colours come from the palette.
+        const QPalette avant = QGuiApplication::palette();
+        QPalette p = avant;
+        const QPalette::ColorRole roles[] = {QPalette::Base, QPalette::WindowText, QPalette::Text, QPalette::Button};
+        for (int i = 0; i < 4; ++i) p.setColor(roles[i], QColor(i, i, i));
+        QGuiApplication::setPalette(p);
+        // Window background, menu text, window text, button face.
+        const std::uint32_t systeme[] = {0x80000005, 0x80000007, 0x80000008, 0x8000000F};
+        for (int i = 0; i < 4; ++i) QCOMPARE(couleur_vb(systeme[i]), QColor(i, i, i));
+        QCOMPARE(couleur_vb(0x800000FF), QColor(0, 0, 0));
+        QGuiApplication::setPalette(avant);
     }
 
     void capture_et_bmp() {
@@ -248,6 +264,19 @@ private slots:
         });
         QCOMPARE(MsgBox("Valider?", vb::vbOKCancel), int(vb::vbCancel));
         QCOMPARE(titre, QString("Vantarel"));
+
+        // Return chooses the default button: the first, or the second with 256.
+        const auto entree = [] {
+            QTimer::singleShot(0, [] {
+                if (QWidget* b = QApplication::activeModalWidget()) QTest::keyClick(b, Qt::Key_Return);
+            });
+        };
+        entree();
+        QCOMPARE(MsgBox("Voulez-vous supprimer le dernier fil tracé?", 260, "Attention"), int(vb::vbNo));
+        entree();
+        QCOMPARE(MsgBox("Voulez-vous supprimer le dernier fil tracé?", vb::vbYesNo, "Attention"), int(vb::vbYes));
+        entree();
+        QCOMPARE(MsgBox("Terminé", vb::vbOKOnly + vb::vbDefaultButton2), int(vb::vbOK));
     }
 
     void une_etiquette_garde_le_texte_tel_quel() {

@@ -1,7 +1,10 @@
 // Content rules of the question banks: structure, lengths, character set, pictures, spread.
 #include "quiz/banques.h"
+#include "quiz/fenetre_qcm.h"
+#include "tests/support/fixture.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSvgRenderer>
@@ -314,6 +317,30 @@ private slots:
         QCOMPARE(avec_image, 128);
         QCOMPARE(QVector<int>({choix[2], choix[3], choix[4], choix[5]}), QVector<int>({8, 37, 104, 87}));
         QCOMPARE(QVector<int>({bonne[1], bonne[2], bonne[3], bonne[4], bonne[5]}), QVector<int>({52, 66, 65, 37, 16}));
+    }
+
+    // What the pupil reads must not be cut: each choice on the one line of its label, each
+    // correction within the lines of the answer box, in the quiz window's own fonts and sizes.
+    void les_textes_tiennent_dans_la_fenetre() {
+        reinitialiser_programme();
+        fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
+        const QRect boite = q->texte_reponse->contentsRect();
+        const QFontMetrics police_correction(q->texte_reponse->font());
+        QStringList coupes;
+        for (const auto& d : table_feuilles())
+            for (int r = 1; r < d.feuille->size(); ++r) {
+                const LigneFeuille& l = (*d.feuille)[r];
+                const QString cle = QStringLiteral("%1 row %2: ").arg(QLatin1String(d.cle)).arg(r);
+                for (int c = 1; c <= nombre_choix(l); ++c) {
+                    const QLabel* etiquette = q->Reponse[c];
+                    if (QFontMetrics(etiquette->font()).horizontalAdvance(l[reponse_1 + c - 1]) >
+                        etiquette->contentsRect().width())
+                        coupes << cle + l[reponse_1 + c - 1];
+                }
+                if (police_correction.boundingRect(boite, Qt::TextWordWrap, l[correction]).height() > boite.height())
+                    coupes << cle + l[correction];
+            }
+        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join('\n')));
     }
 
     void un_second_chargement_donne_les_memes_feuilles() {

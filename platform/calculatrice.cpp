@@ -1,0 +1,31 @@
+#include "platform/calculatrice.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+CrochetCalculatrice crochet_calculatrice;
+}
+
+void installer_crochet_calculatrice(CrochetCalculatrice crochet) { crochet_calculatrice = std::move(crochet); }
+
+QStringList programmes_calculatrice() {
+#ifdef Q_OS_WIN
+    return {QStringLiteral("calc.exe")};
+#else
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),         QStringLiteral("mate-calc"),
+            QStringLiteral("galculator"),       QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+#endif
+}
+
+bool lancer_calculatrice() {
+    for (const QString& programme : programmes_calculatrice()) {
+        if (crochet_calculatrice) {
+            if (crochet_calculatrice(programme)) return true;
+            continue;
+        }
+        const QString chemin = QStandardPaths::findExecutable(programme);
+        if (!chemin.isEmpty() && QProcess::startDetached(chemin, {})) return true;
+    }
+    return false;
+}

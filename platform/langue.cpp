@@ -1,0 +1,55 @@
+#include "platform/langue.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <clocale>
+
+namespace {
+// A locale category as the C library and Qt read it from the environment.
+QByteArray categorie(const char* nom) {
+    for (const char* variable : {"LC_ALL", nom, "LANG"}) {
+        const QByteArray v = qgetenv(variable);
+        if (!v.isEmpty()) return v;
+    }
+    return QByteArray("C");
+}
+bool francais(const QByteArray& locale) { return locale.startsWith("fr"); }
+bool environnement_change = false;
+}
+
+void preparer_langue_systeme() {
+    if (francais(categorie("LC_TIME")) && francais(categorie("LC_MESSAGES"))) return;
+    // LC_ALL would override the two categories: its value goes to every other one instead.
+    const QByteArray tout = qgetenv("LC_ALL");
+    if (!tout.isEmpty()) {
+        for (const char* c : {"LANG", "LC_CTYPE", "LC_NUMERIC", "LC_COLLATE", "LC_MONETARY", "LC_PAPER", "LC_NAME",
+                              "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"})
+            qputenv(c, tout);
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_TIME", "fr_FR.UTF-8");
+    qputenv("LC_MESSAGES", "fr_FR.UTF-8");
+    environnement_change = true;
+}
+
+QLocale langue_du_programme(const QLocale& systeme) {
+    if (systeme.language() == QLocale::French) return systeme;
+    return QLocale(QLocale::French, QLocale::France);
+}
+
+void installer_langue_francaise(QCoreApplication& application) {
+    const QLocale systeme = QLocale::system();
+    // The C library may lack a French locale, and then took none at all from the environment:
+    // it gets the system's characters back (numbers stay as the C library reads them).
+    if (environnement_change) std::setlocale(LC_CTYPE, "");
+    // A French system's own locale stays the default one, with the user's own formats.
+    if (systeme.language() != QLocale::French) QLocale::setDefault(langue_du_programme(systeme));
+    auto* traducteur = new QTranslator(&application);
+    if (traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traducteur);
+    else
+        delete traducteur;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+class QCoreApplication;
+class QLocale;
+
+// The program speaks French whatever the system's language. On a system whose language is not
+// French, dates, the calendar and Qt's own dialogs use French (France); a French system keeps
+// its own formats (its short date among them). Qt's French texts are installed in both cases.
+void installer_langue_francaise(QCoreApplication& application);
+// Called before the application object is made: on a system whose dates or messages are not
+// French, the system locale that Qt reads (Qt's own dialogs, such as the dates of the file
+// dialog, read it rather than the program's locale) becomes French (France) for this program,
+// while numbers and characters keep the system's settings.
+void preparer_langue_systeme();
+// The locale the program uses on a system of this locale.
+QLocale langue_du_programme(const QLocale& systeme);

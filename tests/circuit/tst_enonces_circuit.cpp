@@ -1,0 +1,169 @@
+// Content rules of the statement pictures of the four circuit themes: counts, size, background,
+// each picture drawn from its own source, texts in installed families, legible, whole and written
+// with the characters of the question banks.
+#include "platform/images.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+struct Liste {
+    const char* nom;
+    int nombre;
+};
+const Liste listes[] = {{"List_schema", 10}, {"List_serie_deriv", 8}, {"List_assoc_pile", 3}, {"List_court_circuit", 2}};
+const QSize boite(213, 203);
+
+ListeImages charger(const Liste& l, int nombre) {
+    return ListeImages::depuis_dossier("circuit/" + QLatin1String(l.nom), nombre, boite);
+}
+
+QString source(const Liste& l, int i) {
+    return QStringLiteral("%1/assets/circuit/%2/%3.svg")
+        .arg(qEnvironmentVariable("VANTAREL_SOURCES"), QLatin1String(l.nom))
+        .arg(i);
+}
+
+QImage rendre(const QString& chemin) {
+    QImage image(boite, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    QSvgRenderer(chemin).render(&p, QRectF(QPointF(0, 0), boite));
+    return image;
+}
+
+// Pixels whose grey levels differ by more than a quarter of the scale.
+int pixels_differents(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 64) ++n;
+    return n;
+}
+
+bool caracteres_permis(const QString& t) {
+    static const QString accents = QString::fromUtf8("àâçèéêîïôùû°");
+    for (QChar c : t)
+        if ((c.unicode() < 0x20 || c.unicode() > 0x7E) && !accents.contains(c)) return false;
+    return true;
+}
+}
+
+class TestEnoncesCircuit : public QObject {
+    Q_OBJECT
+private slots:
+    void chaque_liste_a_ses_images_a_la_taille_de_la_boite() {
+        for (const Liste& l : listes) {
+            // One more than the list holds: the folder has no picture beyond its count.
+            const ListeImages liste = charger(l, l.nombre + 1);
+            QVERIFY2(liste.image(l.nombre + 1).isNull(), l.nom);
+            for (int i = 1; i <= l.nombre; ++i) {
+                const QImage image = liste.image(i);
+                const QString ou = QStringLiteral("%1 n°%2").arg(QLatin1String(l.nom)).arg(i);
+                QVERIFY2(!image.isNull(), qPrintable(ou));
+                QCOMPARE(image.size(), boite);
+                for (QPoint coin : {QPoint(0, 0), QPoint(212, 0), QPoint(0, 202), QPoint(212, 202)}) {
+                    const QRgb c = image.pixel(coin) & 0xFFFFFF;
+                    QVERIFY2(c == 0xC0FFFF || c == 0xFFFFFF, qPrintable(ou + " background"));
+                }
+            }
+        }
+    }
+
+    void chaque_image_vient_de_sa_source_et_aucune_ne_se_repete() {
+        QList<QImage> chargees, sources;
+        QStringList noms;
+        for (const Liste& l : listes) {
+            const ListeImages liste = charger(l, l.nombre);
+            for (int i = 1; i <= l.nombre; ++i) {
+                chargees << liste.image(i);
+                sources << rendre(source(l, i));
+                noms << QStringLiteral("%1 n°%2").arg(QLatin1String(l.nom)).arg(i);
+            }
+        }
+        QCOMPARE(chargees.size(), 23);
+        for (int i = 0; i < chargees.size(); ++i) {
+            const int propre = pixels_differents(chargees[i], sources[i]);
+            for (int j = 0; j < chargees.size(); ++j) {
+                if (j == i) continue;
+                QVERIFY2(pixels_differents(chargees[i], sources[j]) > propre,
+                         qPrintable(noms[i] + " is closer to the source of " + noms[j]));
+                QVERIFY2(pixels_differents(chargees[i], chargees[j]) > 100, qPrintable(noms[i] + " ~ " + noms[j]));
+            }
+        }
+    }
+
+    // Every text: one installed family, at least 11 px high once scaled, the banks' characters,
+    // and whole inside the picture.
+    void textes_des_sources() {
+        const QStringList familles = QFontDatabase::families();
+        const QRegularExpression transformation(
+            R"(^\s*(?:translate\(\s*([-\d.]+)[\s,]+([-\d.]+)\s*\))?\s*(?:scale\(\s*([\d.]+)\s*\))?\s*$)");
+        for (const Liste& l : listes)
+            for (int i = 1; i <= l.nombre; ++i) {
+                const QString ou = QStringLiteral("%1 n°%2").arg(QLatin1String(l.nom)).arg(i);
+                QFile fichier(source(l, i));
+                QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(fichier.fileName()));
+                QXmlStreamReader xml(&fichier);
+                struct Repere {
+                    double dx = 0, dy = 0, k = 1;
+                };
+                QList<Repere> reperes;
+                int textes = 0;
+                while (!xml.atEnd()) {
+                    xml.readNext();
+                    if (xml.isEndElement()) {
+                        reperes.removeLast();
+                        continue;
+                    }
+                    if (!xml.isStartElement()) continue;
+                    const QXmlStreamAttributes a = xml.attributes();
+                    Repere r = reperes.isEmpty() ? Repere() : reperes.last();
+                    if (xml.name() == u"svg") {
+                        QCOMPARE(a.value("width").toString(), QString("213"));
+                        QCOMPARE(a.value("height").toString(), QString("203"));
+                        QCOMPARE(a.value("viewBox").toString(), QString("0 0 213 203"));
+                    }
+                    // Only groups and texts place texts; shapes may be turned at will.
+                    if (a.hasAttribute("transform") && (xml.name() == u"g" || xml.name() == u"text")) {
+                        const auto m = transformation.match(a.value("transform").toString());
+                        QVERIFY2(m.hasMatch(), qPrintable(ou + " transform " + a.value("transform").toString()));
+                        r.dx += r.k * m.captured(1).toDouble();
+                        r.dy += r.k * m.captured(2).toDouble();
+                        if (!m.captured(3).isEmpty()) r.k *= m.captured(3).toDouble();
+                    }
+                    reperes << r;
+                    if (xml.name() != u"text") continue;
+                    ++textes;
+                    const QString famille = a.value("font-family").toString();
+                    QVERIFY2(familles.contains(famille), qPrintable(ou + " font " + famille));
+                    const double taille = a.value("font-size").toDouble() * r.k;
+                    QVERIFY2(taille >= 11, qPrintable(ou + " font size"));
+                    const double x = r.dx + r.k * a.value("x").toDouble(), y = r.dy + r.k * a.value("y").toDouble();
+                    const QString ancre = a.value("text-anchor").toString();
+                    QFont police(famille);
+                    police.setPixelSize(qRound(taille));
+                    police.setBold(a.value("font-weight") == u"bold");
+                    const QString texte = xml.readElementText();  // stops on the text's end
+                    reperes.removeLast();
+                    QVERIFY2(caracteres_permis(texte), qPrintable(ou + " characters: " + texte));
+                    const QFontMetricsF mesure(police);
+                    const double largeur = mesure.horizontalAdvance(texte);
+                    const double gauche = ancre == u"middle" ? x - largeur / 2 : ancre == u"end" ? x - largeur : x;
+                    QVERIFY2(gauche >= 2 && gauche + largeur <= boite.width() - 2 && y - mesure.ascent() >= 0 &&
+                                 y + mesure.descent() <= boite.height(),
+                             qPrintable(ou + " text cut off: " + texte));
+                }
+                QVERIFY2(!xml.hasError(), qPrintable(ou + " " + xml.errorString()));
+                QVERIFY2(textes > 0, qPrintable(ou));
+            }
+    }
+};
+
+QTEST_MAIN(TestEnoncesCircuit)
+#include "tst_enonces_circuit.moc"

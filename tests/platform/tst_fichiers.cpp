@@ -1,0 +1,202 @@
+// Files a teacher keeps: the checked writer (failures, links, a really full disk) and the BMP
+// save with its Save As dialog and its failure box.
+#include "platform/dialogues.h"
+#include "platform/ecriture_sure.h"
+#include "platform/messages.h"
+#include "tests/support/fixture.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using ecriture_sure::Etape;
+
+namespace {
+const QString echec_image = QStringLiteral("Enregistrement de l'image impossible");
+
+QByteArray lire(const QString& fichier) {
+    QFile f(fichier);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ecrire_brut(const QString& fichier, const QByteArray& contenu) {
+    QFile f(fichier);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(contenu), contenu.size());
+}
+
+QStringList fichiers_de(const QString& dossier) {
+    return QDir(dossier).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QImage image_unie(QColor couleur) {
+    QImage i(QSize(40, 30), QImage::Format_RGB32);
+    i.fill(couleur);
+    return i;
+}
+
+// Runs an action on the next modal window of that kind as soon as it is up (each modal dialog
+// runs its own event loop, so the test acts from a timer).
+template <class T, class Action>
+void quand_modale(Action action) {
+    auto* minuterie = new QTimer(qApp);
+    minuterie->setInterval(10);
+    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, action] {
+        if (T* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            minuterie->deleteLater();
+            minuterie->stop();
+            action(w);
+        }
+    });
+    minuterie->start();
+}
+
+// Types a name into Qt's Save As dialog and presses Enter, as a pupil would.
+void taper_nom(QFileDialog* d, const QString& nom) {
+    auto* zone = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(zone);
+    zone->setText(nom);
+    QTest::keyClick(zone, Qt::Key_Return);
+}
+}
+
+class TestFichiers : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dossier_;
+    QString d(const QString& nom) const { return dossier_.filePath(nom); }
+
+private slots:
+    void init() {
+        QDir(dossier_.path()).removeRecursively();
+        QDir().mkpath(dossier_.path());
+    }
+    void cleanup() { ecriture_sure::installer_crochet({}); }
+
+    // A write refused for lack of space (or a quota, or a share that fills), at any step: the
+    // earlier file stays whole and no temporary file is left.
+    void echec_a_chaque_etape_garde_l_ancien_data() {
+        QTest::addColumn<Etape>("etape");
+        QTest::addColumn<qint64>("apres");
+        QTest::newRow("aucun échec") << Etape::ouverture << qint64(-1);
+        QTest::newRow("ouverture") << Etape::ouverture << qint64(0);
+        QTest::newRow("deuxième bloc") << Etape::ecriture << qint64(1);
+        QTest::newRow("vidage") << Etape::vidage << qint64(0);
+        QTest::newRow("synchronisation") << Etape::synchronisation << qint64(0);
+        QTest::newRow("remplacement") << Etape::remplacement << qint64(0);
+    }
+    void echec_a_chaque_etape_garde_l_ancien() {
+        QFETCH(Etape, etape);
+        QFETCH(qint64, apres);
+        ecrire_brut(d("rapport.doc"), "ancien");
+        const auto droits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(d("rapport.doc"), droits));
+        ecriture_sure::installer_crochet(
+            [&](Etape e, qint64 ecrits) { return !(apres >= 0 && e == etape && ecrits >= apres); });
+        const QByteArray contenu(200 * 1024, 'y');  // several blocks
+        QString raison;
+        QCOMPARE(ecriture_sure::ecrire(d("rapport.doc"), contenu, &raison), apres < 0);
+        QCOMPARE(lire(d("rapport.doc")), apres < 0 ? contenu : QByteArray("ancien"));
+        QCOMPARE(raison.isEmpty(), apres < 0);
+        // A replaced file keeps its permissions (owner, group, others); no temporary file is left.
+        QCOMPARE(QFileInfo(d("rapport.doc")).permissions() & 0x7077, droits);
+        QCOMPARE(fichiers_de(dossier_.path()), QStringList{"rapport.doc"});
+    }
+
+    // A link bearing the name is replaced itself; the file it points to, outside the folder, is
+    // never written.
+    void lien_au_nom_final_remplace_pas_suivi() {
+        QTemporaryDir ailleurs;
+        const QString cible = ailleurs.filePath("fichier_du_professeur");
+        ecrire_brut(cible, "precieux");
+        QVERIFY(QFile::link(cible, d("rapport.doc")));
+        QVERIFY(ecriture_sure::ecrire(d("rapport.doc"), "rapport"));
+        QCOMPARE(lire(cible), QByteArray("precieux"));
+        QVERIFY(!QFileInfo(d("rapport.doc")).isSymLink());
+        QCOMPARE(lire(d("rapport.doc")), QByteArray("rapport"));
+    }
+
+    // A real small file system filled up, then made read-only (needs root and tmpfs).
+    void disque_plein_reel() {
+        QTemporaryDir point;
+        QProcess montage;
+        montage.start("mount", {"-t", "tmpfs", "-o", "size=128k", "tmpfs", point.path()});
+        if (!montage.waitForFinished(10000) || montage.exitStatus() != QProcess::NormalExit || montage.exitCode() != 0)
+            QSKIP("cannot mount a small tmpfs here (needs root): the full-disk case runs through the test hook only");
+        auto demonter = qScopeGuard([&] { QProcess::execute("umount", {point.path()}); });
+        const QString ancien = point.filePath("rapport.doc");
+        ecrire_brut(ancien, QByteArray(20 * 1024, 'a'));
+        // 20 KiB in use, 108 KiB left: 150 KiB cannot be written, 90 KiB can.
+        QVERIFY(!ecriture_sure::ecrire(ancien, QByteArray(150 * 1024, 'n')));
+        QCOMPARE(lire(ancien), QByteArray(20 * 1024, 'a'));
+        QCOMPARE(fichiers_de(point.path()), QStringList{"rapport.doc"});
+        QVERIFY(ecriture_sure::ecrire(ancien, QByteArray(90 * 1024, 'n')));
+        QCOMPARE(lire(ancien).size(), 90 * 1024);
+        // A folder nobody may write to (read-only even for root): refused, the file as it was.
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", point.path()}), 0);
+        QVERIFY(!ecriture_sure::ecrire(ancien, "court"));
+        QCOMPARE(lire(ancien).size(), 90 * 1024);
+    }
+
+    void image_enregistree_ou_echec_annonce() {
+        QWidget fenetre;
+        EnregistrerSousScripte dialogue;
+        MessagesScriptes messages;
+        // A name without extension gets ".bmp"; the picture is a BMP.
+        dialogue.repondre(d("photo"));
+        QVERIFY(enregistrer_image_sous(&fenetre, image_unie(Qt::red), "Enregistrez sous..."));
+        QCOMPARE(dialogue.dernier_filtre, QStringLiteral("Images (*.bmp)|*.bmp"));
+        QCOMPARE(QImage(d("photo.bmp"), "BMP").pixelColor(5, 5), QColor(Qt::red));
+        // Missing folder, a folder's name: the box, nothing written.
+        QVERIFY(QDir().mkpath(d("dossier.bmp")));
+        dialogue.repondre(d("absent/photo.bmp"));
+        dialogue.repondre(d("dossier.bmp"));
+        for (int i = 0; i < 2; ++i) {
+            messages.attendre(echec_image, vb::vbOK, vb::vbExclamation, titre_application);
+            QVERIFY(!enregistrer_image_sous(&fenetre, image_unie(Qt::blue), "Enregistrez sous..."));
+        }
+        // A full disk while replacing: the old picture stays whole.
+        ecriture_sure::installer_crochet([](Etape e, qint64) { return e != Etape::synchronisation; });
+        dialogue.repondre(d("photo.bmp"));
+        messages.attendre(echec_image, vb::vbOK, vb::vbExclamation, titre_application);
+        QVERIFY(!enregistrer_image_sous(&fenetre, image_unie(Qt::blue), "Enregistrez sous..."));
+        QCOMPARE(QImage(d("photo.bmp"), "BMP").pixelColor(5, 5), QColor(Qt::red));
+        // Cancel: nothing, quietly.
+        QVERIFY(!enregistrer_image_sous(&fenetre, image_unie(Qt::blue), "Enregistrez sous..."));
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
+        QCOMPARE(fichiers_de(dossier_.path()), QStringList{"photo.bmp"});
+    }
+
+    // Qt's own dialog, driven as a pupil would: the extension is added before the dialog asks
+    // whether to replace a file, so the question names the file that will be written.
+    void dialogue_demande_avant_de_remplacer() {
+        ecrire_brut(d("dessin.png"), "un png");
+        QWidget fenetre;
+        // Typed name, file written: without extension, another extension, the extension in capitals.
+        for (const auto& [tape, ecrit] : {std::pair{"photo", "photo.bmp"}, std::pair{"dessin.png", "dessin.png.bmp"},
+                                          std::pair{"PHOTO.BMP", "PHOTO.BMP"}}) {
+            ecrire_brut(d(ecrit), "ancienne image");
+            QString question;
+            quand_modale<QFileDialog>([&](QFileDialog* dlg) {
+                quand_modale<QMessageBox>([&](QMessageBox* m) {
+                    question = m->text();
+                    m->button(QMessageBox::Yes)->click();
+                });
+                taper_nom(dlg, d(tape));
+            });
+            QVERIFY(enregistrer_image_sous(&fenetre, image_unie(Qt::green), "Enregistrez sous..."));
+            QVERIFY2(question.contains(ecrit), qPrintable(question));
+            QCOMPARE(QImage(d(ecrit), "BMP").pixelColor(5, 5), QColor(Qt::green));
+        }
+        QCOMPARE(lire(d("dessin.png")), QByteArray("un png"));
+    }
+};
+
+QTEST_MAIN(TestFichiers)
+#include "tst_fichiers.moc"

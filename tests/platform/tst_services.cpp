@@ -1,0 +1,155 @@
+// The pop-up menu, the font and colour dialogs, the calculator and the program's language.
+#include "platform/calculatrice.h"
+#include "platform/dialogues_communs.h"
+#include "platform/langue.h"
+#include "platform/menu_contextuel.h"
+#include "tests/support/fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+// Presses a button of the modal dialog that opens next.
+void repondre_au_dialogue(QDialogButtonBox::StandardButton bouton, std::function<void(QDialog*)> avant = {}) {
+    QTimer::singleShot(0, [bouton, avant] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        if (avant) avant(d);
+        d->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)->button(bouton)->click();
+    });
+}
+}
+
+class TestServices : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { reinitialiser_programme(); }
+    void cleanup() {
+        installer_crochet_menu_contextuel({});
+        installer_crochet_police({});
+        installer_crochet_couleur({});
+        installer_crochet_calculatrice({});
+    }
+
+    void le_menu_execute_sa_commande_avant_de_rendre_la_main() {
+        QMenu menu;
+        QStringList executees;
+        QAction* noir = menu.addAction("Noir", [&] { executees << "Noir"; });
+        QAction* gris = menu.addAction("Gris", [&] { executees << "Gris"; });
+        gris->setEnabled(false);
+        QMenu* taille = menu.addMenu("Taille");
+        QAction* double_ = taille->addAction("x2", [&] { executees << "x2"; });
+        QAction* choix = nullptr;
+        installer_crochet_menu_contextuel([&](QMenu* m) {
+            executees << "menu " + m->title();
+            return choix;
+        });
+        connect(&menu, &QMenu::triggered, [&](QAction* a) { executees << "par le menu " + a->text(); });
+        choix = double_;
+        QCOMPARE(PopupMenu(&menu), double_);
+        QCOMPARE(executees, QStringList({"menu ", "par le menu x2", "x2"}));
+        choix = nullptr;  // dismissed
+        QVERIFY(PopupMenu(&menu) == nullptr);
+        choix = gris;  // no pupil can choose a disabled command
+        QVERIFY(PopupMenu(&menu) == nullptr);
+        choix = taille->menuAction();
+        QVERIFY(PopupMenu(&menu) == nullptr);
+        QAction autre("Noir");  // in no menu of this pop-up
+        choix = &autre;
+        QVERIFY(PopupMenu(&menu) == nullptr);
+        choix = noir;
+        executees.clear();
+        QCOMPARE(PopupMenu(&menu), noir);
+        QCOMPARE(executees, QStringList({"menu ", "par le menu Noir", "Noir"}));
+    }
+
+    void les_crochets_des_dialogues_de_police_et_de_couleur() {
+        // The hooks get the preset (a system colour as it was given) and give the answer.
+        QString nom_vu;
+        installer_crochet_police([&nom_vu](const ChoixPolice& depart) -> std::optional<ChoixPolice> {
+            nom_vu = depart.FontName;
+            return std::nullopt;  // cancelled
+        });
+        QVERIFY(!ShowFont(nullptr, ChoixPolice()));
+        QCOMPARE(nom_vu, QString("MS Sans Serif"));
+        installer_crochet_couleur([](std::uint32_t d) { return std::optional<std::uint32_t>(d == 0x80000008 ? 0xFF00 : 0); });
+        QCOMPARE(ShowColor(nullptr, 0x80000008).value(), 0xFF00u);
+    }
+
+    void le_vrai_dialogue_de_police_rend_les_effets_et_la_couleur() {
+        ChoixPolice depart;  // "MS Sans Serif": the dialog opens on the font that stands for it
+        depart.FontSize = 10;
+        repondre_au_dialogue(QDialogButtonBox::Ok, [](QDialog* d) {
+            auto* couleurs = d->findChild<QComboBox*>(QString(), Qt::FindDirectChildrenOnly);
+            couleurs->setCurrentIndex(couleurs->findText("Rouge"));
+            QFont f = d->findChild<QFontDialog*>()->currentFont();
+            f.setUnderline(true);
+            d->findChild<QFontDialog*>()->setCurrentFont(f);
+        });
+        const std::optional<ChoixPolice> choisi = ShowFont(nullptr, depart);
+        QVERIFY(choisi.has_value());
+        QCOMPARE(choisi->Color, 0xFFu);
+        QVERIFY(choisi->FontUnderline && !choisi->FontBold);
+        QCOMPARE(choisi->FontName, QFontInfo(depart.police()).family());
+        QCOMPARE(choisi->FontSize, 10.0);
+        repondre_au_dialogue(QDialogButtonBox::Cancel);
+        QVERIFY(!ShowFont(nullptr, depart));
+    }
+
+    void la_calculatrice_essaie_les_programmes_dans_l_ordre() {
+        QStringList essayes;
+        int accepte = 0;  // the program that starts, by its rank (0: none)
+        installer_crochet_calculatrice([&](const QString& p) {
+            essayes << p;
+            return essayes.size() == accepte;
+        });
+        QVERIFY(!lancer_calculatrice());
+        QCOMPARE(essayes, programmes_calculatrice());
+        essayes.clear();
+        accepte = 1;  // the first starts: no other is tried
+        QVERIFY(lancer_calculatrice());
+        QCOMPARE(essayes, programmes_calculatrice().mid(0, 1));
+    }
+
+    void le_programme_parle_francais_sur_tout_systeme() {
+        QCOMPARE(langue_du_programme(QLocale(QLocale::English, QLocale::UnitedStates)), QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(langue_du_programme(QLocale::c()), QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(langue_du_programme(QLocale(QLocale::French, QLocale::Canada)), QLocale(QLocale::French, QLocale::Canada));
+        const QLocale fr = langue_du_programme(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(fr.toString(QDate(2026, 12, 9), QLocale::ShortFormat), QString("09/12/2026"));
+        QCOMPARE(fr.standaloneMonthName(1), QString("janvier"));
+
+        // The environment Qt reads its system locale from: French dates and messages, the rest
+        // as the system set it (LC_ALL included), and a French system left alone.
+        const QStringList variables = {"LC_ALL", "LANG", "LC_TIME", "LC_MESSAGES", "LC_NUMERIC"};
+        QHash<QString, QByteArray> avant;
+        for (const QString& v : variables) avant[v] = qgetenv(qPrintable(v));
+        for (const QString& v : variables) qunsetenv(qPrintable(v));
+        qputenv("LC_ALL", "C.UTF-8");
+        preparer_langue_systeme();
+        QVERIFY(qgetenv("LC_ALL").isEmpty());
+        QCOMPARE(qgetenv("LC_TIME"), QByteArray("fr_FR.UTF-8"));
+        QCOMPARE(qgetenv("LC_MESSAGES"), QByteArray("fr_FR.UTF-8"));
+        QCOMPARE(qgetenv("LC_NUMERIC"), QByteArray("C.UTF-8"));
+        for (const QString& v : variables) qunsetenv(qPrintable(v));
+        qputenv("LANG", "fr_BE.UTF-8");
+        preparer_langue_systeme();
+        QVERIFY(qgetenv("LC_TIME").isEmpty() && qgetenv("LC_MESSAGES").isEmpty());
+        for (const QString& v : variables) {
+            qunsetenv(qPrintable(v));
+            if (!avant[v].isNull()) qputenv(qPrintable(v), avant[v]);
+        }
+
+        installer_langue_francaise(*QCoreApplication::instance());
+        QCOMPARE(QCoreApplication::translate("QFileSystemModel", "Name"), QString("Nom"));
+    }
+};
+
+QTEST_MAIN(TestServices)
+#include "tst_services.moc"
