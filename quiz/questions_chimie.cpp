@@ -344,9 +344,9 @@ static const LigneSource lignes_chimie14[] = {
     {"1", "2",
      "On fait barboter dans l'eau de chaux le gaz qui s'échappe d'une bouteille d'eau gazeuse. Qu'observe-t-on et "
      "qu'en conclut-on?",
-     "L'eau de chaux reste limpide: le gaz ne contient pas de dioxyde de carbone",
-     "L'eau de chaux se trouble: le gaz contient du dioxyde de carbone",
-     "L'eau de chaux devient bleue: le gaz contient de la vapeur d'eau", "", "", "2",
+     "L'eau de chaux reste limpide: pas de dioxyde de carbone",
+     "L'eau de chaux se trouble: présence de dioxyde de carbone",
+     "L'eau de chaux devient bleue: présence de vapeur d'eau", "", "", "2",
      "L'eau de chaux se trouble: le gaz de l'eau gazeuse contient du dioxyde de carbone", "1"},
     {"1", "3", "Comparé à l'air que nous inspirons, l'air que nous expirons contient:", "moins de dioxyde de carbone",
      "autant de dioxyde de carbone", "plus de dioxyde de carbone", "", "", "3",

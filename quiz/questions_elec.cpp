@@ -24,7 +24,7 @@ static const LigneSource lignes_elec1[] = {
      "Un objet qui ne laisse jamais passer le courant", "", "1",
      "Un dipôle est un composant électrique qui possède deux bornes", ""},
     {"4", "2", "Qu'appelle-t-on dipôle récepteur?", "C'est un dipôle qui fournit le courant électrique au circuit",
-     "C'est une pile usée", "C'est un dipôle qui fonctionne grâce au courant du générateur",
+     "C'est une pile usée", "C'est un dipôle qui fonctionne grâce au générateur",
      "C'est un dipôle qui possède trois bornes", "", "3",
      "Un récepteur (lampe, moteur...) fonctionne grâce au courant fourni par le générateur", ""},
     {"4", "3", "Qu'appelle-t-on dipôle générateur?", "C'est une DEL", "C'est une résistance",
@@ -252,9 +252,9 @@ static const LigneSource lignes_elec6[] = {
      "En dérivation, chaque lampe brille comme si elle était seule sur la pile", ""},
     {"3", "3", "Dans une maison, les lampes et les prises de courant sont branchées en dérivation. Pourquoi?",
      "Pour pouvoir faire fonctionner chaque appareil sans les autres",
-     "Pour que tous les appareils s'allument et s'éteignent en même temps", "Pour que les lampes brillent moins fort",
+     "Pour que tous les appareils s'allument en même temps", "Pour que les lampes brillent moins fort",
      "Pour pouvoir se passer d'interrupteurs", "", "1",
-     "En dérivation, chaque appareil a sa boucle: on l'allume ou l'éteint seul", ""},
+     "En dérivation, chaque appareil a sa propre boucle: il fonctionne indépendamment des autres", ""},
 };
 
 // Association de piles en série

@@ -321,11 +321,14 @@ private slots:
 
     // What the pupil reads must not be cut: each choice on the one line of its label, each
     // correction within the lines of the answer box, in the quiz window's own fonts and sizes.
+    // Once answered, the answer frame lies over the right part of the labels it crosses: their
+    // choices must end before its left edge, so that the pupil still reads them whole.
     void les_textes_tiennent_dans_la_fenetre() {
         reinitialiser_programme();
         fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
         const QRect boite = q->texte_reponse->contentsRect();
         const QFontMetrics police_correction(q->texte_reponse->font());
+        int sous_le_cadre = 0;
         QStringList coupes;
         for (const auto& d : table_feuilles())
             for (int r = 1; r < d.feuille->size(); ++r) {
@@ -333,13 +336,22 @@ private slots:
                 const QString cle = QStringLiteral("%1 row %2: ").arg(QLatin1String(d.cle)).arg(r);
                 for (int c = 1; c <= nombre_choix(l); ++c) {
                     const QLabel* etiquette = q->Reponse[c];
-                    if (QFontMetrics(etiquette->font()).horizontalAdvance(l[reponse_1 + c - 1]) >
-                        etiquette->contentsRect().width())
+                    const QFontMetrics police(etiquette->font());
+                    // The choice's one line, at the top of its label.
+                    QRect ligne = etiquette->contentsRect().translated(etiquette->pos());
+                    ligne.setHeight(police.height());
+                    int largeur = ligne.width();
+                    if (ligne.intersects(q->Reponse_juste->geometry())) {
+                        largeur = q->Reponse_juste->x() - ligne.left();
+                        sous_le_cadre |= 1 << c;
+                    }
+                    if (police.horizontalAdvance(l[reponse_1 + c - 1]) > largeur)
                         coupes << cle + l[reponse_1 + c - 1];
                 }
                 if (police_correction.boundingRect(boite, Qt::TextWordWrap, l[correction]).height() > boite.height())
                     coupes << cle + l[correction];
             }
+        QCOMPARE(sous_le_cadre, 0b111100);  // the frame crosses choices 2 to 5, and only them
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join('\n')));
     }
 
