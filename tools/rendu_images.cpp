@@ -11,7 +11,8 @@
 //
 // A ".rgb" file is the picture's memory as QImage::Format_RGB32 lays it out on this machine, after a 16-byte
 // header ("VRGB", then width and height as 32-bit little-endian numbers, then 4 zero bytes); the
-// resource compiler compresses it, and the program only uncompresses it (platform/images.cpp).
+// resource compiler compresses the larger ones, and the program only uncompresses them
+// (platform/images.cpp).
 //
 // Usage: rendu_images ASSETS_DIR OUT_DIR OUT.qrc LIST.txt (one path relative to ASSETS_DIR a line)
 // The resource paths are ":/rendus/<relative path without .svg>[_<W>x<H>].rgb".
@@ -33,6 +34,9 @@
 #include <cstdio>
 
 namespace {
+
+// Pictures of at most this many bytes of pixels go into the program uncompressed.
+constexpr qsizetype taille_stockee_telle_quelle = 128 * 1024;
 
 // What the root element of an SVG source declares.
 struct Racine {
@@ -252,11 +256,16 @@ int main(int argc, char* argv[]) {
         for (const auto& [nom, taille] : sorties) {
             const QString chemin = sortie.filePath(nom);
             QDir().mkpath(QFileInfo(chemin).path());
-            if (!ecrire_si_change(chemin, pixels_bruts(rendre(rendu, taille, racine.net)))) {
+            const QByteArray pixels = pixels_bruts(rendre(rendu, taille, racine.net));
+            if (!ecrire_si_change(chemin, pixels)) {
                 std::fprintf(stderr, "%s: cannot be written\n", qPrintable(chemin));
                 ++erreurs;
             }
-            qrc += "  <file alias=\"" + nom.toUtf8() + "\">" + QFileInfo(chemin).absoluteFilePath().toUtf8() + "</file>\n";
+            // Uncompressing costs a fixed tenth of a millisecond or so: small pictures are stored as they
+            // are, and the program takes their pixels straight from its own data.
+            const char* stockage = pixels.size() <= taille_stockee_telle_quelle ? " compression-algorithm=\"none\"" : "";
+            qrc += "  <file alias=\"" + nom.toUtf8() + "\"" + stockage + ">" +
+                   QFileInfo(chemin).absoluteFilePath().toUtf8() + "</file>\n";
         }
     }
     qrc += "</qresource>\n</RCC>\n";
