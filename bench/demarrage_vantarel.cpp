@@ -1,5 +1,5 @@
 // Starts Vantarel exactly as its main() does and quits as soon as the main window has been
-// painted for the first time. Prints the moment of the paint and the peak memory.
+// painted for the first time. Prints the moment of the paint, the processor time used until then and the peak memory.
 #include "bench/mesure.h"
 #include "frame/demarrage.h"
 #include "frame/form1.h"
@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     preparer_application(application);
     banc::apres_premiere_peinture(Fenetre::obtenir<Form1>(), [] {
         banc::afficher("peint_us", double(banc::horloge_us()));
+        banc::afficher("processeur_ms", banc::processeur_ms());
         banc::afficher("memoire_kio", double(banc::memoire_crete_kio()));
         // Quitting as the program does: no window asks its question.
         terminer_application();
