@@ -79,18 +79,18 @@ QImage image_integree(const QString& chemin, QSize taille) {
 QStringList images_hors_construction() { return hors_construction(); }
 
 ListeImages ListeImages::depuis_dossier(const QString& dossier, int nombre, QSize taille) {
+    // Nothing is looked up here: a list is made each time its window loads.
     ListeImages liste;
-    for (int i = 1; i <= nombre; ++i) {
-        const QString base = QStringLiteral(":/assets/%1/%2").arg(dossier).arg(i);
-        // A PNG source is in the resources as it is; otherwise the picture comes from its SVG.
-        const QString png = base + QStringLiteral(".png");
-        liste.elements_.append({QFile::exists(png) ? png : base + QStringLiteral(".svg"), taille, QImage()});
-    }
+    for (int i = 1; i <= nombre; ++i)
+        liste.elements_.append({QStringLiteral(":/assets/%1/%2").arg(dossier).arg(i), taille, QImage()});
     return liste;
 }
 
 QImage ListeImages::image(int i) const {
     if (i < 1 || i > elements_.size()) return QImage();
     const Element& e = elements_.at(i - 1);
-    return e.chemin.isEmpty() ? e.image : image_integree(e.chemin, e.taille);
+    if (e.base.isEmpty()) return e.image;
+    // The picture from its SVG source as the build rendered it, or else from a PNG source.
+    const QImage rendue = image_integree(e.base + QStringLiteral(".svg"), e.taille);
+    return rendue.isNull() ? image_integree(e.base + QStringLiteral(".png"), e.taille) : rendue;
 }

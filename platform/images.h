@@ -36,7 +36,7 @@ public:
 
 private:
     struct Element {
-        QString chemin;  // a built-in picture, or empty for an image given as it is
+        QString base;  // a built-in picture without its extension, or empty for an image given as it is
         QSize taille;
         QImage image;
     };
