@@ -1,4 +1,5 @@
 #include "frame/demarrage.h"
+#include "modules.h"
 #include "platform/langue.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     preparer_langue_systeme();
     QApplication application(argc, argv);
     preparer_application(application);
+    enregistrer_modules();
     demarrer();
     return application.exec();
 }

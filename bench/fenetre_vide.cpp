@@ -1,6 +1,7 @@
 // The reference of the start-up benchmark: a bare Qt program that shows a window of the main
 // window's size holding one text label (any window with text pays the font set-up), and quits
-// once that window is painted. Prints the moment of the paint, the processor time used until then and the peak memory.
+// once that window is painted. Prints the moment of the paint, the processor time used until
+// then and the peak memory.
 #include "bench/mesure.h"
 
 #include <QLabel>

@@ -5,6 +5,8 @@
 #include "frame/demarrage.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
+#include "modules.h"
+#include "platform/langue.h"
 #include "frame/result_eval.h"
 #include "platform/messages.h"
 #include "quiz/etat_qcm.h"
@@ -17,8 +19,10 @@ bool est_result_eval(QWidget* w) { return qobject_cast<Result_eval*>(w) != nullp
 }
 
 int main(int argc, char* argv[]) {
+    preparer_langue_systeme();
     QApplication application(argc, argv);
     preparer_application(application);
+    enregistrer_modules();
     installer_crochet_messages([](const QString&, int style, const QString&) {
         return int(style % 16 == vb::vbYesNo ? vb::vbYes : vb::vbOK);
     });

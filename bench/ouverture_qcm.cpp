@@ -4,6 +4,8 @@
 #include "bench/mesure.h"
 #include "frame/demarrage.h"
 #include "frame/form1.h"
+#include "modules.h"
+#include "platform/langue.h"
 #include "platform/messages.h"
 #include "quiz/fenetre_qcm.h"
 
@@ -13,8 +15,10 @@ bool est_form1(QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; }
 }
 
 int main(int argc, char* argv[]) {
+    preparer_langue_systeme();
     QApplication application(argc, argv);
     preparer_application(application);
+    enregistrer_modules();
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbYes); });
     banc::jusqu_a_la_peinture(est_form1, [] { demarrer(); });
     const int suivantes = argc > 1 ? std::atoi(argv[1]) : 5;

@@ -3,6 +3,8 @@
 #include "bench/mesure.h"
 #include "frame/demarrage.h"
 #include "frame/form1.h"
+#include "modules.h"
+#include "platform/langue.h"
 #include "platform/temporisation.h"
 #include "quiz/fenetre_qcm.h"
 
@@ -22,8 +24,10 @@ public:
 }
 
 int main(int argc, char* argv[]) {
+    preparer_langue_systeme();
     QApplication application(argc, argv);
     preparer_application(application);
+    enregistrer_modules();
     banc::jusqu_a_la_peinture(est_form1, [] { demarrer(); });
 
     const double processeur = banc::processeur_ms();

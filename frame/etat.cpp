@@ -1,7 +1,6 @@
 #include "frame/etat.h"
 
-#include "circuit/etat_circuit.h"
-#include "quiz/etat_qcm.h"
+#include "frame/registre_activites.h"
 
 const QString MOT_DE_PASSE_ENSEIGNANT = QStringLiteral("physique5");
 
@@ -24,6 +23,5 @@ void reinitialiser_etat_partage() {
     facteur_echelle = 0.0f;
     impression_validee = false;
     index_imprimante = 0;
-    reinitialiser_etat_circuit();
-    reinitialiser_etat_qcm();
+    reinitialiser_etats_activites();
 }

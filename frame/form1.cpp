@@ -1,15 +1,14 @@
 #include "frame/form1.h"
 
-#include "circuit/etat_circuit.h"
 #include "frame/adaptation.h"
 #include "frame/apropos.h"
 #include "frame/etat.h"
+#include "frame/fenetre_activite.h"
+#include "frame/registre_activites.h"
 #include "frame/result_eval.h"
 #include "platform/aide.h"
 #include "platform/messages.h"
 #include "platform/temporisation.h"
-#include "quiz/etat_qcm.h"
-#include "quiz/fenetre_qcm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,24 +102,25 @@ Form1::Form1()
         p->definir_bordure(true);
         return p;
     };
-    auto bouton = [this](BoitePicture* panneau, double g, double h, double l, double ht, int image) {
+    auto bouton = [this](const char* nom, BoitePicture* panneau, double g, double h, double l, double ht, int image) {
         auto* b = new BoitePicture(panneau);
+        b->setObjectName(nom);
         placer(b, g, h, l, ht);
         b->setCursor(Qt::PointingHandCursor);
         montrer_image(b, image);
         return b;
     };
     Picture4 = panneau(180, 1755, 1725, 1170);
-    Picture8 = bouton(Picture4, 225, 60, 1140, 270, 1);
-    Picture9 = bouton(Picture4, 225, 420, 1140, 240, 3);
-    Picture10 = bouton(Picture4, 210, 765, 1140, 270, 5);
+    Picture8 = bouton("Picture8", Picture4, 225, 60, 1140, 270, 1);
+    Picture9 = bouton("Picture9", Picture4, 225, 420, 1140, 240, 3);
+    Picture10 = bouton("Picture10", Picture4, 210, 765, 1140, 270, 5);
     Picture5 = panneau(2250, 1740, 1710, 1185);
-    Picture11 = bouton(Picture5, 225, 60, 1140, 270, 1);
-    Picture12 = bouton(Picture5, 225, 420, 1140, 240, 3);
+    Picture11 = bouton("Picture11", Picture5, 225, 60, 1140, 270, 1);
+    Picture12 = bouton("Picture12", Picture5, 225, 420, 1140, 240, 3);
     Picture6 = panneau(4275, 1740, 1710, 1170);
-    Picture13 = bouton(Picture6, 225, 60, 1140, 270, 1);
-    Picture14 = bouton(Picture6, 225, 420, 1140, 240, 3);
-    Picture15 = bouton(Picture6, 225, 765, 1140, 270, 5);
+    Picture13 = bouton("Picture13", Picture6, 225, 60, 1140, 270, 1);
+    Picture14 = bouton("Picture14", Picture6, 225, 420, 1140, 240, 3);
+    Picture15 = bouton("Picture15", Picture6, 225, 765, 1140, 270, 5);
 
     Picture16 = new BoitePicture(c);
     placer(Picture16, 0, 3000, 6375, 945);
@@ -206,17 +206,11 @@ void Form1::Form_Load() {
     regle_15_twips(*this);
     chemin_appli = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     titre_theme = "";
-    nb_textes_ajoutes = 0;
-    nombre_textes = 0;
-    nb_fils = 0;
-    nb_selections = 0;
-    trace_fil = false;
-    couleur_fil_defaut = 0;
-    epaisseur_fil_defaut = 2.0f;
-    style_fil_defaut = 1;
     option_note_fin = true;
     option_afficher_reponses = false;
-    vider_releve_QCM();
+    // The activities' own start values: the circuit sheet's counters and wire defaults, the
+    // quiz answer log emptied.
+    appliquer_valeurs_de_depart();
     chemin_textes = chemin_appli;
     chemin_QCM = chemin_appli;
     chemin_schema = chemin_appli;
@@ -255,40 +249,49 @@ void Form1::Picture6_MouseMove() {
     montrer_image(Picture15, 5);
 }
 
-void Form1::ouvrir_qcm(int sujet) {
-    Label_patientez->show();
-    temporisation(10);
-    // The program may have been ended from inside the pause.
-    if (Fenetre::fin_du_programme()) return;
-    fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
-    q->Command1->setVisible(sujet == 1);
-    q->Command2->setVisible(sujet == 2);
-    q->Command3->setVisible(sujet == 3);
-    if (sujet == 2) {
-        definir_haut(q->Command2, 94);
-        definir_haut(q->Themes_chimie, 94);
-    } else if (sujet == 3) {
-        definir_haut(q->Command3, 94);
-        definir_haut(q->Themes_optique, 94);
+void Form1::remettre_groupe(BoitePicture* bouton) {
+    if (bouton->parentWidget() == Picture4) Picture4_MouseMove();
+    if (bouton->parentWidget() == Picture5) Picture5_MouseMove();
+    if (bouton->parentWidget() == Picture6) Picture6_MouseMove();
+}
+
+void Form1::ouvrir_activite(BoitePicture* bouton) {
+    // The button's row of the activity table; a button no activity took does nothing.
+    const OuvreurActivite* o = ouvreur_du_bouton(bouton->objectName());
+    if (!o) return;
+    if (o->patienter) {
+        Label_patientez->show();
+        temporisation(10);
+        // The program may have been ended from inside the pause.
+        if (Fenetre::fin_du_programme()) return;
     }
-    montrer_image(Picture8, 1);
-    montrer_image(Picture9, 3);
-    montrer_image(Picture10, 5);
-    q->Show();
+    FenetreActivite* a = o->fenetre();
+    if (o->sujet > 0) {
+        // Only the chosen subject's tab shows, at the top of the column.
+        for (int i = 0; i < a->nombre_onglets(); ++i) a->bouton_onglet(i)->setVisible(i == o->sujet - 1);
+        if (o->haut_onglet > 0 && o->sujet - 1 < a->nombre_onglets()) {
+            definir_haut(a->bouton_onglet(o->sujet - 1), o->haut_onglet);
+            definir_haut(a->panneau(o->sujet - 1), o->haut_onglet);
+        }
+    }
+    remettre_groupe(bouton);
+    a->Show();
     Hide();
-    Fenetre::decharger<Result_eval>();
+    if (o->resultats == OuvreurActivite::Resultats::decharger)
+        Fenetre::decharger<Result_eval>();
+    else
+        Fenetre::obtenir<Result_eval>()->Hide();
     Label_patientez->hide();
 }
 
-void Form1::Picture8_Click() { ouvrir_qcm(1); }
-void Form1::Picture9_Click() { ouvrir_qcm(3); }
-void Form1::Picture10_Click() { ouvrir_qcm(2); }
-// The circuit, optics and text activities open their windows once those windows exist.
-void Form1::Picture11_Click() {}
-void Form1::Picture12_Click() {}
-void Form1::Picture13_Click() {}
-void Form1::Picture14_Click() {}
-void Form1::Picture15_Click() {}
+void Form1::Picture8_Click() { ouvrir_activite(Picture8); }
+void Form1::Picture9_Click() { ouvrir_activite(Picture9); }
+void Form1::Picture10_Click() { ouvrir_activite(Picture10); }
+void Form1::Picture11_Click() { ouvrir_activite(Picture11); }
+void Form1::Picture12_Click() { ouvrir_activite(Picture12); }
+void Form1::Picture13_Click() { ouvrir_activite(Picture13); }
+void Form1::Picture14_Click() { ouvrir_activite(Picture14); }
+void Form1::Picture15_Click() { ouvrir_activite(Picture15); }
 
 void Form1::mnuaffichefenetrenote_Click() {
     Result_eval* r = Fenetre::obtenir<Result_eval>();

@@ -89,7 +89,10 @@ protected:
 
 private:
     void montrer_image(BoitePicture* bouton, int index);
-    void ouvrir_qcm(int sujet);
+    // Opens the activity of a button by its row of the registered table.
+    void ouvrir_activite(BoitePicture* bouton);
+    // Gives every button of the clicked button's group its plain picture back.
+    void remettre_groupe(BoitePicture* bouton);
     void construire_menus();
     void poser_bitmaps_menus();
 };

@@ -9,6 +9,7 @@
 #include "frame/message_resolution.h"
 #include "frame/mot_de_passe.h"
 #include "frame/options_dialogues.h"
+#include "frame/registre_activites.h"
 #include "frame/result_eval.h"
 #include "platform/ecran.h"
 #include "platform/images.h"
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QScreen>
 
 namespace {
@@ -182,8 +184,6 @@ Identification::Identification()
 void Identification::Form_Load() {
     adaptation_en_cours = false;
     if (ecran::TwipsPerPixelX() != 15.0f || ecran::TwipsPerPixelY() != 15.0f) passe_adaptation(*this);
-    // The pass may have ended the program (OK to the main window's quit question).
-    if (Fenetre::fin_du_programme()) return;
     // The region is computed from the design size over a fixed 15, whatever the screen.
     const int droite = int(nombres::arrondi_pair(largeur_twips() / 15.0));
     const int bas = int(nombres::arrondi_pair(hauteur_twips() / 15.0));
@@ -249,51 +249,57 @@ void IdentificationActivite::rendre_la_main() {
     Hide();
 }
 
-void ouvrir_identification_qcm() { Fenetre::obtenir<Identification_QCM>()->Show(); }
-
 // --- the adaptation pass
 
 namespace {
-template <class T>
-void adapter() {
-    adapter_resolution(*Fenetre::obtenir<T>());
+// The frame's windows of the pass, with their places in its two orders: rescaling goes
+// alphabetically (letter case aside); unloading starts with the four activity windows (quiz,
+// texts, circuits, optics) and then goes alphabetically. The activities register theirs.
+void enregistrer_fenetres_du_cadre() {
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Apropos>(QStringLiteral("Apropos"), 4, 8));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Facteur_impression>(QStringLiteral("Facteur_impression"), 5, 9));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Form1>(QStringLiteral("Form1"), 10, 10));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<impression>(QStringLiteral("impression"), 15, 15));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Mot_de_passe>(QStringLiteral("Mot_de_passe"), 16, 16));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Options_DESSIN>(QStringLiteral("Options_DESSIN"), 17, 17));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Options_QCM>(QStringLiteral("Options_QCM"), 18, 18));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Options_TEXTES>(QStringLiteral("Options_TEXTES"), 19, 19));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Result_eval>(QStringLiteral("Result_eval"), 22, 22));
 }
-template <class T>
-void decharger() {
-    Fenetre::decharger<T>();
-}
-using Etape = void (*)();
 
-// Every window of the program in the pass's two orders. Rescaling goes alphabetically (letter
-// case aside); unloading starts with the four activity windows (quiz, texts, circuits, optics)
-// and then goes alphabetically. The text, circuit and optics windows and their dialogs take
-// their places in both lists when they are built.
-const Etape adaptations[] = {
-    adapter<Apropos>,        adapter<Facteur_impression>, adapter<fenetre_QCM>,    adapter<Form1>,
-    adapter<Identification_QCM>, adapter<impression>,     adapter<Mot_de_passe>,   adapter<Options_DESSIN>,
-    adapter<Options_QCM>,    adapter<Options_TEXTES>,     adapter<Result_eval>,
-};
-const Etape dechargements[] = {
-    decharger<fenetre_QCM>,        decharger<Apropos>,      decharger<Facteur_impression>, decharger<Form1>,
-    decharger<Identification_QCM>, decharger<impression>,   decharger<Mot_de_passe>,       decharger<Options_DESSIN>,
-    decharger<Options_QCM>,        decharger<Options_TEXTES>, decharger<Result_eval>,
-};
+// A window the pass loaded goes away as at the end of the program: without its unload handler,
+// which would ask its quit question or touch the windows it serves.
+void decharger_en_silence(Fenetre* f) {
+    f->hide();
+    delete f;
+}
 }
 
 void passe_adaptation(Identification& dialogue) {
+    enregistrer_fenetres_du_cadre();
     adaptation_en_cours = true;
+    QList<QPointer<Fenetre>> deja_chargees;
+    for (Fenetre* f : Fenetre::fenetres_chargees()) deja_chargees.append(f);
+    auto deja_chargee = [&deja_chargees](Fenetre* f) { return f && deja_chargees.contains(QPointer<Fenetre>(f)); };
+
     message_resolution* notice = Fenetre::obtenir<message_resolution>();
     adapter_resolution(*notice);
     notice->Show();
     notice->repaint();  // painted before the long loading starts, whatever the display's delays
     temporisation(2);
     adapter_resolution(dialogue);
-    for (Etape e : adaptations) e();
-    for (Etape e : dechargements) {
-        e();
-        // OK to the main window's quit question ends the program here.
-        if (Fenetre::fin_du_programme()) return;
+    deja_chargees.append(notice);
+
+    for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+        if (!deja_chargee(e.si_chargee())) adapter_resolution(*e.charger());
+    for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) {
+        Fenetre* f = e.si_chargee();
+        if (f && !deja_chargee(f)) decharger_en_silence(f);
     }
+    // Windows that a load of the pass brought in by itself.
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        if (!deja_chargee(f)) decharger_en_silence(f);
+
     notice->Hide();
     adaptation_en_cours = false;
     if (Form1* f = Fenetre::si_chargee<Form1>()) f->Hide();

@@ -3,7 +3,6 @@
 #include "frame/fenetre_activite.h"
 #include "platform/controles.h"
 #include "platform/fenetre.h"
-#include "quiz/fenetre_qcm.h"
 
 #include <QCalendarWidget>
 #include <QRegion>
@@ -101,19 +100,15 @@ protected:
     using IdentificationActivite::IdentificationActivite;
 };
 
-class Identification_QCM final : public IdentificationPour<fenetre_QCM> {
-public:
-    Identification_QCM() : IdentificationPour(7485, 2955, QStringLiteral("Identification"), QStringLiteral("Aucun")) {}
-};
-
-// Shows the quiz window's identification dialog (the quiz window has disabled itself).
-void ouvrir_identification_qcm();
-
 // The region of a rectangle from (x1, y1) to (x2, y2) in pixels, right and bottom excluded,
 // whose corners are quarters of an ellipse of the given width and height.
 QRegion region_rectangle_arrondi(int x1, int y1, int x2, int y2, int largeur_coin, int hauteur_coin);
 
-// The first-load adaptation pass of the main identification dialog: every window of the
-// program is loaded, rescaled and unloaded again behind a notice. Runs on screens of other
-// than 15 twips per pixel only.
+// The first-load adaptation pass of the main identification dialog, behind a notice, on
+// screens of other than 15 twips per pixel only. The registered windows (the frame's and the
+// activities') are taken in the pass's two orders: each window that was not loaded before the
+// pass is loaded (its 15-twips rule runs), rescaled, and unloaded again without its unload
+// handler, so that no question is asked and nothing it would touch changes; a window loaded
+// before the pass, Form1 above all, is left as it was, neither rescaled again nor unloaded.
+// Windows that a load brought in on its own are unloaded as well.
 void passe_adaptation(Identification& dialogue);

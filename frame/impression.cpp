@@ -9,7 +9,6 @@
 #include "platform/messages.h"
 #include "platform/nombres.h"
 #include "platform/temporisation.h"
-#include "quiz/fenetre_qcm.h"
 
 #include <QPainter>
 #include <QPointer>
@@ -66,5 +65,3 @@ void imprimer_zone(Fenetre* fenetre, QWidget* zone, int marge_largeur, int marge
 void imprimer_fenetre_activite(FenetreActivite* fenetre, int marge_hauteur) {
     imprimer_zone(fenetre, fenetre->Savoir, 60, marge_hauteur);
 }
-
-void imprimer_fenetre_QCM() { imprimer_fenetre_activite(Fenetre::obtenir<fenetre_QCM>(), 45); }

@@ -32,6 +32,3 @@ void imprimer_zone(Fenetre* fenetre, QWidget* zone, int marge_largeur, int marge
 
 // An activity window's print: its area box Savoir, a width margin of 60 pixels.
 void imprimer_fenetre_activite(FenetreActivite* fenetre, int marge_hauteur);
-
-// Prints the quiz window's working area (height margin 45).
-void imprimer_fenetre_QCM();

@@ -45,6 +45,10 @@ void Mot_de_passe::Show() { montrer_devant(this, Fenetre::si_chargee<Options_QCM
 
 void Mot_de_passe::Form_Load() {
     regle_15_twips(*this);
+    // The adaptation pass loads the gate only to rescale it and discard it: quiz options loaded
+    // before it keep the box the teacher ticked, and are not disabled behind a gate that the
+    // pass then discards.
+    if (adaptation_en_cours) return;
     Fenetre::obtenir<Options_QCM>()->Check1->setChecked(false);
 }
 

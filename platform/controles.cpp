@@ -242,7 +242,7 @@ void BoitePicture::MousePointer(int valeur) { pointeurs::definir(this, valeur); 
 int BoitePicture::MousePointer() const { return pointeurs::valeur(this); }
 void BoitePicture::MouseIcon(const QImage& icone, QPoint point_chaud) { pointeurs::definir_icone(this, icone, point_chaud); }
 
-QPointF BoitePicture::vers_echelle(QPointF pixels) const { return pixels; }
+QPointF BoitePicture::vers_echelle(QPointF pixels) const { return pixels_vers_echelle(pixels); }
 
 // Each signal may run a handler that unloads the window: nothing is touched after it then.
 void BoitePicture::mousePressEvent(QMouseEvent* e) {
@@ -369,6 +369,7 @@ BoitePicture* copier_controle(const BoitePicture& m) {
     c->image_ = m.image_;
     c->bordure_ = m.bordure_;
     c->auto_taille_ = m.auto_taille_;
+    c->echelle_ = m.echelle_;
     return c;
 }
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 // The standard controls of the program, with the run time's behaviour where it differs
 // from Qt's: labels top-aligned, wrapped and plain text; clicks and mouse moves as signals;
@@ -89,6 +90,61 @@ public:
     void MouseIcon(const QImage& icone, QPoint point_chaud = QPoint(-1, -1));
     // A point given in the box's pixels, in the box's scale: the X, Y of its mouse events.
     QPointF vers_echelle(QPointF pixels) const;
+
+    // --- Drawing and scale (implemented in boite_dessin.cpp) ---
+    // Colours &HBBGGRR: Cls clears to BackColor; the circle outline defaults to ForeColor.
+    void BackColor(std::uint32_t bgr);
+    std::uint32_t BackColor() const;
+    void ForeColor(std::uint32_t bgr);
+    std::uint32_t ForeColor() const;
+    // Clears the drawing: back colour, then the stored picture at (0, 0).
+    void Cls();
+    // Picture = Image: the drawing becomes the stored picture.
+    void figer_image();
+    // Place and size in the container's pixels, read back as set (82.5 stays 82.5). The widget
+    // sits on whole pixels: each of the four values rounded to the nearest, halves to even.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void Left(double v);
+    void Top(double v);
+    void Width(double v);
+    void Height(double v);
+    // ScaleMode 3: pixels, origin top-left, y downwards; ScaleWidth and ScaleHeight are then the
+    // whole-pixel size. Setting one of the four scale values gives a user scale (ScaleMode 0);
+    // a negative ScaleHeight turns y upwards, a negative ScaleWidth x leftwards.
+    void ScaleMode(int mode);
+    int ScaleMode() const { return echelle_.mode; }
+    double ScaleLeft() const;
+    double ScaleTop() const;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    void ScaleLeft(double v);
+    void ScaleTop(double v);
+    void ScaleWidth(double v);
+    void ScaleHeight(double v);
+    // A point of the scale in pixels of the box, and back.
+    QPointF echelle_vers_pixels(QPointF point) const;
+    QPointF pixels_vers_echelle(QPointF pixels) const;
+    // Pen width of Line and Circle in pixels (at least 1); fill of closed circles: FillStyle 0
+    // solid in FillColor, 1 transparent.
+    void DrawWidth(int largeur) { echelle_.largeur_trait = qMax(1, largeur); }
+    int DrawWidth() const { return echelle_.largeur_trait; }
+    void FillColor(std::uint32_t bgr) { echelle_.couleur_remplissage = bgr; }
+    std::uint32_t FillColor() const { return echelle_.couleur_remplissage; }
+    void FillStyle(int style) { echelle_.style_remplissage = style; }
+    int FillStyle() const { return echelle_.style_remplissage; }
+    // A segment between two points of the scale, ends included, DrawWidth wide.
+    void Line(double x1, double y1, double x2, double y2, std::uint32_t couleur);
+    // A true circle about (x, y) whose radius is in horizontal scale units. Without angles it is
+    // whole and filled by FillColor under a solid FillStyle. Angles are radians counter-clockwise
+    // from the right; the arc runs counter-clockwise from start to end; a negative angle stands for
+    // its size and adds a radius to that end; both negative make a closed pie, filled likewise.
+    void Circle(double x, double y, double rayon, std::optional<std::uint32_t> couleur = std::nullopt,
+                std::optional<double> debut = std::nullopt, std::optional<double> fin = std::nullopt);
+    // --- end of drawing and scale
+
 signals:
     void clic();
     void mouvement(Qt::MouseButtons boutons, int x, int y);
@@ -112,6 +168,19 @@ private:
     bool auto_taille_ = false;
     bool appuye_ = false;
     friend BoitePicture* copier_controle(const BoitePicture& modele);
+
+    // Drawing state; a copy of the control copies it whole.
+    struct EtatDessin {
+        int mode = 3;  // ScaleMode: 3 pixels, 0 user scale
+        double gauche = 0, haut = 0, largeur = 0, hauteur = 0;  // user scale
+        int largeur_trait = 1;
+        std::uint32_t couleur_remplissage = 0;
+        int style_remplissage = 1;
+        QRectF position;  // Left, Top, Width, Height as set
+        QRect posee;      // where that put the widget (a move by other means drops `position`)
+    } echelle_;
+    void poser(const QRectF& position);
+    QRectF position_actuelle() const;
 };
 
 // A command button: no default, no auto-default (Enter clicks nothing), no focus frame on click.

@@ -464,10 +464,21 @@ private:
         return r;
     }
 
+    // The width between the page's margins, in twips (A4 less two margins of 2 cm).
+    static constexpr int largeur_texte = 11906 - 2 * 1134;
+
     static QByteArray image(const Morceau& m) {
+        // A pixel is shown at 1/96 inch; a picture wider than the text is shown at the text's
+        // width, its height in proportion.
+        qint64 largeur = qint64(m.taille.width()) * 15;
+        qint64 hauteur = qint64(m.taille.height()) * 15;
+        if (largeur > largeur_texte) {
+            hauteur = (hauteur * largeur_texte + largeur / 2) / largeur;
+            largeur = largeur_texte;
+        }
         QByteArray r = "{\\pict\\pngblip\\picw" + QByteArray::number(m.taille.width()) + "\\pich" +
-                       QByteArray::number(m.taille.height()) + "\\picwgoal" + QByteArray::number(m.taille.width() * 15) +
-                       "\\pichgoal" + QByteArray::number(m.taille.height() * 15) + "\n";
+                       QByteArray::number(m.taille.height()) + "\\picwgoal" + QByteArray::number(largeur) +
+                       "\\pichgoal" + QByteArray::number(hauteur) + "\n";
         const QByteArray hex = m.png.toHex();
         for (qsizetype i = 0; i < hex.size(); i += 128) r += hex.mid(i, 128) + '\n';
         r += "}";

@@ -24,6 +24,7 @@ QRegion region_sans_blanc(const QImage& image) {
 
 void rendre_transparent(BoitePicture* image) {
     image->definir_bordure(false);
+    image->ScaleMode(3);  // pixels, y downwards: later presses and drops report the box's pixels
     const QRegion zone = region_sans_blanc(image->rendu());
     // An empty mask would make the widget whole again: a region outside it hides it all.
     image->setMask(zone.isEmpty() ? QRegion(-1, -1, 1, 1) : zone);

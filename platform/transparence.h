@@ -9,5 +9,6 @@ QRegion region_sans_blanc(const QImage& image);
 
 // Makes the pure white pixels of a picture box holes of its window region: there the box
 // neither paints nor takes the mouse, and what lies beneath shows through. The box loses its
-// border first; each call starts again from the whole box.
+// border first and is left in pixel scale (origin top-left, y downwards); each call starts
+// again from the whole box.
 void rendre_transparent(BoitePicture* image);

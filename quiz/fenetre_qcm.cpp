@@ -1,19 +1,14 @@
 #include "quiz/fenetre_qcm.h"
 
-#include "frame/adaptation.h"
 #include "frame/etat.h"
-#include "frame/identification.h"
 #include "frame/impression.h"
-#include "platform/capture.h"
-#include "platform/dialogues.h"
+#include "frame/registre_activites.h"
 #include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/nombres.h"
-#include "platform/temporisation.h"
 #include "quiz/chargeurs.h"
 #include "quiz/etat_qcm.h"
 
-#include <QAction>
 #include <QPointer>
 
 namespace {
@@ -70,13 +65,11 @@ const QList<ThemeQCM>& fenetre_QCM::themes() {
     return liste;
 }
 
-fenetre_QCM::fenetre_QCM()
-    : FenetreActivite(10260, 7875, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(titre_application);
+fenetre_QCM::fenetre_QCM() : FenetreActivite(10260, 7875) {
     HelpContextID = 3;
     centree_au_premier_affichage = true;
     couleur_de_fond(0x80FFFF);
+    definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module QCM?"));
     QWidget* c = client();
 
     ImageList_command1 = ListeImages::depuis_dossier("qcm/onglet_elec", 2, QSize(64, 160));
@@ -90,21 +83,9 @@ fenetre_QCM::fenetre_QCM()
     placer(Savoir, 900, 570, 9375, 7290);
     couleur_fond(Savoir, 0xFFFFFF);
 
-    Picture7 = new BoitePicture(c);
-    placer(Picture7, 0, -45, 10275, 615);
-    Picture7->definir_image(image_integree(":/assets/qcm/banniere.svg", QSize(685, 41)));
-    Picture7->setFocusPolicy(Qt::StrongFocus);
-    Evaluations = new Etiquette(Picture7, QStringLiteral("Evaluations"));
-    placer(Evaluations, 195, 150, 1500, 300);
-    couleur_texte(Evaluations, 0xFFC0FF);
-    police(Evaluations, "Arial", 9.75, true);
-    Evaluations->transparente(true);
-    Label6 = new Etiquette(Picture7, QStringLiteral("Questionnaire à choix multiples"));
-    placer(Label6, 2625, 90, 5610, 375);
-    couleur_texte(Label6, 0xFFFF);
-    police(Label6, "Arial", 15.75, true);
-    Label6->transparente(true);
-
+    creer_banniere({QRectF(0, -45, 10275, 615), QStringLiteral(":/assets/qcm/banniere.svg"), QSize(685, 41),
+                    QRectF(195, 150, 1500, 300), QStringLiteral("Questionnaire à choix multiples"),
+                    QRectF(2625, 90, 5610, 375)});
     const BandeauIdentite bandeau = creer_bandeau_identite(Savoir, 30, -15, 9255, 35, 7640);
     Titre = bandeau.cadre;
     Nom = bandeau.nom;
@@ -194,80 +175,42 @@ fenetre_QCM::fenetre_QCM()
     connect(Continuer, &QPushButton::clicked, this, &fenetre_QCM::Continuer_Click);
 
     // The tab buttons and their panels, above the work area.
-    struct Onglet {
-        BoitePicture** bouton;
-        BoitePicture** panneau;
-        BoitePicture** bande;
-        ListeImages* images;
-        double haut, gauche_bouton, largeur_bouton, hauteur, largeur_panneau;
-        std::uint32_t fond, repos;
-        int ouvert, debut;
-        const char* infobulle;
-        const char* bande_svg;
-        Matiere matiere;
+    const DefinitionOnglet onglets[3] = {
+        {QRectF(-15, 1410, 915, 2340), QRectF(885, 1410, 2655, 2340), 0xC0FFC0, QStringLiteral(":/assets/qcm/bande_elec.svg"),
+         ImageList_command1, QStringLiteral("Cliquer pour choisir un thème d'électricité"), 184, 16, 0x8000},
+        {QRectF(-15, 3735, 915, 2265), QRectF(885, 3735, 3855, 2265), 0xFFFFC0,
+         QStringLiteral(":/assets/qcm/bande_chimie.svg"), ImageList_command2,
+         QStringLiteral("Cliquer pour choisir un thème de chimie"), 280, 16, 0x800000},
+        {QRectF(0, 5985, 900, 1875), QRectF(885, 5985, 3240, 1875), 0xC0E0FF,
+         QStringLiteral(":/assets/qcm/bande_optique.svg"), ImageList_command3,
+         QStringLiteral("Cliquer pour choisir un thème d'optique"), 216, 0, 0x40C0},
     };
-    const Onglet onglets[3] = {
-        {&Command1, &themes_electricite, &Picture1, &ImageList_command1, 1410, -15, 915, 2340, 2655, 0xC0FFC0, 0x8000, 184,
-         16, "Cliquer pour choisir un thème d'électricité", ":/assets/qcm/bande_elec.svg", Matiere::electricite},
-        {&Command2, &Themes_chimie, &Picture2, &ImageList_command2, 3735, -15, 915, 2265, 3855, 0xFFFFC0, 0x800000, 280,
-         16, "Cliquer pour choisir un thème de chimie", ":/assets/qcm/bande_chimie.svg", Matiere::chimie},
-        {&Command3, &Themes_optique, &Picture21, &ImageList_command3, 5985, 0, 900, 1875, 3240, 0xC0E0FF, 0x40C0, 216, 0,
-         "Cliquer pour choisir un thème d'optique", ":/assets/qcm/bande_optique.svg", Matiere::optique},
-    };
-    for (int i = 0; i < 3; ++i) {
-        const Onglet& o = onglets[i];
-        PanneauQCM& p = panneaux_[i];
-        *o.panneau = new BoitePicture(c);
-        placer(*o.panneau, 885, o.haut, o.largeur_panneau, o.hauteur);
-        couleur_fond(*o.panneau, o.fond);
-        *o.bande = new BoitePicture(*o.panneau);
-        placer(*o.bande, 0, 0, 300, o.hauteur);
-        (*o.bande)->definir_image(image_integree(o.bande_svg, QSize(20, int(o.hauteur / 15))));
-        *o.bouton = new BoitePicture(c);
-        placer(*o.bouton, o.gauche_bouton, o.haut, o.largeur_bouton, o.hauteur);
-        couleur_fond(*o.bouton, 0x80FFFF);
-        (*o.bouton)->definir_image(o.images->image(1));
-        (*o.bouton)->setProperty("vb_onglet", 1);
-        (*o.bouton)->setToolTip(QString::fromUtf8(o.infobulle));
-        (*o.bouton)->setCursor(Qt::PointingHandCursor);
-        p.panneau = *o.panneau;
-        p.bouton = *o.bouton;
-        p.images_bouton = *o.images;
-        p.largeur_ouverte = o.ouvert;
-        p.debut_ouverture = o.debut;
-        p.couleur_repos = o.repos;
-        p.matiere = o.matiere;
-        connect(*o.bouton, &BoitePicture::clic, this, [this, i] { glisser_panneau(i); });
-    }
-    connect(themes_electricite, &BoitePicture::mouvement, this, &fenetre_QCM::themes_electricite_MouseMove);
-    connect(Themes_chimie, &BoitePicture::mouvement, this, &fenetre_QCM::Themes_chimie_MouseMove);
-    connect(Themes_optique, &BoitePicture::mouvement, this, &fenetre_QCM::Themes_optique_MouseMove);
+    for (const DefinitionOnglet& o : onglets) ajouter_onglet(o);
+    Command1 = bouton_onglet(0);
+    Command2 = bouton_onglet(1);
+    Command3 = bouton_onglet(2);
+    themes_electricite = panneau(0);
+    Themes_chimie = panneau(1);
+    Themes_optique = panneau(2);
+    Picture1 = bande(0);
+    Picture2 = bande(1);
+    Picture21 = bande(2);
 
     for (const ThemeQCM& t : themes()) {
-        PanneauQCM& p = panneaux_[index_matiere(t.feuille->matiere)];
-        auto* e = new Etiquette(p.panneau, QString::fromUtf8(t.legende));
-        placer(e, 375, t.haut_twips, twips_de(p.panneau).width() - 435, 195);
-        police(e, "Arial", 6.75);
-        couleur_fond(e, couleur_fond_de(p.panneau));
-        couleur_texte(e, p.couleur_repos);
-        e->setCursor(Qt::PointingHandCursor);
+        const int i = index_matiere(t.feuille->matiere);
+        Etiquette* e = ajouter_etiquette(i, QString::fromUtf8(t.legende), t.haut_twips,
+                                         twips_de(panneau(i)).width() - 435);
         e->setObjectName(t.etiquette);
-        p.etiquettes.append(e);
         etiquettes_themes.insert(t.etiquette, e);
         const ThemeQCM* theme = &t;
         connect(e, &Etiquette::clic, this, [this, theme] { Label_theme_Click(*theme); });
-        connect(e, &Etiquette::mouvement, this, [this, e] { Label_theme_MouseMove(e); });
     }
     Line37 = new Ligne(Themes_chimie, 30, 2025, 3510, 2025, 0x800000);
     Line1 = new Ligne(c, 885, 1410, 885, 7830);
     Line1->lower();
     Savoir->lower();
 
-    copie_savoir = new BoitePicture(c);
-    copie_savoir->hide();
-
-    Toolbar1 = new QToolBar(this);
-    Toolbar1->setIconSize(QSize(24, 24));
+    creer_barre(4, QSize(30, 30), QSize(24, 24));
     struct BoutonBarre {
         const char* cle;
         const char* infobulle;
@@ -277,114 +220,35 @@ fenetre_QCM::fenetre_QCM()
                                     {"Imprimer", "Imprimer", 2},
                                     {"Quitter", "Quitter", 7},
                                     {"Identification", "Identification", 10}};
-    for (const BoutonBarre& b : boutons) {
-        const QImage icone = image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), QSize(24, 24));
-        QAction* a = Toolbar1->addAction(QIcon(QPixmap::fromImage(icone)), QString::fromUtf8(b.infobulle));
-        a->setToolTip(QString::fromUtf8(b.infobulle));
-        a->setObjectName(b.cle);
-        const QString cle = QString::fromUtf8(b.cle);
-        connect(a, &QAction::triggered, this, [this, cle] { Toolbar1_ButtonClick(cle); });
-    }
-    ajouter_barre(Toolbar1);
+    for (const BoutonBarre& b : boutons)
+        ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
+                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), QSize(24, 24)));
+    placer_barre_au_dessus();
 
     connect(client(), &ZoneClient::mouvement, this, &fenetre_QCM::Form_MouseMove);
     connect(Savoir, &BoitePicture::mouvement, this, &fenetre_QCM::Savoir_MouseMove);
 }
 
-void fenetre_QCM::Form_Load() {
-    regle_15_twips(*this);
-    afficher_identite();
-    definir_largeur(themes_electricite, 0);
-    definir_largeur(Themes_chimie, 0);
-    definir_largeur(Themes_optique, 0);
+void fenetre_QCM::charger_activite() {
     charger_questions_chimie();
     charger_questions_elec();
     charger_questions_optique();
 }
 
-void fenetre_QCM::Form_Unload(bool& annuler) {
-    demander_quitter(QStringLiteral("Voulez-vous vraiment quitter le module QCM?"), annuler);
-}
+void fenetre_QCM::montrer_identification() { Fenetre::obtenir<Identification_QCM>()->Show(); }
 
-int fenetre_QCM::image_onglet(const BoitePicture* bouton) const { return bouton->property("vb_onglet").toInt(); }
-
-void fenetre_QCM::glisser_panneau(int index) {
-    QPointer<fenetre_QCM> moi(this);
-    PanneauQCM& p = panneaux_[index];
-    int image;
-    if (p.panneau->width() > 20) {
-        for (int w = p.largeur_ouverte; w >= 0; w -= 8) {
-            temporisation(1);
-            if (!moi || !moi->vivante()) return;
-            definir_largeur(p.panneau, w);
-        }
-        image = 1;
-    } else {
-        for (int w = p.debut_ouverture; w <= p.largeur_ouverte; w += 8) {
-            temporisation(1);
-            if (!moi || !moi->vivante()) return;
-            definir_largeur(p.panneau, w);
-        }
-        image = 2;
-    }
-    p.bouton->definir_image(p.images_bouton.image(image));
-    p.bouton->setProperty("vb_onglet", image);
-}
-
-void fenetre_QCM::Command1_Click() { glisser_panneau(0); }
-void fenetre_QCM::Command2_Click() { glisser_panneau(1); }
-void fenetre_QCM::Command3_Click() { glisser_panneau(2); }
-
-void fenetre_QCM::Label_theme_MouseMove(Etiquette* etiquette) {
-    for (const PanneauQCM& p : panneaux_) {
-        if (!p.etiquettes.contains(etiquette)) continue;
-        for (Etiquette* e : p.etiquettes) couleur_texte(e, e == etiquette ? 0xFF : p.couleur_repos);
-    }
-}
-
-void fenetre_QCM::themes_electricite_MouseMove() {
-    for (Etiquette* e : panneaux_[0].etiquettes) couleur_texte(e, panneaux_[0].couleur_repos);
-}
-void fenetre_QCM::Themes_chimie_MouseMove() {
-    for (Etiquette* e : panneaux_[1].etiquettes) couleur_texte(e, panneaux_[1].couleur_repos);
-}
-void fenetre_QCM::Themes_optique_MouseMove() {
-    for (Etiquette* e : panneaux_[2].etiquettes) couleur_texte(e, panneaux_[2].couleur_repos);
-}
+void fenetre_QCM::Command1_Click() { basculer_panneau(0); }
+void fenetre_QCM::Command2_Click() { basculer_panneau(1); }
+void fenetre_QCM::Command3_Click() { basculer_panneau(2); }
 
 void fenetre_QCM::Savoir_MouseMove() { MousePointer(0); }
 void fenetre_QCM::Form_MouseMove() { MousePointer(0); }
 
-void fenetre_QCM::Toolbar1_ButtonClick(const QString& cle) {
-    if (cle == QLatin1String("Enregistrer_sous")) {
-        Picture7->setFocus();
-        const QSize taille(Savoir->width() + 60, Savoir->height() + 45);
-        copie_savoir->resize(taille);
-        copie_savoir->Image() = capturer_zone(client(), taille);
-        enregistrer_image_sous(this, copie_savoir->Image(), QStringLiteral("Enregistrez sous..."));
-    } else if (cle == QLatin1String("Imprimer")) {
-        imprimer_fenetre_QCM();
-    } else if (cle == QLatin1String("Quitter")) {
-        Unload();
-    } else if (cle == QLatin1String("Identification")) {
-        setEnabled(false);
-        ouvrir_identification_qcm();
-    }
-}
-
 void fenetre_QCM::Label_theme_Click(const ThemeQCM& theme) {
     // The end of a sheet is under way: its results and report belong to the sheet just ended.
     if (fin_en_cours_) return;
-    QPointer<fenetre_QCM> moi(this);
     const DefinitionFeuille& d = *theme.feuille;
-    PanneauQCM& p = panneaux_[index_matiere(d.matiere)];
-    for (int w = p.largeur_ouverte; w >= 0; w -= 8) {
-        temporisation(1);
-        if (!moi || !moi->vivante()) return;
-        definir_largeur(p.panneau, w);
-    }
-    p.bouton->definir_image(p.images_bouton.image(1));
-    p.bouton->setProperty("vb_onglet", 1);
+    if (!fermer_panneau(index_matiere(d.matiere))) return;
     vider_releve_QCM();
     theme_courant = QString::fromLatin1(d.code_theme);
     Frame_QCM->show();
@@ -471,4 +335,21 @@ void fenetre_QCM::Continuer_Click() {
     Continuer->setEnabled(false);
     Reponse_juste->hide();
     fin_en_cours_ = false;
+}
+
+void imprimer_fenetre_QCM() { imprimer_fenetre_activite(Fenetre::obtenir<fenetre_QCM>(), 45); }
+
+namespace {
+FenetreActivite* fenetre_qcm() { return Fenetre::obtenir<fenetre_QCM>(); }
+}
+
+void enregistrer_qcm() {
+    using R = OuvreurActivite::Resultats;
+    // The main window's quiz buttons: Electricité, Optique, Chimie.
+    enregistrer_ouvreur({QStringLiteral("Picture8"), fenetre_qcm, 1, 0, true, R::decharger});
+    enregistrer_ouvreur({QStringLiteral("Picture9"), fenetre_qcm, 3, 94, true, R::decharger});
+    enregistrer_ouvreur({QStringLiteral("Picture10"), fenetre_qcm, 2, 94, true, R::decharger});
+    enregistrer_fenetre_passe(fenetre_de_la_passe<fenetre_QCM>(QStringLiteral("fenetre_QCM"), 8, 1));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Identification_QCM>(QStringLiteral("Identification_QCM"), 13, 13));
+    enregistrer_etat({QStringLiteral("qcm"), vider_releve_QCM, reinitialiser_etat_qcm});
 }

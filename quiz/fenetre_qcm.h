@@ -1,11 +1,11 @@
 #pragma once
 
 #include "frame/fenetre_activite.h"
+#include "frame/identification.h"
 #include "platform/images.h"
 #include "quiz/banques.h"
 
 #include <QMap>
-#include <QToolBar>
 #include <array>
 #include <cstdint>
 
@@ -18,27 +18,12 @@ struct ThemeQCM {
     int taille_titre;       // base font size B of the title, in points
 };
 
-// One sliding panel with its tab button.
-struct PanneauQCM {
-    BoitePicture* panneau = nullptr;
-    BoitePicture* bouton = nullptr;
-    ListeImages images_bouton;
-    int largeur_ouverte = 0;
-    int debut_ouverture = 0;
-    std::uint32_t couleur_repos = 0;
-    Matiere matiere = Matiere::electricite;
-    QList<Etiquette*> etiquettes;
-};
-
 // The window in which a pupil takes the multiple-choice quiz.
 class fenetre_QCM : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_QCM();
 
-    BoitePicture* Picture7;
-    Etiquette* Evaluations;
-    Etiquette* Label6;
     BoitePicture* Command1;
     BoitePicture* Command2;
     BoitePicture* Command3;
@@ -66,8 +51,6 @@ public:
     Etiquette* texte_reponse;
     BoutonCommande* Valid_reponse;
     BoutonCommande* Continuer;
-    BoitePicture* copie_savoir;
-    QToolBar* Toolbar1;
 
     ListeImages ImageList_command1;
     ListeImages ImageList_command2;
@@ -83,31 +66,34 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void themes_electricite_MouseMove();
-    void Themes_chimie_MouseMove();
-    void Themes_optique_MouseMove();
     void Savoir_MouseMove();
     void Form_MouseMove();
-    void Toolbar1_ButtonClick(const QString& cle);
     // The 23 topic clicks share one topic start.
     void Label_theme_Click(const ThemeQCM& theme);
-    void Label_theme_MouseMove(Etiquette* etiquette);
     void Option_rep_Click(int index);
     void Valid_reponse_Click();
     void Continuer_Click();
 
-    // The picture (1 or 2) a tab button shows: 1 shut, 2 open (tests).
-    int image_onglet(const BoitePicture* bouton) const;
     // True while the end of a sheet runs (results window, report, "Exercice terminé").
     bool fin_de_feuille_en_cours() const { return fin_en_cours_; }
 
 protected:
-    void Form_Load() override;
-    void Form_Unload(bool& annuler) override;
+    void charger_activite() override;
+    void montrer_identification() override;
 
 private:
-    void glisser_panneau(int index);
-    PanneauQCM panneaux_[3];
     bool fin_en_cours_ = false;
     void afficher_retour(bool juste);
 };
+
+class Identification_QCM final : public IdentificationPour<fenetre_QCM> {
+public:
+    Identification_QCM() : IdentificationPour(7485, 2955, QStringLiteral("Identification"), QStringLiteral("Aucun")) {}
+};
+
+// Prints the quiz window's working area (height margin 45).
+void imprimer_fenetre_QCM();
+
+// Gives the frame what it reaches of the quiz: the three quiz buttons of the main window, the
+// quiz window and its dialog in the adaptation pass, the quiz state's start values and reset.
+void enregistrer_qcm();

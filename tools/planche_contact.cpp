@@ -2,8 +2,10 @@
 // number, in one PNG, to be looked at by eye.
 // Usage: planche_contact OUT.png elec|chimie|optique|circuit|LIST...
 //        planche_contact OUT.png images_optique   (the optics window's pictures)
+//        planche_contact OUT.png textes|textes_elec|textes_chimie|textes_optique...
 #include "quiz/banques.h"
 #include "tools/planche_enonces_circuit.h"
+#include "tools/textes/planche_textes.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -20,6 +22,7 @@ int main(int argc, char* argv[]) {
         return planche_contact_optique(QString::fromLocal8Bit(argv[1]));
     QStringList choix;
     for (int i = 2; i < argc; ++i) choix << QString::fromLocal8Bit(argv[i]);
+    if (choix.first().startsWith(QLatin1String("textes"))) return planche_textes(QString::fromLocal8Bit(argv[1]), choix) ? 0 : 1;
     struct Vignette {
         QString titre;
         QImage image;

@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 #include "quiz/etat_qcm.h"
 #include "tests/support/fixture.h"
+#include "tests/support/pilote.h"
 
 #include <QDir>
 #include <QtTest>
@@ -19,11 +20,6 @@ QStringList legendes(const QMenu* menu) {
     QStringList l;
     for (const QAction* a : menu->actions()) l << a->text();
     return l;
-}
-void survoler(QWidget* w) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
 }
 }
 

@@ -8,6 +8,7 @@
 #include "frame/message_resolution.h"
 #include "frame/mot_de_passe.h"
 #include "frame/options_dialogues.h"
+#include "frame/registre_activites.h"
 #include "frame/result_eval.h"
 #include "platform/ecran.h"
 #include "platform/messages.h"
@@ -98,6 +99,44 @@ struct ReponsesPasse {
     ~ReponsesPasse() { installer_crochet_messages({}); }
 };
 }
+
+// Windows an activity could register in the pass: they note their load and their end.
+struct Journal {
+    static inline QStringList lignes;
+    static inline int adaptations_a_la_fin = 0;
+};
+class FenetreTemoin : public Fenetre {
+public:
+    FenetreTemoin(const char* nom) : Fenetre(600, 600), nom_(nom) {
+        auto* e = new Etiquette(client(), "x");
+        placer(e, 100, 100, 200, 200);
+    }
+    ~FenetreTemoin() override {
+        Journal::lignes << nom_ + " gone";
+        Journal::adaptations_a_la_fin = client()->findChild<Etiquette*>()->x() == 5 ? 2 : 1;
+    }
+
+protected:
+    void Form_Load() override {
+        regle_15_twips(*this);
+        Journal::lignes << nom_ + " load";
+    }
+    void Form_Unload(bool& annuler) override {
+        MsgBox("question");
+        annuler = true;
+    }
+
+private:
+    QString nom_;
+};
+class FenetreTemoinA : public FenetreTemoin {
+public:
+    FenetreTemoinA() : FenetreTemoin("A") {}
+};
+class FenetreTemoinB : public FenetreTemoin {
+public:
+    FenetreTemoinB() : FenetreTemoin("B") {}
+};
 
 class TestIdentification : public QObject {
     Q_OBJECT
@@ -404,28 +443,29 @@ private slots:
 
     // --- the adaptation pass (12 twips per pixel: factor 0.8)
 
-    void la_passe_d_adaptation_quiz_ferme() {
+    void la_passe_d_adaptation_ne_demande_rien() {
         ecran::fixer_twips_par_pixel(12, 12);
         Form1* f = demarrer_programme();
         f->Show();
-        ReponsesPasse r;
-        r.reponses[question_qcm] = vb::vbYes;
-        r.reponses[question_vantarel] = vb::vbCancel;
+        MessagesScriptes aucune_boite;
+        const QPoint label1 = f->Label1->pos();
         Identification* d = ouvrir_depuis_menu(f);
-        QCOMPARE(r.textes, QStringList({question_qcm, question_vantarel}));
-        QCOMPARE(r.notice_visible, QList<bool>({true, true}));
-        QCOMPARE(r.en_cours, QList<bool>({true, true}));
+        QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
+        QVERIFY(aucune_boite.montrees().isEmpty());
         QVERIFY(!adaptation_en_cours);
         QVERIFY(!application_terminee());
 
         message_resolution* notice = Fenetre::si_chargee<message_resolution>();
         QVERIFY(notice);
         QVERIFY(notice->isHidden());
-        // Form1 stays loaded and hidden until the dialog gives the hand back; the unloads of
-        // the options dialogs have enabled it.
+        // Form1, loaded before the pass, is kept: scaled once, still disabled by its menu until
+        // the dialog gives the hand back.
         QCOMPARE(Fenetre::si_chargee<Form1>(), f);
+        QCOMPARE(f->Label1->pos(), label1);
+        QCOMPARE(f->Label1->x(), 38);
         QVERIFY(f->isHidden());
-        QVERIFY(f->isEnabled());
+        QVERIFY(!f->isEnabled());
+        // Every window the pass loaded is unloaded again, the quiz window and its dialog too.
         QVERIFY(!Fenetre::si_chargee<Apropos>());
         QVERIFY(!Fenetre::si_chargee<Identification_QCM>());
         QVERIFY(!Fenetre::si_chargee<Mot_de_passe>());
@@ -433,11 +473,8 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<Options_DESSIN>());
         QVERIFY(!Fenetre::si_chargee<Options_TEXTES>());
         QVERIFY(!Fenetre::si_chargee<Result_eval>());
-        // The quiz window was unloaded, then loaded again by its dialog's unload: rescaled once.
-        fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
-        QVERIFY(q);
-        QVERIFY(q->isHidden());
-        QCOMPARE(q->Savoir->pos(), QPoint(60, 38));
+        QVERIFY(!Fenetre::si_chargee<fenetre_QCM>());
+        QCOMPARE(Fenetre::fenetres_chargees().size(), 3);  // Form1, the dialog, the notice
 
         // The dialog: controls rescaled once, so at their design pixels; its own size is not
         // rescaled and the region cuts it down to the design size.
@@ -460,36 +497,83 @@ private slots:
         const int adaptations = nombre_adaptations();
         QCOMPARE(ouvrir_depuis_menu(f), d);
         QCOMPARE(nombre_adaptations(), adaptations);
-        QCOMPARE(r.textes.size(), 2);
+        // A quiz opened now is loaded afresh, at its design pixels.
+        fenetre_QCM* q = ouvrir_qcm(f);
+        QCOMPARE(q->Savoir->pos(), QPoint(60, 38));
     }
 
-    void la_passe_d_adaptation_quiz_garde() {
+    void les_fenetres_chargees_avant_la_passe_restent_telles_quelles() {
         ecran::fixer_twips_par_pixel(12, 12);
         Form1* f = demarrer_programme();
-        ReponsesPasse r;
-        r.reponses[question_qcm] = vb::vbNo;
-        r.reponses[question_vantarel] = vb::vbCancel;
+        // Loaded hidden before the pass: an activity window, an options dialog, the results.
+        fenetre_QCM* q = Fenetre::obtenir<fenetre_QCM>();
+        q->Frame_QCM->show();
+        Options_QCM* o = Fenetre::obtenir<Options_QCM>();
+        {
+            const QSignalBlocker sans_gardien(o->Check1);
+            o->Check1->setChecked(true);  // the answers shown, as the teacher set them
+        }
+        Result_eval* r = Fenetre::obtenir<Result_eval>();
+        const QPoint bouton_options = o->Command1->pos();
+        MessagesScriptes aucune_boite;
         ouvrir_depuis_menu(f);
-        QCOMPARE(r.textes, QStringList({question_qcm, question_vantarel}));
-        // Kept loaded by the No: its controls were rescaled twice (0.8 x 0.8).
-        fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
-        QVERIFY(q);
-        QVERIFY(q->isHidden());
-        QCOMPARE(q->Savoir->pos(), QPoint(48, 30));
-        QVERIFY(!Fenetre::si_chargee<Options_QCM>());
+        QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
+        QCOMPARE(Fenetre::si_chargee<fenetre_QCM>(), q);
+        QCOMPARE(Fenetre::si_chargee<Options_QCM>(), o);
+        QCOMPARE(Fenetre::si_chargee<Result_eval>(), r);
+        QVERIFY(q->isHidden() && !q->Frame_QCM->isHidden());
+        QCOMPARE(q->Savoir->pos(), QPoint(60, 38));  // scaled once
+        QCOMPARE(o->Command1->pos(), bouton_options);
+        QVERIFY(o->Check1->isChecked() && o->isEnabled());
+        QVERIFY(!f->isEnabled());  // nothing enabled Form1 behind the dialog
     }
 
-    void ok_a_la_question_de_sortie_termine_le_programme() {
+    void la_passe_ne_peut_pas_terminer_le_programme() {
         ecran::fixer_twips_par_pixel(12, 12);
         Form1* f = demarrer_programme();
         f->Show();
+        // Whatever a box would answer, none comes: an identification never ends the program.
         ReponsesPasse r;
-        r.reponses[question_qcm] = vb::vbYes;
-        r.reponses[question_vantarel] = vb::vbOK;
         f->mnuidentifier_Click();
-        QCOMPARE(r.textes, QStringList({question_qcm, question_vantarel}));
-        QVERIFY(application_terminee());
-        for (Fenetre* w : Fenetre::fenetres_chargees()) QVERIFY2(!w->isVisible(), w->metaObject()->className());
+        QVERIFY(r.textes.isEmpty());
+        QVERIFY(!application_terminee());
+        QVERIFY(Fenetre::si_chargee<Identification>()->isVisible());
+    }
+
+    void la_passe_suit_ses_deux_ordres() {
+        // The registered windows, as the pass takes them (those that exist so far).
+        ecran::fixer_twips_par_pixel(12, 12);
+        ouvrir_depuis_menu(demarrer_programme());
+        QStringList adaptation, dechargement;
+        for (const FenetreDeLaPasse& e : fenetres_par_adaptation()) adaptation << e.nom;
+        for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) dechargement << e.nom;
+        QCOMPARE(adaptation, QStringList({"Apropos", "Facteur_impression", "fenetre_QCM", "Form1", "Identification_QCM",
+                                          "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
+                                          "Options_TEXTES", "Result_eval"}));
+        // Rescaling goes alphabetically, letter case aside.
+        QStringList tri = adaptation;
+        std::sort(tri.begin(), tri.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        QCOMPARE(adaptation, tri);
+        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "Apropos", "Facteur_impression", "Form1", "Identification_QCM",
+                                            "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
+                                            "Options_TEXTES", "Result_eval"}));
+    }
+
+    void une_fenetre_enregistree_est_chargee_puis_dechargee_a_sa_place() {
+        // Two windows of an activity, registered at their places: each is loaded and rescaled
+        // in the first order, and unloaded in the second, without its unload handler.
+        enregistrer_fenetre_passe(fenetre_de_la_passe<FenetreTemoinA>("Ajout_texte", 1, 5));
+        enregistrer_fenetre_passe(fenetre_de_la_passe<FenetreTemoinB>("fenetre_texte", 9, 2));
+        ecran::fixer_twips_par_pixel(12, 12);
+        Form1* f = demarrer_programme();
+        Journal::lignes.clear();
+        MessagesScriptes aucune_boite;
+        ouvrir_depuis_menu(f);
+        QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
+        QCOMPARE(Journal::lignes, QStringList({"A load", "B load", "B gone", "A gone"}));
+        QVERIFY(!Fenetre::si_chargee<FenetreTemoinA>() && !Fenetre::si_chargee<FenetreTemoinB>());
+        // Rescaled once by its load and once by the pass: its own windows are discarded.
+        QCOMPARE(Journal::adaptations_a_la_fin, 2);
     }
 
     void un_seul_axe_different_suffit() {

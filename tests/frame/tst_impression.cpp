@@ -11,6 +11,7 @@
 #include "quiz/fenetre_qcm.h"
 #include "tests/support/fixture.h"
 #include "tests/support/imprimante_factice.h"
+#include "tests/support/pilote.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -23,35 +24,7 @@
 namespace {
 using Action = std::function<void(Facteur_impression*)>;
 
-// Runs the action on the dialog once a print waits on it. A dialog still open 10 s later is
-// closed, so that a print that never ends fails the test instead of hanging it.
-void pendant_l_attente(const Action& action) {
-    QTimer::singleShot(0, qApp, [action] {
-        Facteur_impression* d = Fenetre::si_chargee<Facteur_impression>();
-        if (!d || d->isHidden()) {
-            QTest::qFail("no print-settings dialog is shown", __FILE__, __LINE__);
-            return;
-        }
-        action(d);
-    });
-    QTimer::singleShot(10000, qApp, [] {
-        if (Facteur_impression* d = Fenetre::si_chargee<Facteur_impression>()) d->Unload();
-    });
-}
-
 void valider(Facteur_impression* d) { QTest::mouseClick(d->Command2, Qt::LeftButton); }
-
-// Types a text into an editable list box as the user would, replacing what it shows.
-void taper(QComboBox* c, const QString& texte) {
-    c->lineEdit()->selectAll();
-    QTest::keyClick(c->lineEdit(), Qt::Key_Backspace);
-    QTest::keyClicks(c->lineEdit(), texte);
-}
-void taper(QLineEdit* z, const QString& texte) {
-    z->selectAll();
-    QTest::keyClick(z, Qt::Key_Backspace);
-    QTest::keyClicks(z, texte);
-}
 
 fenetre_QCM* fenetre_qcm_montree() {
     fenetre_QCM* f = Fenetre::obtenir<fenetre_QCM>();

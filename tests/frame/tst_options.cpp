@@ -10,6 +10,7 @@
 #include "quiz/etat_qcm.h"
 #include "quiz/fenetre_qcm.h"
 #include "tests/support/fixture.h"
+#include "tests/support/pilote.h"
 
 #include <QDir>
 #include <QtTest>
@@ -32,13 +33,8 @@ Options_TEXTES* ouvrir_textes(Form1* f) {
     return Fenetre::si_chargee<Options_TEXTES>();
 }
 
-void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2)); }
-
-void taper(QLineEdit* boite, const QString& texte) {
-    boite->selectAll();
-    QTest::keyClicks(boite, texte);
-    if (texte.isEmpty()) QTest::keyClick(boite, Qt::Key_Delete);
-}
+// Clicked near its left edge, half-way down: on the box or the button's text.
+void cliquer_gauche(QWidget* w) { cliquer(w, QPoint(4, w->height() / 2)); }
 
 // The gate, after a change of the answers box opened it: typed text, then OK.
 void essayer(Mot_de_passe* gardien, const QString& texte, MessagesScriptes& m, const QString& reponse) {
@@ -204,12 +200,12 @@ private slots:
     void la_case_word_commande_le_dossier() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check3);
+        cliquer_gauche(q->Check3);
         QCOMPARE(q->Check3->Value(), 1);
         QVERIFY(q->repertoire_instal->isEnabled());
         q->Check3->setChecked(false);
         QVERIFY(!q->repertoire_instal->isEnabled());
-        cliquer(q->Check3);
+        cliquer_gauche(q->Check3);
         // "Annuler" restores nothing: the box stays ticked and is in force.
         QTest::mouseClick(q->Command1, Qt::LeftButton);
         QVERIFY(q->isHidden());
@@ -219,9 +215,9 @@ private slots:
         QVERIFY(q->repertoire_instal->isEnabled());
 
         Options_DESSIN* d = ouvrir_dessin(f);
-        cliquer(d->Check1);
+        cliquer_gauche(d->Check1);
         QVERIFY(!d->repertoire_instal->isEnabled());
-        cliquer(d->Check1);
+        cliquer_gauche(d->Check1);
         QVERIFY(d->repertoire_instal->isEnabled());
     }
 
@@ -266,7 +262,7 @@ private slots:
     void valider_copie_les_options_du_qcm() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check2);
+        cliquer_gauche(q->Check2);
         QVERIFY(option_note_fin);
         q->Command2->click();
         QVERIFY(!option_note_fin);
@@ -314,10 +310,10 @@ private slots:
         Options_TEXTES* t = ouvrir_textes(f);
         // Creating the dialog leaves the button alone.
         QVERIFY(appels.isEmpty());
-        cliquer(t->Check1);
+        cliquer_gauche(t->Check1);
         QCOMPARE(appels, QList<bool>({false}));
         QVERIFY(!t->repertoire_instal->isEnabled());
-        cliquer(t->Check1);
+        cliquer_gauche(t->Check1);
         QCOMPARE(appels, QList<bool>({false, true}));
         QVERIFY(t->repertoire_instal->isEnabled());
         // At once, whether or not the dialog is validated.
@@ -342,7 +338,7 @@ private slots:
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
         QVERIFY(!Fenetre::si_chargee<Mot_de_passe>());
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         Mot_de_passe* g = Fenetre::si_chargee<Mot_de_passe>();
         QVERIFY(g);
         QCOMPARE(q->Check1->Value(), 0);
@@ -386,7 +382,7 @@ private slots:
     void un_mauvais_mot_de_passe_laisse_la_porte_ouverte() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         Mot_de_passe* g = Fenetre::si_chargee<Mot_de_passe>();
         MessagesScriptes m;
         for (const QString& essai : {QStringLiteral("Physique5"), QStringLiteral("physique5 "), QStringLiteral(" physique5"),
@@ -406,7 +402,7 @@ private slots:
     void le_bon_mot_de_passe_coche_la_case() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         Mot_de_passe* g = Fenetre::si_chargee<Mot_de_passe>();
         MessagesScriptes m;
         essayer(g, "physique5", m, mot_valide);
@@ -428,14 +424,14 @@ private slots:
     void changer_la_case_rouvre_la_porte_cachee() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         Mot_de_passe* g = Fenetre::si_chargee<Mot_de_passe>();
         MessagesScriptes m;
         essayer(g, "physique5", m, mot_valide);
 
         // Unticking: the box keeps the new value, the hidden gate shows again without a new
         // load (the text typed earlier is still there).
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         QCOMPARE(q->Check1->Value(), 0);
         QVERIFY(!q->isEnabled());
         QCOMPARE(Fenetre::si_chargee<Mot_de_passe>(), g);
@@ -450,7 +446,7 @@ private slots:
         QVERIFY(g->isHidden());
 
         // Unticking, then "Annuler": the box stays unticked.
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         QTest::mouseClick(g->Command1, Qt::LeftButton);
         QCOMPARE(q->Check1->Value(), 0);
         QVERIFY(q->isEnabled());
@@ -461,7 +457,7 @@ private slots:
     void annuler_ou_fermer_la_porte() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         Mot_de_passe* g = Fenetre::si_chargee<Mot_de_passe>();
         QTest::keyClicks(g->Text_motdepasse1, "essai");
         QTest::mouseClick(g->Command1, Qt::LeftButton);
@@ -471,7 +467,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // A new gate starts empty; its close box ends it as "Annuler" does.
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         g = Fenetre::si_chargee<Mot_de_passe>();
         QCOMPARE(g->Text_motdepasse1->text(), QString());
         QVERIFY(!q->isEnabled());
@@ -488,7 +484,7 @@ private slots:
         Form1* f = demarrer_programme();
         mot_de_passe_options = QString();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         MessagesScriptes m;
         essayer(Fenetre::si_chargee<Mot_de_passe>(), QString(), m, mot_valide);
         QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
@@ -498,7 +494,7 @@ private slots:
     void captures_des_dialogues() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         Mot_de_passe* g = Fenetre::si_chargee<Mot_de_passe>();
         QTest::keyClicks(g->Text_motdepasse1, "physique5");
         const QList<QPair<QString, Fenetre*>> fenetres = {
@@ -541,10 +537,10 @@ private slots:
     void le_qcm_suit_les_options_validees() {
         Form1* f = demarrer_programme();
         Options_QCM* q = ouvrir_qcm(f);
-        cliquer(q->Check1);
+        cliquer_gauche(q->Check1);
         MessagesScriptes m;
         essayer(Fenetre::si_chargee<Mot_de_passe>(), "physique5", m, mot_valide);
-        cliquer(q->Check2);
+        cliquer_gauche(q->Check2);
         QTest::mouseClick(q->Command2, Qt::LeftButton);
         QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
         QVERIFY(option_afficher_reponses);

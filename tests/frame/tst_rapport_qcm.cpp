@@ -12,6 +12,7 @@
 #include "quiz/etat_qcm.h"
 #include "quiz/fenetre_qcm.h"
 #include "tests/support/fixture.h"
+#include "tests/support/pilote.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -61,21 +62,6 @@ QString lire_texte(const QString& fichier) {
     return QString::fromUtf8(f.readAll());
 }
 
-// Converts a file with LibreOffice into the given filter ("txt:Text (encoded):UTF8", "pdf").
-QString convertir(const QString& soffice, const QString& fichier, const QString& filtre, const QString& extension,
-                  const QString& dossier_sortie) {
-    QTemporaryDir profil;
-    QProcess p;
-    p.start(soffice, {"-env:UserInstallation=file://" + profil.path(), "--headless", "--norestore", "--convert-to",
-                      filtre, "--outdir", dossier_sortie, fichier});
-    if (!p.waitForFinished(300000)) {
-        p.kill();
-        p.waitForFinished();
-        return QString();
-    }
-    const QString sortie = dossier_sortie + "/" + QFileInfo(fichier).completeBaseName() + "." + extension;
-    return QFile::exists(sortie) ? sortie : QString();
-}
 }
 
 class TestRapportQCM : public QObject {
@@ -413,14 +399,13 @@ private slots:
     }
 
     void fichier_lu_par_libreoffice() {
-        const QString soffice = QStandardPaths::findExecutable("soffice");
-        if (soffice.isEmpty()) QSKIP("LibreOffice is not installed");
+        if (!libreoffice_present()) QSKIP("LibreOffice is not installed");
         Fenetre::obtenir<fenetre_QCM>();
         feuille_de_trois_questions();
         sauvegarder_QCM_word();
         QCOMPARE(enregistres_.size(), 1);
         QTemporaryDir sortie;
-        const QString txt = convertir(soffice, enregistres_[0].fichier, "txt:Text (encoded):UTF8", "txt", sortie.path());
+        const QString txt = convertir_avec_libreoffice(enregistres_[0].fichier, "txt:Text (encoded):UTF8", "txt", sortie.path());
         QVERIFY2(!txt.isEmpty(), "LibreOffice did not convert the report");
         // LibreOffice reads a run of blanks as blanks each preceded by a six-per-em space.
         QStringList lignes = lire_texte(txt).remove(QChar(0x2006)).split('\n');
@@ -463,15 +448,15 @@ private slots:
             nom_eleve = nom;
             prenom_eleve = prenom;
             sauvegarder_QCM_word();
-            const QString lu =
-                convertir(soffice, enregistres_.last().fichier, "txt:Text (encoded):UTF8", "txt", sortie.path());
+            const QString lu = convertir_avec_libreoffice(enregistres_.last().fichier, "txt:Text (encoded):UTF8",
+                                                          "txt", sortie.path());
             QVERIFY2(!lu.isEmpty(), "LibreOffice did not open the report");
             QVERIFY2(lire_texte(lu).remove(QChar(0x2006)).contains(nom + "  " + prenom), qPrintable(lire_texte(lu)));
             QFile::remove(lu);
         }
 
         // The page and its formats: a PDF export; kept as a picture when captures are asked for.
-        const QString pdf = convertir(soffice, enregistres_[0].fichier, "pdf", "pdf", sortie.path());
+        const QString pdf = convertir_avec_libreoffice(enregistres_[0].fichier, "pdf", "pdf", sortie.path());
         QVERIFY2(!pdf.isEmpty(), "LibreOffice did not export the report as PDF");
         const QString captures = qEnvironmentVariable("VANTAREL_CAPTURES");
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");

@@ -10,6 +10,7 @@
 #include "quiz/etat_qcm.h"
 #include "quiz/fenetre_qcm.h"
 #include "tests/support/fixture.h"
+#include "tests/support/pilote.h"
 
 #include <QScreen>
 #include <QTemporaryDir>
@@ -20,12 +21,6 @@ namespace {
 const QString VALIDER = QStringLiteral("Voulez-vous vraiment valider votre réponse?");
 const QString TERMINE = QStringLiteral("Exercice terminé");
 
-void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2)); }
-void survoler(QWidget* w) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
 
 fenetre_QCM* ouvrir_quiz(BoitePicture* Form1::*bouton = &Form1::Picture8) {
     Form1* f = demarrer_programme();

@@ -1,8 +1,10 @@
 #include "tests/support/fixture.h"
 
 #include "frame/adaptation.h"
+#include "modules.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
+#include "frame/registre_activites.h"
 #include "platform/aide.h"
 #include "platform/dialogues.h"
 #include "platform/ecran.h"
@@ -67,6 +69,8 @@ void reinitialiser_programme() {
     QCoreApplication::processEvents();
     aide::fermer();
     reinitialiser_application_terminee();
+    vider_registre_activites();
+    enregistrer_modules();
     reinitialiser_etat_partage();
     Printer().reinitialiser();
     traitement_texte::Word().tout_fermer();

@@ -1,0 +1,79 @@
+#include "frame/rapport_images.h"
+
+#include "frame/etat.h"
+#include "frame/fenetre_activite.h"
+#include "frame/rapport_cadre.h"
+#include "platform/capture.h"
+#include "platform/document.h"
+#include "platform/messages.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPointer>
+#include <QTemporaryDir>
+
+using namespace traitement_texte;
+
+namespace {
+// The body: each picture through the temporary file, inserted at the cursor, a paragraph mark
+// typed after it and the cursor taken one line up, last picture first.
+void inserer_images(Application& word, const ListeImages& images, BoitePicture* tampon) {
+    QTemporaryDir dossier;
+    if (!dossier.isValid()) throw Erreur("temporary folder");
+    const QString fichier = dossier.filePath(QStringLiteral("TEMP.BMP"));
+    for (int i = images.Count(); i >= 1; --i) {
+        {
+            QPainter p(&tampon->Image());
+            p.drawImage(0, 0, images.image(i));
+        }
+        tampon->update();
+        if (!enregistrer_bmp(tampon->Image(), fichier)) throw Erreur("temporary picture");
+        try {
+            word.ActiveDocument().AddPicture(fichier);
+        } catch (...) {
+            QFile::remove(fichier);
+            throw;
+        }
+        word.selection().TypeParagraph();
+        word.selection().MoveUp(wdLine, 1);
+        QFile::remove(fichier);
+    }
+    word.selection().ParagraphFormat().Alignment(wdAlignParagraphRight);
+}
+}
+
+QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePicture*>& panneaux,
+                                const std::function<ListeImages()>& images, BoitePicture* tampon,
+                                const QString& dossier, const ModeleRapportImages& modele) {
+    QPointer<FenetreActivite> f(fenetre);
+    f->MousePointer(11);
+    QString fichier;
+    try {
+        for (BoitePicture* p : panneaux) definir_largeur(p, 0);
+        // The window repaints without its panels; it may be closed meanwhile.
+        if (!f->pause(10)) throw Erreur("window closed");
+        const ListeImages a_inserer = images();
+
+        Application& word = Word();
+        const std::shared_ptr<Document> propre = word.Documents_Add();
+        propre->application().Visible = false;
+        word.Documents_Add();
+        Document& document = word.ActiveDocument();
+        document.Range().InsertParagraphAfter();
+        ecrire_identite(document, 2);
+        inserer_images(word, a_inserer, tampon);
+        ecrire_entete(word, modele.entete);
+        const QString nom = nom_fichier_rapport(dossier, modele.prefixe);
+        word.ActiveDocument().SaveAs(nom);
+        propre->application().ActiveDocument().Close();
+        if (modele.fermer_document_propre) propre->Close();
+        fichier = nom;
+    } catch (const std::exception&) {
+        MsgBox(modele.message_echec, vb::vbInformation);
+    }
+    if (f && f->vivante()) f->MousePointer(0);
+    if (!fichier.isEmpty() && modele.annoncer_fichier)
+        reponse_message =
+            std::int16_t(MsgBox(QStringLiteral("Feuille sauvegardée dans le fichier: ") + fichier, vb::vbInformation));
+    return fichier;
+}

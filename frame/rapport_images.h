@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/images.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class BoitePicture;
+class FenetreActivite;
+
+// What tells apart the reports that put pictures of an activity window into a word-processor
+// document (the circuit and optics drawings, the texts).
+struct ModeleRapportImages {
+    QString prefixe;         // of the file name: "evaluation_schema_", "evaluation_texte_"
+    QString entete;          // the page header
+    QString message_echec;   // the one message of every failure
+    bool fermer_document_propre;  // close the report's own document too, after the active one
+    bool annoncer_fichier;        // "Feuille sauvegardée dans le fichier: " and the file, after success
+};
+
+// Writes a report of pictures: the hourglass on the window, its panels shut, a 10 ms pause;
+// then the pictures (read once the pause is over: a capture may be taken there) go, from the
+// last to the first, each drawn into the buffer at (0, 0), into a new document after an empty
+// first paragraph and the identity lines; then the page header, the file
+// dossier/prefixe<name>_<first name>_<dd_mm_yyyy>.doc and the closing. Each picture goes
+// through a temporary BMP file in a folder of the report's own, never the program's folder, so
+// that two copies of the program never share it; the file is removed once inserted, and on
+// every failure. Any failure shows the model's message (information icon) and ends the report;
+// the pointer goes back to the default whatever happens, when the window is still there.
+// Returns the file written, or "" after a failure.
+QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePicture*>& panneaux,
+                                const std::function<ListeImages()>& images, BoitePicture* tampon,
+                                const QString& dossier, const ModeleRapportImages& modele);
