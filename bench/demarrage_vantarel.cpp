@@ -1,17 +1,12 @@
 // Starts Vantarel exactly as its main() does and quits as soon as the main window has been
 // painted for the first time. Prints the moment of the paint, the processor time used until
 // then and the peak memory.
-#include "bench/mesure.h"
-#include "frame/demarrage.h"
-#include "frame/form1.h"
-#include "modules.h"
-#include "platform/langue.h"
+#include "bench/vantarel.h"
 
 int main(int argc, char* argv[]) {
     preparer_langue_systeme();
     QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
+    banc::preparer_vantarel(application);
     banc::apres_premiere_peinture(Fenetre::obtenir<Form1>(), [] {
         banc::afficher("peint_us", double(banc::horloge_us()));
         banc::afficher("processeur_ms", banc::processeur_ms());

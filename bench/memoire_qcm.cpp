@@ -1,34 +1,26 @@
 // Peak memory after a whole quiz sheet: Vantarel starts, opens the quiz, takes the sheet with the
 // most pictures (every question answered, the right answers shown) to its results window, and
 // prints its peak resident memory.
-#include "bench/mesure.h"
-#include "frame/demarrage.h"
+#include "bench/vantarel.h"
 #include "frame/etat.h"
-#include "frame/form1.h"
-#include "modules.h"
-#include "platform/langue.h"
 #include "frame/result_eval.h"
 #include "platform/messages.h"
 #include "quiz/etat_qcm.h"
-#include "quiz/fenetre_qcm.h"
 
 namespace {
-bool est_le_qcm(QWidget* w) { return qobject_cast<fenetre_QCM*>(w) != nullptr; }
-bool est_form1(QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; }
 bool est_result_eval(QWidget* w) { return qobject_cast<Result_eval*>(w) != nullptr; }
 }
 
 int main(int argc, char* argv[]) {
     preparer_langue_systeme();
     QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
+    banc::preparer_vantarel(application);
     installer_crochet_messages([](const QString&, int style, const QString&) {
         return int(style % 16 == vb::vbYesNo ? vb::vbYes : vb::vbOK);
     });
-    banc::jusqu_a_la_peinture(est_form1, [] { demarrer(); });
+    banc::demarrer_jusqu_a_la_peinture();
     option_afficher_reponses = true;
-    banc::jusqu_a_la_peinture(est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
+    banc::jusqu_a_la_peinture(banc::est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
     fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
     for (const ThemeQCM& t : fenetre_QCM::themes())
         if (t.etiquette == QLatin1String("Label_elec4")) q->Label_theme_Click(t);

@@ -1,32 +1,21 @@
 // Openings of the quiz window in one process: from the click on the main window's quiz button to
 // the quiz window painted, the first opening and then several later ones (each unloads the
 // window, so every opening builds it afresh). Prints one "premiere_ms" and several "suivante_ms".
-#include "bench/mesure.h"
-#include "frame/demarrage.h"
-#include "frame/form1.h"
-#include "modules.h"
-#include "platform/langue.h"
+#include "bench/vantarel.h"
 #include "platform/messages.h"
-#include "quiz/fenetre_qcm.h"
-
-namespace {
-bool est_le_qcm(QWidget* w) { return qobject_cast<fenetre_QCM*>(w) != nullptr; }
-bool est_form1(QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; }
-}
 
 int main(int argc, char* argv[]) {
     preparer_langue_systeme();
     QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
+    banc::preparer_vantarel(application);
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbYes); });
-    banc::jusqu_a_la_peinture(est_form1, [] { demarrer(); });
+    banc::demarrer_jusqu_a_la_peinture();
     const int suivantes = argc > 1 ? std::atoi(argv[1]) : 5;
     for (int i = 0; i <= suivantes; ++i) {
-        const double ms = banc::jusqu_a_la_peinture(est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
+        const double ms = banc::jusqu_a_la_peinture(banc::est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
         banc::afficher(i == 0 ? "premiere_ms" : "suivante_ms", ms);
         // Answered Yes: the main window comes back, painted, before the next click.
-        banc::jusqu_a_la_peinture(est_form1, [] { Fenetre::si_chargee<fenetre_QCM>()->Unload(); });
+        banc::jusqu_a_la_peinture(banc::est_form1, [] { Fenetre::si_chargee<fenetre_QCM>()->Unload(); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     terminer_application();

@@ -1,16 +1,9 @@
 // The pause: the processor time a 1-second temporisation uses in the running program, and the
 // slide of the quiz window's electricity panel (its steps and their pace).
-#include "bench/mesure.h"
-#include "frame/demarrage.h"
-#include "frame/form1.h"
-#include "modules.h"
-#include "platform/langue.h"
+#include "bench/vantarel.h"
 #include "platform/temporisation.h"
-#include "quiz/fenetre_qcm.h"
 
 namespace {
-bool est_le_qcm(QWidget* w) { return qobject_cast<fenetre_QCM*>(w) != nullptr; }
-bool est_form1(QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; }
 
 // Counts the width changes of a panel.
 class CompteurLargeurs : public QObject {
@@ -26,9 +19,8 @@ public:
 int main(int argc, char* argv[]) {
     preparer_langue_systeme();
     QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
-    banc::jusqu_a_la_peinture(est_form1, [] { demarrer(); });
+    banc::preparer_vantarel(application);
+    banc::demarrer_jusqu_a_la_peinture();
 
     const double processeur = banc::processeur_ms();
     const long long debut = banc::horloge_us();
@@ -36,7 +28,7 @@ int main(int argc, char* argv[]) {
     banc::afficher("pause_ms", (banc::horloge_us() - debut) / 1000.0);
     banc::afficher("processeur_ms", banc::processeur_ms() - processeur);
 
-    banc::jusqu_a_la_peinture(est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
+    banc::jusqu_a_la_peinture(banc::est_le_qcm, [] { Fenetre::obtenir<Form1>()->Picture8_Click(); });
     fenetre_QCM* q = Fenetre::si_chargee<fenetre_QCM>();
     CompteurLargeurs compteur;
     q->themes_electricite->installEventFilter(&compteur);
