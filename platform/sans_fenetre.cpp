@@ -266,9 +266,10 @@ bool CoucheSansFenetre::souris(QEvent* evenement) {
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
         QPointer<EtiquetteSansFenetre> et = etiquette_a(point);
+        // A press beside the labels ends the hold of one whose release never came (it was dragged).
+        appuyee_ = et;
         if (!et) return false;
         e->accept();
-        appuyee_ = et;
         double_clic_ = false;
         const auto [x, y] = arguments(et);
         emit et->MouseDown(bouton_vb(e->button()), touches_vb(e->modifiers()), x, y);
