@@ -89,6 +89,26 @@ void FenetreActivite::creer_banniere(const DefinitionBanniere& b) {
     Label6->transparente(true);
 }
 
+std::pair<CadreGroupe*, Etiquette*> FenetreActivite::creer_identite_et_titre(double gauche, double haut,
+                                                                             double largeur, double gauche_boites,
+                                                                             double gauche_boites_droite,
+                                                                             const QRectF& place_titre) {
+    const BandeauIdentite bandeau =
+        creer_bandeau_identite(Savoir, gauche, haut, largeur, gauche_boites, gauche_boites_droite);
+    Nom = bandeau.nom;
+    Prenom = bandeau.prenom;
+    Classe = bandeau.classe;
+    Temps = bandeau.date;
+    auto* titre = new Etiquette(bandeau.cadre, QStringLiteral("Titre"));
+    placer(titre, place_titre.x(), place_titre.y(), place_titre.width(), place_titre.height());
+    couleur_texte(titre, 0xFF);
+    couleur_fond(titre, 0xFFFFFF);
+    titre->centree(true);
+    police(titre, "Arial", 14.25);
+    titre->hide();
+    return {bandeau.cadre, titre};
+}
+
 void FenetreActivite::creer_barre(int colonnes, QSize taille_bouton, QSize taille_image) {
     Toolbar1 = new BarreOutils(this, colonnes, taille_bouton, taille_image);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -105,6 +125,21 @@ void FenetreActivite::placer_barre(double gauche, double haut, double largeur, d
 
 void FenetreActivite::ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image) {
     Toolbar1->ajouter(cle, infobulle, image);
+}
+
+void FenetreActivite::ajouter_boutons_barre_communs(QSize taille_image) {
+    struct BoutonBarre {
+        const char* cle;
+        const char* infobulle;
+        int image;
+    };
+    const BoutonBarre boutons[4] = {{"Enregistrer_sous", "Enregistrer sous ...", 1},
+                                    {"Imprimer", "Imprimer", 2},
+                                    {"Quitter", "Quitter", 7},
+                                    {"Identification", "Identification", 10}};
+    for (const BoutonBarre& b : boutons)
+        ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
+                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), taille_image));
 }
 
 void FenetreActivite::afficher_identite() {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QRectF>
 #include <cstdint>
+#include <utility>
 
 class QAction;
 class QGridLayout;
@@ -119,12 +120,23 @@ protected:
     FenetreActivite(double largeur_twips, double hauteur_twips);
 
     void creer_banniere(const DefinitionBanniere& banniere);
+    // The identity strip on Savoir (its boxes become Nom, Prenom, Classe and Temps; places as
+    // creer_bandeau_identite) and the theme's title, centred at its place between the boxes:
+    // red Arial 14.25 points on white, hidden until a theme shows it. Returns the strip and
+    // the title.
+    std::pair<CadreGroupe*, Etiquette*> creer_identite_et_titre(double gauche, double haut, double largeur,
+                                                                double gauche_boites, double gauche_boites_droite,
+                                                                const QRectF& place_titre);
     // The tool bar above the client area (outside the captured area), or inside it at a place
     // in twips (inside the captured area).
     void creer_barre(int colonnes, QSize taille_bouton, QSize taille_image);
     void placer_barre_au_dessus();
     void placer_barre(double gauche, double haut, double largeur, double hauteur);
     void ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image);
+    // The four buttons that the quiz and text windows share, in this order: "Enregistrer_sous"
+    // (a diskette), "Imprimer" (a printer), "Quitter" (a red cross) and "Identification" (a
+    // question mark over a form), their pictures at the given size.
+    void ajouter_boutons_barre_communs(QSize taille_image);
 
     int ajouter_onglet(const DefinitionOnglet& onglet);
     // A theme label on panel i: left 375 twips, 195 twips high, Arial 6.75 points, on the

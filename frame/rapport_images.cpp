@@ -50,8 +50,9 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
     QString fichier;
     try {
         for (BoitePicture* p : panneaux) definir_largeur(p, 0);
-        // The window repaints without its panels; it may be closed meanwhile.
-        if (!f->pause(10)) throw Erreur("window closed");
+        // The window repaints without its panels. Closed meanwhile, it has nothing more to
+        // report: the report ends there, without a file or a message.
+        if (!f->pause(10)) return QString();
         const ListeImages a_inserer = images();
 
         Application& word = Word();

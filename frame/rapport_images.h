@@ -27,7 +27,8 @@ struct ModeleRapportImages {
 // through a temporary BMP file in a folder of the report's own, never the program's folder, so
 // that two copies of the program never share it; the file is removed once inserted, and on
 // every failure. Any failure shows the model's message (information icon) and ends the report;
-// the pointer goes back to the default whatever happens, when the window is still there.
+// the pointer goes back to the default whatever happens, when the window is still there. A
+// window closed during the pause ends the report there, quietly: no document, no message.
 // Returns the file written, or "" after a failure.
 QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePicture*>& panneaux,
                                 const std::function<ListeImages()>& images, BoitePicture* tampon,

@@ -13,6 +13,7 @@
 #include "platform/ecran.h"
 #include "platform/messages.h"
 #include "quiz/fenetre_qcm.h"
+#include "texts/fenetre_texte.h"
 #include "tests/support/fixture.h"
 
 #include <QDir>
@@ -474,6 +475,8 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<Options_TEXTES>());
         QVERIFY(!Fenetre::si_chargee<Result_eval>());
         QVERIFY(!Fenetre::si_chargee<fenetre_QCM>());
+        QVERIFY(!Fenetre::si_chargee<fenetre_texte>());
+        QVERIFY(!Fenetre::si_chargee<Identification_texte>());
         QCOMPARE(Fenetre::fenetres_chargees().size(), 3);  // Form1, the dialog, the notice
 
         // The dialog: controls rescaled once, so at their design pixels; its own size is not
@@ -547,14 +550,16 @@ private slots:
         QStringList adaptation, dechargement;
         for (const FenetreDeLaPasse& e : fenetres_par_adaptation()) adaptation << e.nom;
         for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) dechargement << e.nom;
-        QCOMPARE(adaptation, QStringList({"Apropos", "Facteur_impression", "fenetre_QCM", "Form1", "Identification_QCM",
-                                          "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
-                                          "Options_TEXTES", "Result_eval"}));
+        QCOMPARE(adaptation, QStringList({"angle_rotation", "Apropos", "Facteur_impression", "fenetre_QCM", "fenetre_texte",
+                                          "Form1", "Identification_QCM", "Identification_texte", "impression",
+                                          "Mot_de_passe", "Options_DESSIN", "Options_QCM", "Options_TEXTES",
+                                          "Result_eval"}));
         // Rescaling goes alphabetically, letter case aside.
         QStringList tri = adaptation;
         std::sort(tri.begin(), tri.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(adaptation, tri);
-        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "Apropos", "Facteur_impression", "Form1", "Identification_QCM",
+        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "fenetre_texte", "angle_rotation", "Apropos",
+                                            "Facteur_impression", "Form1", "Identification_QCM", "Identification_texte",
                                             "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
                                             "Options_TEXTES", "Result_eval"}));
     }
