@@ -2,10 +2,12 @@
 
 #include "frame/adaptation.h"
 #include "frame/etat.h"
+#include "frame/facteur_impression.h"
 #include "frame/form1.h"
 #include "frame/impression.h"
 #include "platform/capture.h"
 #include "platform/dialogues.h"
+#include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/temporisation.h"
 
@@ -57,6 +59,13 @@ QAction* BarreOutils::ajouter(const QString& cle, const QString& infobulle, cons
     grille_->addWidget(b, n / colonnes_, n % colonnes_);
     connect(a, &QAction::triggered, this, [this, cle] { emit bouton_clique(cle); });
     return a;
+}
+
+void BarreOutils::ajouter_separateur(int largeur) {
+    auto* s = new QWidget(this);
+    s->setFixedSize(largeur, taille_bouton_.height());
+    const int n = grille_->count();
+    grille_->addWidget(s, n / colonnes_, n % colonnes_);
 }
 
 // --- the window
@@ -142,6 +151,14 @@ void FenetreActivite::ajouter_boutons_barre_communs(QSize taille_image) {
                              image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), taille_image));
 }
 
+void FenetreActivite::afficher_titre(Etiquette* titre, const QString& texte, int facteur) {
+    titre->show();
+    QFont f = titre->font();
+    f.setPointSizeF(double(float(ecran::TwipsPerPixelX() * float(facteur)) / 15.0f));
+    titre->setFont(f);
+    titre->setText(texte);
+}
+
 void FenetreActivite::afficher_identite() {
     Nom->setText(nom_eleve);
     Prenom->setText(prenom_eleve);
@@ -161,6 +178,8 @@ void FenetreActivite::Form_Unload(bool& annuler) {
         annuler = true;
         return;
     }
+    // A print of this window waiting on its settings dialog has nothing left to print.
+    if (impression_en_attente_) Fenetre::decharger<Facteur_impression>();
     if (!adaptation_en_cours) Fenetre::obtenir<Form1>()->Show();
 }
 
@@ -168,7 +187,10 @@ void FenetreActivite::Toolbar1_ButtonClick(const QString& cle) {
     if (cle == QLatin1String("Enregistrer_sous")) {
         enregistrer_sous_bmp();
     } else if (cle == QLatin1String("Imprimer")) {
+        QPointer<FenetreActivite> moi(this);
+        impression_en_attente_ = true;
         imprimer_fenetre_activite(this, marge_hauteur_);
+        if (moi) impression_en_attente_ = false;
     } else if (cle == QLatin1String("Quitter")) {
         Unload();
     } else if (cle == cle_identification_) {

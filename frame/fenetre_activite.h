@@ -31,6 +31,8 @@ class BarreOutils : public QWidget {
 public:
     BarreOutils(QWidget* parent, int colonnes, QSize taille_bouton, QSize taille_image);
     QAction* ajouter(const QString& cle, const QString& infobulle, const QImage& image);
+    // An empty place of a given width in pixels between buttons (the run time's separator).
+    void ajouter_separateur(int largeur);
 signals:
     void bouton_clique(const QString& cle);
 
@@ -88,6 +90,9 @@ public:
 
     // Writes the shared identity into the four boxes.
     void afficher_identite();
+    // Shows a theme's title at a base size of `facteur` points, scaled as the screen is:
+    // twips per pixel x facteur / 15 points (14 gives 11.2 at 12 twips per pixel).
+    static void afficher_titre(Etiquette* titre, const QString& texte, int facteur);
 
     // The tool bar's keys shared by every activity window: "Enregistrer_sous", "Imprimer",
     // "Quitter" and the window's identification key. Other keys are the window's own.
@@ -138,6 +143,7 @@ protected:
     // question mark over a form), their pictures at the given size.
     void ajouter_boutons_barre_communs(QSize taille_image);
 
+
     int ajouter_onglet(const DefinitionOnglet& onglet);
     // A theme label on panel i: left 375 twips, 195 twips high, Arial 6.75 points, on the
     // panel's colour, pointing hand; a move over it turns it red and its neighbours back.
@@ -158,7 +164,8 @@ protected:
     // shut; then the window's own steps.
     void Form_Load() final;
     virtual void charger_activite() {}
-    // The module's quit question; Yes unloads and, outside the adaptation pass, shows Form1.
+    // The module's quit question; Yes unloads (closing the print settings of a print of this
+    // window still waiting on them) and, outside the adaptation pass, shows Form1.
     void Form_Unload(bool& annuler) final;
 
     // Shows the window's own identification dialog (the window has disabled itself).
@@ -193,4 +200,5 @@ private:
     QString question_quitter_;
     QString cle_identification_ = QStringLiteral("Identification");
     int marge_hauteur_ = 45;
+    bool impression_en_attente_ = false;  // its print waits on the settings dialog
 };

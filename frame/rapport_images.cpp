@@ -78,3 +78,14 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
             std::int16_t(MsgBox(QStringLiteral("Feuille sauvegardée dans le fichier: ") + fichier, vb::vbInformation));
     return fichier;
 }
+
+QString sauvegarder_schema_word(FenetreActivite* fenetre, BoitePicture* panneau, const ListeImages& instantanes,
+                                BoitePicture* tampon, const QString& dossier) {
+    const ModeleRapportImages schema{
+        QStringLiteral("evaluation_schema_"), QStringLiteral("VANTAREL - Evaluation schématisation"),
+        QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"), true,
+        false};
+    // The list belongs to the window: it is read only when the window outlived the pause.
+    return sauvegarder_images_word(fenetre, {panneau}, [&instantanes] { return instantanes; }, tampon, dossier,
+                                   schema);
+}

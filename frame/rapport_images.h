@@ -33,3 +33,10 @@ struct ModeleRapportImages {
 QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePicture*>& panneaux,
                                 const std::function<ListeImages()>& images, BoitePicture* tampon,
                                 const QString& dossier, const ModeleRapportImages& modele);
+
+// The report of a drawing window's snapshots (circuit and optics alike): the window's theme
+// panel shut, every snapshot of the list (read after the pause) drawn through the window's
+// snapshot buffer, the page header "VANTAREL - Evaluation schématisation", the file
+// dossier/evaluation_schema_<name>_<first name>_<date>.doc. Returns the file, or "".
+QString sauvegarder_schema_word(FenetreActivite* fenetre, BoitePicture* panneau, const ListeImages& instantanes,
+                                BoitePicture* tampon, const QString& dossier);

@@ -3,7 +3,6 @@
 #include "frame/etat.h"
 #include "frame/impression.h"
 #include "frame/registre_activites.h"
-#include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/nombres.h"
 #include "quiz/chargeurs.h"
@@ -230,11 +229,7 @@ void fenetre_QCM::Label_theme_Click(const ThemeQCM& theme) {
     vider_releve_QCM();
     theme_courant = QString::fromLatin1(d.code_theme);
     Frame_QCM->show();
-    Label_titre->show();
-    QFont f = Label_titre->font();
-    f.setPointSizeF(double(float(ecran::TwipsPerPixelX() * float(theme.taille_titre)) / 15.0f));
-    Label_titre->setFont(f);
-    Label_titre->setText(QString::fromUtf8(d.titre));
+    afficher_titre(Label_titre, QString::fromUtf8(d.titre), theme.taille_titre);
     titre_theme = QString::fromUtf8(d.titre);
     for (int i = 1; i <= 5; ++i) Reponse[i]->setText(QString());
     for (int i = 1; i <= 5; ++i) {
