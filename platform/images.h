@@ -10,7 +10,8 @@
 // size) or at one of the extra sizes the root lists in data-tailles. A size the build did not
 // make is scaled from the declared one, pixel for pixel, and noted in images_hors_construction().
 // A PNG source is loaded as it is (scaled pixel for pixel when another size is asked).
-// A missing picture is an empty image. Nothing is kept: each call decodes the picture.
+// A missing picture is an empty image. Nothing is kept between calls: each call uncompresses the
+// picture, or for a small one takes its pixels straight from the program's data.
 QImage image_integree(const QString& chemin, QSize taille = QSize());
 
 // A picture from the pixels the build renders an SVG into (see tools/rendu_images.cpp); an empty
