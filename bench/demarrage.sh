@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
-# Start-up time of Vantarel (process start to main window shown) against a bare Qt program
-# that shows an empty window, measured in the same run; prints the ratio.
-# Usage: bench/demarrage.sh [BUILD_DIR] [RUNS]
-set -euo pipefail
-racine=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$racine/build}
-essais=${2:-20}
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-cmake --build "$build" --target bench_fenetre_vide bench_demarrage_vantarel -j"$(nproc)" >/dev/null
-mesure() {  # mean wall time in ms of N runs of a program
-  local programme=$1 total=0 debut fin
-  "$programme" >/dev/null 2>&1  # warm the caches once
-  for ((i = 0; i < essais; i++)); do
-    debut=$(date +%s%N); "$programme" >/dev/null 2>&1; fin=$(date +%s%N)
-    total=$((total + fin - debut))
-  done
-  echo $((total / essais / 1000))
+# Start-up: process start to the main window's first paint, against a bare Qt program that shows a
+# window of the same size with one text label, in paired runs (offscreen, and under X when a display
+# is present, e.g. `xvfb-run -a bash bench/demarrage.sh`). The processor time used until the paint is
+# printed too: on a busy machine it tells the work apart from the waiting.
+# Usage: [BUILD=dir] bench/demarrage.sh [PAIRS]
+source "$(dirname "$0")/commun.sh"
+paires=${1:-30}
+construire bench_fenetre_vide bench_demarrage_vantarel
+vide=$build/bench/bench_fenetre_vide
+vantarel=$build/bench/bench_demarrage_vantarel
+
+lancer() {  # program -> milliseconds from its start to its first paint, processor milliseconds
+  local debut sortie
+  debut=$(maintenant_us)
+  sortie=$("$1" 2>/dev/null)
+  awk -v d="$debut" -v p="$(valeur peint_us "$sortie")" -v c="$(valeur processeur_ms "$sortie")" \
+    'BEGIN { printf "%.3f %.3f\n", (p - d) / 1000, c }'
 }
-vide=$(mesure "$build/bench/bench_fenetre_vide")
-vantarel=$(mesure "$build/bench/bench_demarrage_vantarel")
-awk -v v="$vide" -v p="$vantarel" -v n="$essais" 'BEGIN {
-  printf "bare Qt window: %.1f ms, Vantarel main window: %.1f ms (mean of %d runs, platform %s)\n", v/1000, p/1000, n, ENVIRON["QT_QPA_PLATFORM"];
-  printf "ratio Vantarel / bare Qt: %.2f\n", p / v }'
+
+for plateforme in $(plateformes); do
+  export QT_QPA_PLATFORM=$plateforme
+  "$vide" >/dev/null 2>&1; "$vantarel" >/dev/null 2>&1  # warm the caches once
+  : >"$tmp/mesures"
+  for ((i = 0; i < paires; i++)); do
+    if ((i % 2)); then a=$(lancer "$vide"); b=$(lancer "$vantarel")
+    else b=$(lancer "$vantarel"); a=$(lancer "$vide"); fi
+    echo "$a $b" >>"$tmp/mesures"
+  done
+  echo "platform $plateforme, $paires paired runs"
+  awk '{ print $1 }' "$tmp/mesures" | resume "bare window with a label: start to paint" ms
+  awk '{ print $3 }' "$tmp/mesures" | resume "Vantarel main window: start to paint" ms
+  awk '{ print $3 / $1 }' "$tmp/mesures" | resume "ratio Vantarel / bare" ""
+  awk '{ print $2 }' "$tmp/mesures" | resume "bare: processor time to paint" ms
+  awk '{ print $4 }' "$tmp/mesures" | resume "Vantarel: processor time to paint" ms
+  awk '{ print $4 / $2 }' "$tmp/mesures" | resume "ratio of processor times" ""
+done

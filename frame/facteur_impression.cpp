@@ -48,7 +48,7 @@ Facteur_impression::Facteur_impression() : Fenetre(5235, 5700, Qt::Window) {
     // An ordinary frame: it can be resized; the designed area stays at the top left.
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     layout()->setAlignment(client(), Qt::AlignLeft | Qt::AlignTop);
-    image_de_fond(image_integree(":/assets/facteur_impression/fond.svg", client()->size()));
+    image_de_fond(image_integree(":/assets/facteur_impression/fond.svg", QSize(349, 380)));
     QWidget* c = client();
 
     auto etiquette = [c](const QString& texte, double g, double h, double l, double ht) {
