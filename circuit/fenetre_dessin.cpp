@@ -178,6 +178,7 @@ void fenetre_dessin::creer_zone_de_travail() {
     Cadre->definir_image(image_integree(QStringLiteral(":/assets/circuit/grille.svg"), QSize(432, 368)));
     creer_palettes();
     creer_elements_du_cadre();
+    preparer_palettes();
 
     Valid = new BoutonCommande(cadre_dessin, QStringLiteral("Valider le résultat"));
     placer(Valid, 220 * px, 374 * px, 130 * px, 24 * px);
@@ -221,6 +222,10 @@ void fenetre_dessin::creer_palettes() {
 
     for (std::size_t k = 0; k < types_composants.size(); ++k) {
         const TypeComposant& t = types_composants[k];
+        const QString fichier = fichier_symbole(t);
+        images_noires[k] = image_integree(QStringLiteral(":/assets/circuit/symboles/%1.svg").arg(fichier), QSize(32, 32));
+        images_rouges[k] =
+            image_integree(QStringLiteral(":/assets/circuit/symboles_rouges/%1.svg").arg(fichier), QSize(32, 32));
         auto* b = new BoitePicture(palettes[std::size_t(t.famille)]);
         b->setObjectName(QString::fromUtf8(t.tableau));
         placer(b, t.gauche * px, t.haut * px, 32 * px, 32 * px);

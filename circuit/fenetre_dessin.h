@@ -78,6 +78,10 @@ public:
     std::array<TableauControles<LigneSansFenetre>, 5> fil_selection;  // elements 1 to 4
     TableauControles<EtiquetteSansFenetre> Texte_ajout;
 
+    // The symbol pictures, black (the palette items') and red, in the order of types_composants.
+    std::array<QImage, NOMBRE_TYPES_COMPOSANTS> images_noires;
+    std::array<QImage, NOMBRE_TYPES_COMPOSANTS> images_rouges;
+
     ListeImages List_schema;
     ListeImages List_serie_deriv;
     ListeImages List_assoc_pile;
@@ -97,6 +101,16 @@ public:
     void Toolbar1_ButtonClick(const QString& cle) override;
     void Toolbar2_ButtonClick(const QString& cle);
 
+    // A press on element Index of symbol array k (the index of types_composants): a right press
+    // records the pop-up target, any other starts dragging the element.
+    void symbole_MouseDown(std::size_t k, int Index, int Button, float X, float Y);
+    // A drop on the sheet: a text label where it was released, a palette item as a new symbol
+    // with its two leads, a placed symbol moved; symbols on the 8-pixel grid.
+    void Cadre_DragDrop(QObject* Source, float X, float Y);
+    void Cadre_DragOver(QObject* Source, float X, float Y, int State);
+    // A drop on element Index of symbol array k: only a text label lands there.
+    void symbole_DragDrop(std::size_t k, int Index, QObject* Source, float X, float Y);
+
     // Every change of the drawing area's enabled state goes through here.
     void activer_Cadre(bool actif);
 
@@ -111,6 +125,13 @@ private:
     void creer_palettes();
     void creer_elements_du_cadre();
     void creer_Toolbar2();
+    // The drag settings of the palette items and the handlers of element i of symbol array k.
+    void preparer_palettes();
+    void brancher_symbole(std::size_t k, int i);
+    // Text label i at Left, Top in Cadre, in front; armed no more.
+    void poser_texte(int i, double gauche, double haut);
+    // Leads of symbol i of kind k for its corner (L, T).
+    void poser_traits(std::size_t k, int i, double L, double T);
     // The snapshot of the window's area into the answers, at Count + 1.
     void garder_instantane(BoitePicture* tampon);
     QActionGroup* groupe_outils_ = nullptr;

@@ -1,0 +1,149 @@
+// Symbols onto the circuit sheet: palette drops, moves, the grid, the leads, drops on a placed
+// symbol and the drag image, by the handlers and through mouse events on the window.
+#include "circuit/etat_circuit.h"
+#include "circuit/fenetre_dessin.h"
+#include "frame/form1.h"
+#include "platform/glisser.h"
+#include "platform/pointeurs.h"
+#include "tests/support/fixture.h"
+#include "tests/support/pilote.h"
+
+#include <QtTest>
+
+namespace {
+std::size_t type(const char* tableau) {
+    for (std::size_t k = 0; k < types_composants.size(); ++k)
+        if (qstrcmp(types_composants[k].tableau, tableau) == 0) return k;
+    return 0;
+}
+
+fenetre_dessin* ouvrir_sur_un_theme() {
+    Form1* f = demarrer_programme();
+    f->Show();
+    cliquer(f->Picture11);
+    fenetre_dessin* d = Fenetre::si_chargee<fenetre_dessin>();
+    d->Command1_Click();
+    cliquer(d->Label_elec[4]);
+    return d;
+}
+
+// A palette item (index 0) or a placed symbol grabbed at the grab point and dropped on the sheet.
+int deposer(fenetre_dessin* d, const char* tableau, int index, QPointF prise, QPointF lache) {
+    const std::size_t k = type(tableau);
+    d->symbole_MouseDown(k, index, 1, float(prise.x()), float(prise.y()));
+    glisser::Drag(d->symboles[k].element(index), glisser::annuler);
+    d->Cadre_DragDrop(d->symboles[k].element(index), float(lache.x()), float(lache.y()));
+    return nb_composants.toInt();
+}
+
+QRectF zone(const FormeSansFenetre* f) { return QRectF(f->Left(), f->Top(), f->Width(), f->Height()); }
+}
+
+class TestPlacementSymboles : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { reinitialiser_programme(); }
+
+    void placement_sur_la_grille_et_traits() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        QCOMPARE(deposer(d, "Pile1", 0, {10, 20}, {100, 75}), 1);
+        BoitePicture* p = d->symbole("Pile1").element(1);
+        QCOMPARE(p->parentWidget(), d->Cadre);
+        QCOMPARE(p->geometry(), QRect(88, 48, 32, 32));
+        QVERIFY(p->isVisible());
+        QCOMPARE(zone(d->traitap.element(1)), QRectF(120, 64, 34, 1));
+        QCOMPARE(zone(d->traitav.element(1)), QRectF(55, 64, 34, 1));
+        QVERIFY(d->symbole("Pile1").element(0)->parentWidget() == d->Frame_pile);
+
+        QCOMPARE(deposer(d, "diode1", 0, {0, 0}, {200, 200}), 2);
+        QVERIFY(d->traitav.existe(2) && d->traitap.existe(2));
+        QCOMPARE(deposer(d, "Pile4", 0, {16, 16}, {100, 100}), 3);
+        BoitePicture* p4 = d->symbole("Pile4").element(3);
+        QCOMPARE(p4->pos(), QPoint(80, 80));
+        QCOMPARE(zone(d->traitap.element(3)), QRectF(96, 48, 1, 34));
+        QCOMPARE(zone(d->traitav.element(3)), QRectF(96, 112, 1, 34));
+
+        // Down to the grid line at or below, never clamped; a move keeps the index and lays
+        // both leads afresh.
+        const struct { double lache, attendu; } plancher[] = {{7.9, 0}, {8, 8}, {13.5, 8}, {-0.5, -8}};
+        for (const auto& c : plancher) {
+            QCOMPARE(deposer(d, "Pile1", 1, {0, 0}, {c.lache, 296 + c.lache}), 3);
+            QCOMPARE(p->pos(), QPoint(int(c.attendu), 296 + int(c.attendu)));
+            QCOMPARE(x_depot.toDouble(), c.attendu);
+        }
+        QCOMPARE(zone(d->traitav.element(1)), QRectF(-41, p->y() + 16, 34, 1));
+    }
+
+    void index_epuises_et_drops_refuses() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        nb_composants = 32767;
+        QCOMPARE(deposer(d, "Lampe1", 0, {0, 0}, {50, 50}), 32767);
+        QVERIFY(!d->symbole("Lampe1").existe(32767) && !d->traitap.existe(32767));
+        nb_composants = 4;
+        deposer(d, "Lampe1", 0, {0, 0}, {96, 64});
+        x_depot = 7.0f;
+        // Anything over a palette item, or a symbol over a placed one: nothing.
+        d->symbole_DragDrop(type("Lampe1"), 5, d->symbole("Pile1").element(0), 4, 4);
+        d->symbole_DragDrop(type("Lampe1"), 0, d->symbole("Lampe1").element(5), 4, 4);
+        QCOMPARE(x_depot.toFloat(), 7.0f);
+        QCOMPARE(nb_composants.toInt(), 5);
+
+        // A label over a placed symbol lands as over the grid, unless the pointer was a symbol's.
+        EtiquetteSansFenetre* e = d->Texte_ajout.Load(1);
+        x_depart = 3.0f;
+        y_depart = 2.0f;
+        deplacement_texte = -1;
+        pointeurs::definir(d, 5);
+        d->symbole_DragDrop(type("Lampe1"), 5, e, 10, 4);
+        QCOMPARE(deplacement_texte, std::int16_t(-1));
+        QVERIFY(!e->Visible());
+        pointeurs::definir(d, 0);
+        d->symbole_DragDrop(type("Lampe1"), 5, e, 10, 4);
+        QCOMPARE(QPointF(e->Left(), e->Top()), QPointF(103, 66));
+        QVERIFY(e->Visible());
+        QCOMPARE(deplacement_texte, std::int16_t(0));
+        // The template label does not move, and the flag is cleared all the same.
+        deplacement_texte = -1;
+        const QPointF avant(d->Texte_ajout.element(0)->Left(), d->Texte_ajout.element(0)->Top());
+        d->Cadre_DragDrop(d->Texte_ajout.element(0), 200, 200);
+        QCOMPARE(QPointF(d->Texte_ajout.element(0)->Left(), d->Texte_ajout.element(0)->Top()), avant);
+        QCOMPARE(deplacement_texte, std::int16_t(0));
+    }
+
+    void image_du_glisser() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        BoitePicture* palette = d->symbole("Pile2").element(0);
+        QCOMPARE(glisser::DragIcon(palette), d->icone->Picture());
+        d->Cadre_DragOver(palette, 1, 1, glisser::entree);
+        QVERIFY(glisser::DragIcon(palette).isNull());
+        deposer(d, "Pile2", 0, {0, 0}, {40, 40});
+        QVERIFY(glisser::DragIcon(d->symbole("Pile2").element(1)).isNull());
+        d->Cadre_DragOver(palette, 1, 1, glisser::sortie);
+        QCOMPARE(glisser::DragIcon(palette), d->icone->Picture());
+    }
+
+    void glisser_a_la_souris() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        Toolbar_montrer_pile(d);
+        BoitePicture* palette = d->symbole("Pile1").element(0);
+        auto vers = [&](QPoint cadre) { return palette->mapFromGlobal(d->Cadre->mapToGlobal(cadre)); };
+        glisser_souris(palette, {10, 20}, {vers({60, 60})}, vers({100, 75}));
+        QVERIFY(d->symbole("Pile1").existe(1));
+        BoitePicture* p = d->symbole("Pile1").element(1);
+        QCOMPARE(p->pos(), QPoint(88, 48));
+        // The white corner of a placed symbol lets the drop through to the sheet: a second
+        // symbol released there moves there.
+        QCOMPARE(p->Picture().pixel(1, 1), qRgb(255, 255, 255));
+        glisser_souris(palette, {0, 0}, {vers({30, 30})}, vers({89, 49}));
+        BoitePicture* q = d->symbole("Pile1").element(2);
+        QVERIFY(q);
+        QCOMPARE(q->pos(), QPoint(88, 48));
+        capture_pour_examen(d, "circuit_symboles_places");
+    }
+
+private:
+    static void Toolbar_montrer_pile(fenetre_dessin* d) { d->Frame_pile->show(); }
+};
+
+QTEST_MAIN(TestPlacementSymboles)
+#include "tst_placement_symboles.moc"
