@@ -114,6 +114,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
                                                 TAILLE_IMAGE_BARRE)
                                : QImage());
     ImageList2 = ListeImages::depuis_dossier("circuit/ImageList2", 11, TAILLE_IMAGE_BARRE);
+    curseur_list = ListeImages::depuis_dossier("circuit/curseurs", 2, QSize(32, 32));
 
     Savoir = new BoitePicture(c);
     placer(Savoir, 60 * px, 70 * px, 623 * px, 466 * px);
@@ -155,6 +156,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
         ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle), ImageList1.image(b.image));
     placer_barre(0, 42 * px, 56 * px, 81 * px);
     creer_Toolbar2();
+    brancher_pointeurs();
     Savoir->lower();
 }
 
@@ -396,10 +398,6 @@ void fenetre_dessin::Toolbar1_ButtonClick(const QString& cle) {
         return;
     }
     FenetreActivite::Toolbar1_ButtonClick(cle);
-}
-
-void fenetre_dessin::Toolbar2_ButtonClick(const QString& cle) {
-    if (cle == QLatin1String("effacer")) effacer_schema();
 }
 
 void imprimer_fenetre_dessin() { imprimer_fenetre_activite(Fenetre::obtenir<fenetre_dessin>(), 70); }

@@ -89,6 +89,8 @@ public:
     ListeImages ImageList_command1;
     ListeImages ImageList1;
     ListeImages ImageList2;
+    // The pointers of the wire tool (1) and of the selection tool (2).
+    ListeImages curseur_list;
     // The answers: one snapshot per validated sheet and per BMP save, numbered from 1.
     ListeImages tableau_reponse_DESSIN;
 
@@ -128,6 +130,11 @@ private:
     // The drag settings of the palette items and the handlers of element i of symbol array k.
     void preparer_palettes();
     void brancher_symbole(std::size_t k, int i);
+    // The window's pointer: 5 over every symbol, 0 over the background, Savoir and the palettes.
+    void brancher_pointeurs();
+    void pointeur_symbole();
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void montrer_palette(Famille famille);
     // Text label i at Left, Top in Cadre, in front; armed no more.
     void poser_texte(int i, double gauche, double haut);
     // Leads of symbol i of kind k for its corner (L, T).

@@ -50,6 +50,7 @@ void fenetre_dessin::brancher_symbole(std::size_t k, int i) {
     BoitePicture* b = symboles[k].element(i);
     connect(b, &BoitePicture::MouseDown, this,
             [this, k, i](int bouton, int, float x, float y) { symbole_MouseDown(k, i, bouton, x, y); });
+    connect(b, &BoitePicture::MouseMove, this, &fenetre_dessin::pointeur_symbole);
     glisser::DragDrop(b, [this, k, i](QObject* s, float x, float y) { symbole_DragDrop(k, i, s, x, y); });
 }
 

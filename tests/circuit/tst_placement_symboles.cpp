@@ -7,6 +7,7 @@
 #include "platform/pointeurs.h"
 #include "tests/support/fixture.h"
 #include "tests/support/pilote.h"
+#include "tests/support/souris.h"
 
 #include <QtTest>
 
@@ -139,6 +140,56 @@ private slots:
         QVERIFY(q);
         QCOMPARE(q->pos(), QPoint(88, 48));
         capture_pour_examen(d, "circuit_symboles_places");
+    }
+
+    void touches_des_outils() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        auto cle = [d](int bouton) { d->boutons_Toolbar2[std::size_t(bouton)]->trigger(); };
+        auto montrees = [d] {
+            QList<bool> v;
+            for (CadreGroupe* p : d->palettes) v << p->isVisible();
+            return v;
+        };
+        cle(25);  // "fil"
+        QVERIFY(outil_fil.toBool() && d->Value(25));
+        QCOMPARE(d->Cadre->MousePointer(), 99);
+        QVERIFY(!pointeurs::icone(d->Cadre).isNull());
+        cle(30);  // "texte" keeps the wire mode with the standard pointer
+        QVERIFY(outil_fil.toBool() && d->Value(25));
+        QCOMPARE(d->Cadre->MousePointer(), 0);
+        cle(19);  // "pile"
+        QCOMPARE(montrees(), QList<bool>({true, false, false, false, false, false}));
+        QVERIFY(!outil_fil.toBool() && d->Value(19) && !d->Value(25));
+        cle(32);  // "Curseur" leaves the palette and its button as they are
+        QVERIFY(d->Frame_pile->isVisible() && d->Value(19));
+        cle(25);
+        cle(32);
+        QVERIFY(!d->Value(25) && !outil_fil.toBool());
+        cle(22);  // "diode"
+        cle(27);  // "sélection": no palette, no group button pressed
+        QCOMPARE(montrees(), QList<bool>(6, false));
+        for (int b = 19; b <= 25; ++b) QVERIFY(!d->Value(b));
+        QCOMPARE(outil_selection, std::int16_t(-1));
+        QCOMPARE(d->Cadre->MousePointer(), 99);
+    }
+
+    void pointeur_de_la_fenetre() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        d->Frame_lampe->show();
+        BoitePicture* lampe = d->symbole("Lampe1").element(0);
+        souris::deplacer(lampe, {10, 10});
+        QCOMPARE(pointeurs::valeur(d), 5);
+        souris::deplacer(d->Valid, {10, 10});  // the buttons leave it as it is
+        QCOMPARE(pointeurs::valeur(d), 5);
+        QCOMPARE(pointeurs::forme_montree(d->Valid), Qt::SizeAllCursor);
+        souris::deplacer(d->Frame_lampe, {2, 60});
+        QCOMPARE(pointeurs::valeur(d), 0);
+        souris::deplacer(lampe, {10, 10});
+        souris::deplacer(d->Savoir, {300, 462});
+        QCOMPARE(pointeurs::valeur(d), 0);
+        souris::deplacer(lampe, {10, 10});
+        souris::deplacer(d->client(), {2, 300});
+        QCOMPARE(pointeurs::valeur(d), 0);
     }
 
 private:
