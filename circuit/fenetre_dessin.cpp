@@ -157,6 +157,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
     placer_barre(0, 42 * px, 56 * px, 81 * px);
     creer_Toolbar2();
     brancher_pointeurs();
+    creer_mnuflottant();
     Savoir->lower();
 }
 

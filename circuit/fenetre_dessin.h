@@ -10,6 +10,7 @@
 #include <array>
 
 class QActionGroup;
+class QMenu;
 class fenetre_dessin;
 
 // One circuit theme: its label on the theme panel, its code, the title shown above the sheet,
@@ -113,6 +114,18 @@ public:
     // A drop on element Index of symbol array k: only a text label lands there.
     void symbole_DragDrop(std::size_t k, int Index, QObject* Source, float X, float Y);
 
+    // The pop-up menu of a placed symbol, from a right press or a double click on element
+    // Index of symbol array k; its commands act on type_composant and index_composant.
+    void symbole_DblClick(std::size_t k, int Index);
+    QMenu* mnuflottant = nullptr;
+    QAction* mnueffacer = nullptr;
+    QMenu* mnucouleur = nullptr;
+    QAction* mnunoir = nullptr;
+    QAction* mnurouge = nullptr;
+    void mnunoir_Click();
+    void mnurouge_Click();
+    void mnueffacer_Click();
+
     // Every change of the drawing area's enabled state goes through here.
     void activer_Cadre(bool actif);
 
@@ -135,6 +148,10 @@ private:
     void pointeur_symbole();
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void montrer_palette(Famille famille);
+    void creer_mnuflottant();
+    // The menu's target: the kind of the menu code in type_composant and its element, if any.
+    BoitePicture* cible_du_menu(std::size_t* k) const;
+    void colorer_cible(bool rouge);
     // Text label i at Left, Top in Cadre, in front; armed no more.
     void poser_texte(int i, double gauche, double haut);
     // Leads of symbol i of kind k for its corner (L, T).

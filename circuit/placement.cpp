@@ -50,6 +50,7 @@ void fenetre_dessin::brancher_symbole(std::size_t k, int i) {
     BoitePicture* b = symboles[k].element(i);
     connect(b, &BoitePicture::MouseDown, this,
             [this, k, i](int bouton, int, float x, float y) { symbole_MouseDown(k, i, bouton, x, y); });
+    connect(b, &BoitePicture::DblClick, this, [this, k, i] { symbole_DblClick(k, i); });
     connect(b, &BoitePicture::MouseMove, this, &fenetre_dessin::pointeur_symbole);
     glisser::DragDrop(b, [this, k, i](QObject* s, float x, float y) { symbole_DragDrop(k, i, s, x, y); });
 }
@@ -58,8 +59,7 @@ void fenetre_dessin::symbole_MouseDown(std::size_t k, int Index, int Button, flo
     const TypeComposant& t = types_composants[k];
     deplacement_texte = 0;
     if (Button == BOUTON_DROIT) {
-        type_composant = t.code_menu;
-        if (Index != 0) index_composant = std::int16_t(Index);
+        symbole_DblClick(k, Index);
         return;
     }
     type_composant = t.code_depot;

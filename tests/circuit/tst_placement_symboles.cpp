@@ -4,6 +4,7 @@
 #include "circuit/fenetre_dessin.h"
 #include "frame/form1.h"
 #include "platform/glisser.h"
+#include "platform/menu_contextuel.h"
 #include "platform/pointeurs.h"
 #include "tests/support/fixture.h"
 #include "tests/support/pilote.h"
@@ -190,6 +191,58 @@ private slots:
         souris::deplacer(lampe, {10, 10});
         souris::deplacer(d->client(), {2, 300});
         QCOMPARE(pointeurs::valeur(d), 0);
+    }
+
+    void menu_du_symbole() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        QStringList ouverts;
+        QAction* choix = nullptr;
+        installer_crochet_menu_contextuel([&](QMenu* m) {
+            ouverts << m->title();
+            return choix;
+        });
+        deposer(d, "Pile1", 0, {0, 0}, {100, 100});
+        deposer(d, "Lampe1", 0, {0, 0}, {200, 100});
+        deposer(d, "Lampe2", 0, {0, 0}, {300, 200});
+        // A right press on a palette item records the code only.
+        index_composant = 1;
+        d->symbole_MouseDown(type("Lampe1"), 0, 2, 3, 3);
+        QCOMPARE(type_composant.toInt(), 6);
+        QCOMPARE(index_composant, std::int16_t(1));
+        QVERIFY(ouverts.isEmpty() && !glisser::en_cours());
+
+        BoitePicture* lampe = d->symbole("Lampe1").element(2);
+        choix = d->mnurouge;
+        d->symbole_DblClick(type("Lampe1"), 2);
+        QCOMPARE(ouverts, QStringList({"flottant"}));
+        QCOMPARE(lampe->Picture(), d->images_rouges[type("Lampe1")]);
+        QCOMPARE(d->traitav.element(2)->BorderColor(), 0xFFu);
+        d->symbole_MouseDown(type("Lampe2"), 3, 2, 3, 3);
+        QCOMPARE(d->symbole("Lampe2").element(3)->Picture(), lampe->Picture());
+        choix = d->mnunoir;
+        d->symbole_MouseDown(type("Lampe1"), 2, 2, 3, 3);
+        QCOMPARE(lampe->Picture(), d->images_noires[type("Lampe1")]);
+        QCOMPARE(d->traitap.element(2)->BorderColor(), 0u);
+
+        // Removed: the symbol and its leads hidden, the next drop takes a new index.
+        choix = d->mnueffacer;
+        d->symbole_MouseDown(type("Pile1"), 1, 2, 3, 3);
+        QCOMPARE(type_composant.toInt(), 1);
+        QVERIFY(d->symbole("Pile1").element(1)->isHidden());
+        QVERIFY(!d->traitav.element(1)->Visible() && !d->traitap.element(1)->Visible());
+        QCOMPARE(deposer(d, "Pile1", 0, {0, 0}, {100, 100}), 4);
+
+        // Through the window: a double click opens the menu and moves nothing.
+        choix = nullptr;
+        ouverts.clear();
+        BoitePicture* p = d->symbole("Pile1").element(4);
+        const QPoint avant = p->pos();
+        QCOMPARE(p->Picture().pixel(2, 16), qRgb(0, 0, 0));  // on the lead axis
+        souris::double_clic(p, {2, 16});
+        QCOMPARE(ouverts, QStringList({"flottant"}));
+        QCOMPARE(p->pos(), avant);
+        QCOMPARE(nb_composants.toInt(), 4);
+        installer_crochet_menu_contextuel({});
     }
 
 private:
