@@ -117,14 +117,14 @@ public:
     // The pop-up menu of a placed symbol, from a right press or a double click on element
     // Index of symbol array k; its commands act on type_composant and index_composant.
     void symbole_DblClick(std::size_t k, int Index);
-    QMenu* mnuflottant = nullptr;
-    QAction* mnueffacer = nullptr;
-    QMenu* mnucouleur = nullptr;
-    QAction* mnunoir = nullptr;
-    QAction* mnurouge = nullptr;
     void mnunoir_Click();
     void mnurouge_Click();
     void mnueffacer_Click();
+    // "effacer", then "Couleur" with "Noir" and "Rouge".
+    QMenu* mnuflottant = nullptr;
+    QAction* mnueffacer = nullptr;
+    QMenu* mnucouleur = nullptr;
+    QAction *mnunoir = nullptr, *mnurouge = nullptr;
 
     // Every change of the drawing area's enabled state goes through here.
     void activer_Cadre(bool actif);

@@ -13,14 +13,16 @@ constexpr std::uint32_t ROUGE = 0xFF;
 }
 
 void fenetre_dessin::creer_mnuflottant() {
+    auto commande = [this](QMenu* menu, const char* legende, void (fenetre_dessin::*action)()) {
+        QAction* a = menu->addAction(QString::fromUtf8(legende));
+        connect(a, &QAction::triggered, this, action);
+        return a;
+    };
     mnuflottant = new QMenu(QStringLiteral("flottant"), this);
-    mnueffacer = mnuflottant->addAction(QStringLiteral("effacer"));
+    mnueffacer = commande(mnuflottant, "effacer", &fenetre_dessin::mnueffacer_Click);
     mnucouleur = mnuflottant->addMenu(QStringLiteral("Couleur"));
-    mnunoir = mnucouleur->addAction(QStringLiteral("Noir"));
-    mnurouge = mnucouleur->addAction(QStringLiteral("Rouge"));
-    connect(mnueffacer, &QAction::triggered, this, &fenetre_dessin::mnueffacer_Click);
-    connect(mnunoir, &QAction::triggered, this, &fenetre_dessin::mnunoir_Click);
-    connect(mnurouge, &QAction::triggered, this, &fenetre_dessin::mnurouge_Click);
+    mnunoir = commande(mnucouleur, "Noir", &fenetre_dessin::mnunoir_Click);
+    mnurouge = commande(mnucouleur, "Rouge", &fenetre_dessin::mnurouge_Click);
 }
 
 void fenetre_dessin::symbole_DblClick(std::size_t k, int Index) {
