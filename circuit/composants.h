@@ -106,3 +106,7 @@ inline constexpr std::array<DispositionTraits, NOMBRE_TYPES_COMPOSANTS> disposit
 // The file of a kind's picture under assets/circuit/symboles (and symboles_rouges): its array's
 // name without accent; both lamps share one picture.
 QString fichier_symbole(const TypeComposant& type);
+
+// A black-on-white cursor picture with its white made transparent.
+class QImage;
+QImage sans_fond_blanc(const QImage& image);

@@ -1,5 +1,6 @@
 #include "circuit/fenetre_dessin.h"
 
+#include "circuit/ajout_texte.h"
 #include "circuit/effacement.h"
 #include "circuit/etat_circuit.h"
 #include "frame/etat.h"
@@ -158,6 +159,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
     creer_Toolbar2();
     brancher_pointeurs();
     creer_mnuflottant();
+    creer_mnuflottanttexte();
     Savoir->lower();
 }
 
@@ -269,6 +271,12 @@ void fenetre_dessin::creer_elements_du_cadre() {
 
     auto* texte = new EtiquetteSansFenetre(Cadre, QStringLiteral("Texte_ajoute"));
     texte->Move(11, 49, 63, 14);
+    texte->BackStyle(0);
+    texte->AutoSize(true);
+    texte->MouseIcon(sans_fond_blanc(image_integree(QStringLiteral(":/assets/circuit/curseurs/quatre_fleches.svg"),
+                                                    QSize(32, 32))),
+                     QPoint(15, 15));
+    texte->MousePointer(99);
     texte->Visible(false);
     Texte_ajout.definir_modele(texte);
 }
@@ -458,5 +466,6 @@ void enregistrer_circuit() {
     enregistrer_fenetre_passe(fenetre_de_la_passe<fenetre_dessin>(QStringLiteral("fenetre_dessin"), 6, 3));
     enregistrer_fenetre_passe(
         fenetre_de_la_passe<Identification_dessin>(QStringLiteral("Identification_dessin"), 11, 11));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Ajout_texte>(QStringLiteral("Ajout_texte"), 1, 5));
     enregistrer_etat({QStringLiteral("circuit"), valeurs_de_depart_circuit, reinitialiser_etat_circuit});
 }

@@ -126,6 +126,19 @@ public:
     QMenu* mnucouleur = nullptr;
     QAction *mnunoir = nullptr, *mnurouge = nullptr;
 
+    // Text labels: label n loaded with its handlers; a click opens its menu, a press or a move
+    // over it arms it for dragging from that point.
+    EtiquetteSansFenetre* ajouter_texte(int n);
+    void Texte_ajout_Click(int Index);
+    void Texte_ajout_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void mnuedittexte_Click();
+    void mnueffacertexte_Click();
+    QMenu* mnuflottanttexte = nullptr;
+    QAction* mnuedittexte = nullptr;
+    QAction* mnueffacertexte = nullptr;
+    // Shows the text dialog, which closes with this window.
+    void montrer_Ajout_texte();
+
     // Every change of the drawing area's enabled state goes through here.
     void activer_Cadre(bool actif);
 
@@ -149,6 +162,7 @@ private:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void montrer_palette(Famille famille);
     void creer_mnuflottant();
+    void creer_mnuflottanttexte();
     // The menu's target: the kind of the menu code in type_composant and its element, if any.
     BoitePicture* cible_du_menu(std::size_t* k) const;
     void colorer_cible(bool rouge);

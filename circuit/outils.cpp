@@ -1,15 +1,11 @@
 // The drawing tools: the keys of Toolbar2 and the window's pointer as the mouse goes over it.
+#include "circuit/ajout_texte.h"
 #include "circuit/effacement.h"
 #include "circuit/etat_circuit.h"
 #include "circuit/fenetre_dessin.h"
 #include "platform/pointeurs.h"
 
 #include <QEvent>
-
-namespace {
-constexpr int POINTEUR_DEFAUT = 0;
-constexpr int POINTEUR_SYMBOLE = 5;  // four arrows
-constexpr int POINTEUR_PROPRE = 99;  // Cadre's MouseIcon
 
 // A cursor picture is black on white: its white becomes the transparent part.
 QImage sans_fond_blanc(const QImage& image) {
@@ -19,6 +15,11 @@ QImage sans_fond_blanc(const QImage& image) {
             if ((c.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) c.setPixel(x, y, 0);
     return c;
 }
+
+namespace {
+constexpr int POINTEUR_DEFAUT = 0;
+constexpr int POINTEUR_SYMBOLE = 5;  // four arrows
+constexpr int POINTEUR_PROPRE = 99;  // Cadre's MouseIcon
 
 struct CurseurOutil {
     int image;  // of curseur_list
@@ -70,6 +71,8 @@ void fenetre_dessin::Toolbar2_ButtonClick(const QString& cle) {
     } else if (cle == QLatin1String("texte")) {
         Cadre->MouseIcon(QImage());
         Cadre->MousePointer(POINTEUR_DEFAUT);
+        montrer_Ajout_texte();
+        Fenetre::obtenir<Ajout_texte>()->Text1->setFocus();
     } else if (cle == QLatin1String("effacer")) {
         effacer_schema();
     } else if (cle == QLatin1String("Curseur")) {

@@ -1,9 +1,12 @@
 // Symbols onto the circuit sheet: palette drops, moves, the grid, the leads, drops on a placed
 // symbol and the drag image, by the handlers and through mouse events on the window.
+#include "circuit/ajout_texte.h"
 #include "circuit/etat_circuit.h"
 #include "circuit/fenetre_dessin.h"
 #include "frame/form1.h"
+#include "platform/dialogues_communs.h"
 #include "platform/glisser.h"
+#include "platform/messages.h"
 #include "platform/menu_contextuel.h"
 #include "platform/pointeurs.h"
 #include "tests/support/fixture.h"
@@ -242,6 +245,103 @@ private slots:
         QCOMPARE(ouverts, QStringList({"flottant"}));
         QCOMPARE(p->pos(), avant);
         QCOMPARE(nb_composants.toInt(), 4);
+        installer_crochet_menu_contextuel({});
+    }
+
+    void etiquettes_de_texte() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        QList<ChoixPolice> departs;
+        installer_crochet_police([&](const ChoixPolice& depart) {
+            departs << depart;
+            ChoixPolice c;
+            c.FontName = QStringLiteral("DejaVu Serif");
+            c.FontSize = 14;
+            c.FontBold = true;
+            c.Color = 0xFF;
+            return std::optional<ChoixPolice>(c);
+        });
+        auto valider = [d](const QString& texte, bool police) {
+            d->Toolbar2_ButtonClick(QStringLiteral("texte"));
+            Ajout_texte* a = Fenetre::si_chargee<Ajout_texte>();
+            a->Text1->setText(texte);
+            if (police) a->Command1_Click();
+            a->Command2_Click();
+            QVERIFY(!Fenetre::si_chargee<Ajout_texte>());
+        };
+        nombre_textes = 3;  // three notes of the optics sheet
+        valider(QStringLiteral("pile"), true);
+        valider(QStringLiteral("lampe"), true);
+        QCOMPARE(departs.size(), 2);
+        QCOMPARE(departs[1].FontName, QStringLiteral("MS Sans Serif"));
+        QCOMPARE(departs[1].FontSize, 8.0);
+        QVERIFY(!departs[1].FontBold && departs[1].Color == 0);
+        EtiquetteSansFenetre* e4 = d->Texte_ajout.element(4);
+        QCOMPARE(QPointF(e4->Left(), e4->Top()), QPointF(100, 220));
+        QCOMPARE(e4->Caption(), QStringLiteral("pile"));
+        QVERIFY(e4->Font().bold() && e4->ForeColor() == 0xFFu && e4->Font().family() == "DejaVu Serif");
+        QCOMPARE(nb_textes_ajoutes, std::int16_t(5));
+        for (int i = 6; i <= 12; ++i) valider(QString(), false);  // an empty text takes its number
+        QCOMPARE(d->Texte_ajout.element(9)->Top(), 130.0);  // the ninth starts the column again
+        QCOMPARE(d->Texte_ajout.element(12)->Top(), 220.0);
+
+        // "Editer": all but the font name; closing by the box keeps edit mode.
+        index_texte = 4;
+        d->mnuedittexte_Click();
+        Ajout_texte* a = Fenetre::si_chargee<Ajout_texte>();
+        QCOMPARE(a->Text1->text(), QStringLiteral("pile"));
+        QVERIFY(a->Text1->font().bold() && a->couleur_Text1() == 0xFFu);
+        QVERIFY(a->Text1->font().family() != "DejaVu Serif");
+        a->close();
+        QVERIFY(edition_texte.toBool());
+        // "Effacer le texte", then "Valider" fills that label, the counter kept.
+        index_texte = 5;
+        d->mnueffacertexte_Click();
+        QVERIFY(d->Texte_ajout.element(5)->Caption().isEmpty());
+        valider(QStringLiteral("moteur"), false);
+        QCOMPARE(d->Texte_ajout.element(5)->Caption(), QStringLiteral("moteur"));
+        QCOMPARE(nombre_textes, 12);
+        // Edit mode for a label the sheet lacks adds a new one.
+        edition_texte = true;
+        index_texte = 300;
+        valider(QStringLiteral("fil"), false);
+        QCOMPARE(d->Texte_ajout.element(13)->Caption(), QStringLiteral("fil"));
+        // None past the last number.
+        nombre_textes = 32767;
+        valider(QStringLiteral("trop"), false);
+        QCOMPARE(nombre_textes, 32767);
+        installer_crochet_police({});
+
+        // The dialog closes with the circuit window.
+        d->Toolbar2_ButtonClick(QStringLiteral("texte"));
+        MessagesScriptes boites;
+        boites.attendre(QStringLiteral("Voulez-vous vraiment quitter le module schématisation?"), vb::vbYes);
+        d->Unload();
+        QTRY_VERIFY(!Fenetre::si_chargee<Ajout_texte>());
+    }
+
+    void etiquette_clic_ou_glisser() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        EtiquetteSansFenetre* e = d->ajouter_texte(1);
+        e->Caption(QStringLiteral("lampe"));
+        e->Move(100, 130, e->Width(), e->Height());
+        e->Visible(true);
+        QStringList ouverts;
+        installer_crochet_menu_contextuel([&](QMenu* m) {
+            ouverts << m->title();
+            return nullptr;
+        });
+        const QPoint coin(100, 130);
+        souris::deplacer(d->Cadre, coin + QPoint(3, 2));
+        cliquer(d->Cadre, coin + QPoint(3, 2));
+        QCOMPARE(ouverts, QStringList({"flottanttexte"}));
+        QCOMPARE(index_texte, std::int16_t(1));
+        // A symbol press clears the flag; a press then a move still drags the label.
+        d->symbole_MouseDown(type("Pile1"), 0, 2, 1, 1);
+        QCOMPARE(deplacement_texte, std::int16_t(0));
+        glisser_souris(d->Cadre, coin + QPoint(3, 2), {coin + QPoint(20, 20)}, QPoint(200, 250));
+        QCOMPARE(QPointF(e->Left(), e->Top()), QPointF(197, 248));
+        QCOMPARE(deplacement_texte, std::int16_t(0));
+        QCOMPARE(ouverts.size(), 1);
         installer_crochet_menu_contextuel({});
     }
 
