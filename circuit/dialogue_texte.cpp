@@ -5,38 +5,54 @@
 #include "platform/images.h"
 #include "platform/sans_fenetre.h"
 
+#include <QPainter>
+
 namespace {
 constexpr double px = 15;  // twips per design pixel
 
-// A button whose face is the central part of a picture, its caption kept for the reader.
-void face(BoutonCommande* b, const QString& image, const QString& legende) {
-    const QImage tout = image_integree(image);
-    const QSize taille = b->size();
-    const QRect centre(QPoint((tout.width() - taille.width()) / 2, (tout.height() - taille.height()) / 2), taille);
-    b->setIcon(QPixmap::fromImage(tout.copy(centre)));
-    b->setIconSize(taille);
-    b->setText(QString());
-    b->setAccessibleName(legende);
-    b->setToolTip(QString());
-    b->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
-}
+// A button whose face is the central part of a picture, its caption drawn over it.
+class BoutonFace : public BoutonCommande {
+public:
+    BoutonFace(QWidget* parent, const QString& legende) : BoutonCommande(parent, legende) {}
+    void definir_face(const QString& image) {
+        const QImage tout = image_integree(image);
+        const QSize t = size();
+        face_ = tout.copy(QRect(QPoint((tout.width() - t.width()) / 2, (tout.height() - t.height()) / 2), t));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (face_.isNull()) return BoutonCommande::paintEvent(e);
+        QPainter p(this);
+        p.drawImage(rect(), face_);
+        p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(0x80, 0x80, 0x80));
+        p.drawText(rect(), Qt::AlignCenter, text());
+        if (isDown()) p.fillRect(rect(), QColor(0, 0, 0, 24));
+    }
+
+private:
+    QImage face_;
+};
 }
 
 DialogueTexte::DialogueTexte(const Disposition& d) : Fenetre(d.largeur, d.hauteur) {
     setWindowTitle(d.titre);
     image_de_fond(image_integree(d.fond, QSize(int(d.largeur / px), int(d.hauteur / px))));
     QWidget* c = client();
-    Command2 = new BoutonCommande(c, d.legende_valider);
+    auto* valider = new BoutonFace(c, d.legende_valider);
+    Command2 = valider;
     placer(Command2, d.valider.x(), d.valider.y(), d.valider.width(), d.valider.height());
-    Command1 = new BoutonCommande(c, d.legende_police);
+    auto* police = new BoutonFace(c, d.legende_police);
+    Command1 = police;
     placer(Command1, d.police.x(), d.police.y(), d.police.width(), d.police.height());
     Text1 = new ZoneTexte(c);
     placer(Text1, d.texte.x(), d.texte.y(), d.texte.width(), d.texte.height());
     Label1 = new Etiquette(c, d.legende_etiquette);
     placer(Label1, d.etiquette.x(), d.etiquette.y(), d.etiquette.width(), d.etiquette.height());
     Label1->transparente(true);
-    face(Command2, d.face_valider, d.legende_valider);
-    face(Command1, d.face_police, d.legende_police);
+    valider->definir_face(d.face_valider);
+    police->definir_face(d.face_police);
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, Text1);
     connect(Command1, &QPushButton::clicked, this, &DialogueTexte::Command1_Click);

@@ -220,6 +220,7 @@ private slots:
         QCOMPARE(ouverts, QStringList({"flottant"}));
         QCOMPARE(lampe->Picture(), d->images_rouges[type("Lampe1")]);
         QCOMPARE(d->traitav.element(2)->BorderColor(), 0xFFu);
+        capture_pour_examen(d, "circuit_symbole_rouge");
         d->symbole_MouseDown(type("Lampe2"), 3, 2, 3, 3);
         QCOMPARE(d->symbole("Lampe2").element(3)->Picture(), lampe->Picture());
         choix = d->mnunoir;
@@ -291,6 +292,8 @@ private slots:
         QCOMPARE(a->Text1->text(), QStringLiteral("pile"));
         QVERIFY(a->Text1->font().bold() && a->couleur_Text1() == 0xFFu);
         QVERIFY(a->Text1->font().family() != "DejaVu Serif");
+        capture_pour_examen(a, "circuit_ajout_texte");
+        capture_pour_examen(d, "circuit_etiquettes");
         a->close();
         QVERIFY(edition_texte.toBool());
         // "Effacer le texte", then "Valider" fills that label, the counter kept.
