@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 // The eighteen kinds of circuit symbol, one control array each (one per symbol and
@@ -68,3 +69,44 @@ inline constexpr int HAUT_PALETTES = 224;
 // The order in which a clearing visits the symbol arrays, as indices into types_composants.
 inline constexpr std::array<int, NOMBRE_TYPES_COMPOSANTS> ordre_effacement{
     {2, 3, 6, 7, 4, 5, 9, 10, 1, 8, 14, 17, 12, 13, 15, 16, 0, 11}};
+
+// Where a placed symbol's two leads go, from its corner (L, T) in the sheet's pixels, in the
+// order of types_composants. traitap is the lead on the right of a horizontal symbol and above
+// a vertical one, traitav on the left or below. A height of 0 keeps the template's (1 pixel).
+enum class Devant { aucun, traitav, traitap };  // the lead brought to the front
+struct TraitPose {
+    int dx, dy, largeur, hauteur;
+};
+struct DispositionTraits {
+    TraitPose traitap, traitav;
+    Devant devant;
+};
+inline constexpr std::array<DispositionTraits, NOMBRE_TYPES_COMPOSANTS> disposition_traits{{
+    //  traitap: dx  dy  w   h    traitav: dx  dy  w   h    in front
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Lampe1
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Résistance1
+    {{32, 16, 34, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Pile1
+    {{32, 16, 34, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Pile2
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // diode1
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // diode2
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // Pile3
+    {{16, -32, 1, 34}, {16, 32, 1, 34}, Devant::traitap},  // Pile4
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // Résistance2
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // diode3
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // diode4
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // Lampe2
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Interrupteur1
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Interrupteur2
+    {{32, 16, 33, 0}, {-33, 16, 34, 0}, Devant::traitav},  // Moteur1
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // Interrupteur3
+    {{16, -32, 1, 33}, {16, 32, 1, 32}, Devant::aucun},    // Interrupteur4
+    {{16, -32, 1, 34}, {16, 32, 1, 32}, Devant::aucun},    // Moteur2
+}};
+
+// The file of a kind's picture under assets/circuit/symboles (and symboles_rouges): its array's
+// name without accent; both lamps share one picture.
+QString fichier_symbole(const TypeComposant& type);
+
+// A black-on-white cursor picture with its white made transparent.
+class QImage;
+QImage sans_fond_blanc(const QImage& image);

@@ -1,5 +1,6 @@
 #include "circuit/fenetre_dessin.h"
 
+#include "circuit/ajout_texte.h"
 #include "circuit/effacement.h"
 #include "circuit/etat_circuit.h"
 #include "frame/etat.h"
@@ -114,6 +115,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
                                                 TAILLE_IMAGE_BARRE)
                                : QImage());
     ImageList2 = ListeImages::depuis_dossier("circuit/ImageList2", 11, TAILLE_IMAGE_BARRE);
+    curseur_list = ListeImages::depuis_dossier("circuit/curseurs", 2, QSize(32, 32));
 
     Savoir = new BoitePicture(c);
     placer(Savoir, 60 * px, 70 * px, 623 * px, 466 * px);
@@ -155,6 +157,9 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
         ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle), ImageList1.image(b.image));
     placer_barre(0, 42 * px, 56 * px, 81 * px);
     creer_Toolbar2();
+    brancher_pointeurs();
+    creer_mnuflottant();
+    creer_mnuflottanttexte();
     Savoir->lower();
 }
 
@@ -178,6 +183,7 @@ void fenetre_dessin::creer_zone_de_travail() {
     Cadre->definir_image(image_integree(QStringLiteral(":/assets/circuit/grille.svg"), QSize(432, 368)));
     creer_palettes();
     creer_elements_du_cadre();
+    preparer_palettes();
 
     Valid = new BoutonCommande(cadre_dessin, QStringLiteral("Valider le résultat"));
     placer(Valid, 220 * px, 374 * px, 130 * px, 24 * px);
@@ -221,6 +227,10 @@ void fenetre_dessin::creer_palettes() {
 
     for (std::size_t k = 0; k < types_composants.size(); ++k) {
         const TypeComposant& t = types_composants[k];
+        const QString fichier = fichier_symbole(t);
+        images_noires[k] = image_integree(QStringLiteral(":/assets/circuit/symboles/%1.svg").arg(fichier), QSize(32, 32));
+        images_rouges[k] =
+            image_integree(QStringLiteral(":/assets/circuit/symboles_rouges/%1.svg").arg(fichier), QSize(32, 32));
         auto* b = new BoitePicture(palettes[std::size_t(t.famille)]);
         b->setObjectName(QString::fromUtf8(t.tableau));
         placer(b, t.gauche * px, t.haut * px, 32 * px, 32 * px);
@@ -261,6 +271,12 @@ void fenetre_dessin::creer_elements_du_cadre() {
 
     auto* texte = new EtiquetteSansFenetre(Cadre, QStringLiteral("Texte_ajoute"));
     texte->Move(11, 49, 63, 14);
+    texte->BackStyle(0);
+    texte->AutoSize(true);
+    texte->MouseIcon(sans_fond_blanc(image_integree(QStringLiteral(":/assets/circuit/curseurs/quatre_fleches.svg"),
+                                                    QSize(32, 32))),
+                     QPoint(15, 15));
+    texte->MousePointer(99);
     texte->Visible(false);
     Texte_ajout.definir_modele(texte);
 }
@@ -393,10 +409,6 @@ void fenetre_dessin::Toolbar1_ButtonClick(const QString& cle) {
     FenetreActivite::Toolbar1_ButtonClick(cle);
 }
 
-void fenetre_dessin::Toolbar2_ButtonClick(const QString& cle) {
-    if (cle == QLatin1String("effacer")) effacer_schema();
-}
-
 void imprimer_fenetre_dessin() { imprimer_fenetre_activite(Fenetre::obtenir<fenetre_dessin>(), 70); }
 
 // --- the circuit editor's registration and shared state
@@ -454,5 +466,6 @@ void enregistrer_circuit() {
     enregistrer_fenetre_passe(fenetre_de_la_passe<fenetre_dessin>(QStringLiteral("fenetre_dessin"), 6, 3));
     enregistrer_fenetre_passe(
         fenetre_de_la_passe<Identification_dessin>(QStringLiteral("Identification_dessin"), 11, 11));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Ajout_texte>(QStringLiteral("Ajout_texte"), 1, 5));
     enregistrer_etat({QStringLiteral("circuit"), valeurs_de_depart_circuit, reinitialiser_etat_circuit});
 }

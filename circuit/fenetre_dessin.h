@@ -10,6 +10,7 @@
 #include <array>
 
 class QActionGroup;
+class QMenu;
 class fenetre_dessin;
 
 // One circuit theme: its label on the theme panel, its code, the title shown above the sheet,
@@ -78,6 +79,10 @@ public:
     std::array<TableauControles<LigneSansFenetre>, 5> fil_selection;  // elements 1 to 4
     TableauControles<EtiquetteSansFenetre> Texte_ajout;
 
+    // The symbol pictures, black (the palette items') and red, in the order of types_composants.
+    std::array<QImage, NOMBRE_TYPES_COMPOSANTS> images_noires;
+    std::array<QImage, NOMBRE_TYPES_COMPOSANTS> images_rouges;
+
     ListeImages List_schema;
     ListeImages List_serie_deriv;
     ListeImages List_assoc_pile;
@@ -85,6 +90,8 @@ public:
     ListeImages ImageList_command1;
     ListeImages ImageList1;
     ListeImages ImageList2;
+    // The pointers of the wire tool (1) and of the selection tool (2).
+    ListeImages curseur_list;
     // The answers: one snapshot per validated sheet and per BMP save, numbered from 1.
     ListeImages tableau_reponse_DESSIN;
 
@@ -96,6 +103,41 @@ public:
     void Continue_Click();
     void Toolbar1_ButtonClick(const QString& cle) override;
     void Toolbar2_ButtonClick(const QString& cle);
+
+    // A press on element Index of symbol array k (the index of types_composants): a right press
+    // records the pop-up target, any other starts dragging the element.
+    void symbole_MouseDown(std::size_t k, int Index, int Button, float X, float Y);
+    // A drop on the sheet: a text label where it was released, a palette item as a new symbol
+    // with its two leads, a placed symbol moved; symbols on the 8-pixel grid.
+    void Cadre_DragDrop(QObject* Source, float X, float Y);
+    void Cadre_DragOver(QObject* Source, float X, float Y, int State);
+    // A drop on element Index of symbol array k: only a text label lands there.
+    void symbole_DragDrop(std::size_t k, int Index, QObject* Source, float X, float Y);
+
+    // The pop-up menu of a placed symbol, from a right press or a double click on element
+    // Index of symbol array k; its commands act on type_composant and index_composant.
+    void symbole_DblClick(std::size_t k, int Index);
+    void mnunoir_Click();
+    void mnurouge_Click();
+    void mnueffacer_Click();
+    // "effacer", then "Couleur" with "Noir" and "Rouge".
+    QMenu* mnuflottant = nullptr;
+    QAction* mnueffacer = nullptr;
+    QMenu* mnucouleur = nullptr;
+    QAction *mnunoir = nullptr, *mnurouge = nullptr;
+
+    // Text labels: label n loaded with its handlers; a click opens its menu, a press or a move
+    // over it arms it for dragging from that point.
+    EtiquetteSansFenetre* ajouter_texte(int n);
+    void Texte_ajout_Click(int Index);
+    void Texte_ajout_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void mnuedittexte_Click();
+    void mnueffacertexte_Click();
+    QMenu* mnuflottanttexte = nullptr;
+    QAction* mnuedittexte = nullptr;
+    QAction* mnueffacertexte = nullptr;
+    // Shows the text dialog, which closes with this window.
+    void montrer_Ajout_texte();
 
     // Every change of the drawing area's enabled state goes through here.
     void activer_Cadre(bool actif);
@@ -111,6 +153,23 @@ private:
     void creer_palettes();
     void creer_elements_du_cadre();
     void creer_Toolbar2();
+    // The drag settings of the palette items and the handlers of element i of symbol array k.
+    void preparer_palettes();
+    void brancher_symbole(std::size_t k, int i);
+    // The window's pointer: 5 over every symbol, 0 over the background, Savoir and the palettes.
+    void brancher_pointeurs();
+    void pointeur_symbole();
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void montrer_palette(Famille famille);
+    void creer_mnuflottant();
+    void creer_mnuflottanttexte();
+    // The menu's target: the kind of the menu code in type_composant and its element, if any.
+    BoitePicture* cible_du_menu(std::size_t* k) const;
+    void colorer_cible(bool rouge);
+    // Text label i at Left, Top in Cadre, in front; armed no more.
+    void poser_texte(int i, double gauche, double haut);
+    // Leads of symbol i of kind k for its corner (L, T).
+    void poser_traits(std::size_t k, int i, double L, double T);
     // The snapshot of the window's area into the answers, at Count + 1.
     void garder_instantane(BoitePicture* tampon);
     QActionGroup* groupe_outils_ = nullptr;
