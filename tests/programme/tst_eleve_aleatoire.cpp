@@ -1,0 +1,28 @@
+// The whole program under a random pupil: a fixed seed and a count that holds within a few
+// minutes in the sanitizer build. Longer runs: tools/eleve_aleatoire.sh.
+#include "tests/support/eleve_aleatoire.h"
+#include "tests/support/fixture.h"
+
+#include <QtTest>
+
+class TestEleveAleatoire : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { reinitialiser_programme(); }
+
+    void eleve_au_hasard() {
+        constexpr std::uint32_t graine = 20261209;
+        constexpr int nombre_pas = 2500;
+        const BilanEleve bilan = faire_jouer_eleve(graine, nombre_pas);
+        qInfo().noquote() << bilan.resume();
+        QVERIFY2(bilan.echec.isEmpty(), qPrintable(bilan.echec));
+        QCOMPARE(bilan.pas, nombre_pas);
+        // The pupil went beyond the main window, into the quiz, and it answered boxes and typed.
+        QVERIFY2(bilan.fenetres.contains("fenetre_QCM"), qPrintable(bilan.resume()));
+        QVERIFY(bilan.boites > 0);
+        QVERIFY(bilan.actions.value("type") > 0);
+    }
+};
+
+QTEST_MAIN(TestEleveAleatoire)
+#include "tst_eleve_aleatoire.moc"
