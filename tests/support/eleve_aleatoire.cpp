@@ -485,7 +485,8 @@ QList<QWidget*> Eleve::controles(QWidget* fenetre) const {
 QWidget* Eleve::fenetre_au_hasard() {
     const QList<QWidget*> l = fenetres_visibles();
     if (l.isEmpty()) return nullptr;
-    QWidget* f = l[hasard(int(l.size()))];
+    // Mostly the window in front (loaded last): the one the pupil is working in.
+    QWidget* f = chance(0.5) ? l.last() : l[hasard(int(l.size()))];
     bilan_.fenetres.insert(f->metaObject()->className());
     return f;
 }
@@ -494,7 +495,15 @@ QWidget* Eleve::controle_au_hasard(QWidget* fenetre) {
     // Mostly a control of the window, otherwise the window itself (any point of it).
     if (chance(0.4)) return fenetre;
     const QList<QWidget*> l = controles(fenetre);
-    return l.isEmpty() ? fenetre : l[hasard(int(l.size()))];
+    if (l.isEmpty()) return fenetre;
+    // Buttons draw a pupil's eye: a sheet gets answered to its end now and then.
+    if (chance(0.4)) {
+        QList<QWidget*> boutons;
+        for (QWidget* w : l)
+            if (qobject_cast<QAbstractButton*>(w)) boutons << w;
+        if (!boutons.isEmpty()) return boutons[hasard(int(boutons.size()))];
+    }
+    return l[hasard(int(l.size()))];
 }
 
 QPoint Eleve::point_dans(QWidget* controle) {
@@ -612,7 +621,7 @@ void Eleve::agir() {
         {10, &Eleve::taper_texte},
         {5, &Eleve::taper_touche},
         {7, &Eleve::declencher_action},
-        {3, &Eleve::fermer_fenetre},
+        {1, &Eleve::fermer_fenetre},
         {5, &Eleve::cliquer_etiquette},
     };
     int total = 0;
