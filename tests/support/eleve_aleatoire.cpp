@@ -37,6 +37,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <random>
 #include <string>
@@ -146,6 +147,7 @@ private:
     void demarrer_programme_choisi();
     QString verifier();
     QString verrou_present() const;
+    QString etat_fenetres() const;
     QHash<QString, QDateTime> fichiers_hors_choix() const;
     void compter_et_vider_choix();
 
@@ -191,7 +193,8 @@ private:
     int courant_ = 0;     // the step whose action runs now (the innermost one)
     int profondeur_ = 0;  // steps on the stack: more than one while a step's action waits in a loop
     bool fini_ = false;
-    int apres_la_fin_ = 0;  // steps made after the end, to let waiting handlers return
+    int apres_la_fin_ = 0;
+    int essais_fermeture_ = 0;  // steps made after the end, to let waiting handlers return
     Qt::MouseButtons boutons_;  // the buttons held
     int verrou_pas_ = 0;  // consecutive checks that found the program locked
     QElapsedTimer verrou_duree_;
@@ -372,7 +375,8 @@ void Eleve::pas() {
     }
     if (bilan_.echec.isEmpty()) {
         const QString echec = verifier();
-        if (!echec.isEmpty()) bilan_.echec = echec + "\n" + QString::fromStdString(journal.texte());
+        if (!echec.isEmpty())
+            bilan_.echec = echec + "\n" + etat_fenetres() + "\n" + QString::fromStdString(journal.texte());
     }
     if (!bilan_.echec.isEmpty() || fait_ >= nombre_pas_) {
         // The run is over: at the top it ends; inside a waiting handler the pupil closes windows
@@ -383,7 +387,7 @@ void Eleve::pas() {
         }
         if (++apres_la_fin_ > 5000) {
             const std::string t = "random pupil: a handler still waits 5000 steps after the end\n" +
-                                  bilan_.echec.toStdString() + "\n";
+                                  etat_fenetres().toStdString() + "\n" + bilan_.echec.toStdString() + "\n";
             [[maybe_unused]] auto n = ::write(2, t.data(), t.size());
             ecrire_journal_mourant();
             std::abort();
@@ -404,6 +408,14 @@ void Eleve::pas() {
 }
 
 // --- Checks -------------------------------------------------------------------------------
+
+QString Eleve::etat_fenetres() const {
+    QStringList l;
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        l << QStringLiteral("%1%2%3").arg(f->metaObject()->className(), f->isVisible() ? "" : " (hidden)",
+                                          f->isEnabled() ? "" : " (disabled)");
+    return "loaded windows: " + l.join(", ") + QStringLiteral("; steps waiting: %1").arg(profondeur_ - 1);
+}
 
 QString Eleve::verrou_present() const {
     if (fini_ || application_terminee()) return QString();
@@ -603,50 +615,36 @@ void Eleve::agir() {
     if (regler_dossier()) return;
     // Deep inside waiting handlers, the pupil only closes dialogs: each wait may end.
     if (profondeur_ > 6) {
-        compter("close the last window (deep)");
+        compter("close a window (deep)");
         if (!fermer_un_dialogue()) survoler();
         return;
     }
     struct Poids {
         int poids;
-        void (Eleve::*action)();
+        std::function<void()> action;
     };
-    static const Poids poids[] = {
-        {30, nullptr},  // left click
-        {8, nullptr},   // right click
-        {8, nullptr},   // double click
-        {10, nullptr},  // drag inside a control
-        {6, nullptr},   // drag to another control
-        {6, &Eleve::survoler},
-        {10, &Eleve::taper_texte},
-        {5, &Eleve::taper_touche},
-        {7, &Eleve::declencher_action},
-        {1, &Eleve::fermer_fenetre},
-        {5, &Eleve::cliquer_etiquette},
+    const Poids poids[] = {
+        {30, [this] { cliquer(Qt::LeftButton, false); }},
+        {8, [this] { cliquer(Qt::RightButton, false); }},
+        {8, [this] { cliquer(Qt::LeftButton, true); }},
+        {10, [this] { glisser(false); }},
+        {6, [this] { glisser(true); }},
+        {6, [this] { survoler(); }},
+        {10, [this] { taper_texte(); }},
+        {5, [this] { taper_touche(); }},
+        {7, [this] { declencher_action(); }},
+        {1, [this] { fermer_fenetre(); }},
+        {5, [this] { cliquer_etiquette(); }},
     };
     int total = 0;
     for (const Poids& p : poids) total += p.poids;
     int tirage = hasard(total);
-    int i = 0;
-    while (tirage >= poids[i].poids) tirage -= poids[i++].poids;
-    switch (i) {
-    case 0:
-        cliquer(Qt::LeftButton, false);
-        break;
-    case 1:
-        cliquer(Qt::RightButton, false);
-        break;
-    case 2:
-        cliquer(Qt::LeftButton, true);
-        break;
-    case 3:
-        glisser(false);
-        break;
-    case 4:
-        glisser(true);
-        break;
-    default:
-        (this->*poids[i].action)();
+    for (const Poids& p : poids) {
+        if (tirage < p.poids) {
+            p.action();
+            return;
+        }
+        tirage -= p.poids;
     }
 }
 
@@ -868,10 +866,12 @@ void Eleve::fermer_fenetre() {
 bool Eleve::fermer_un_dialogue() {
     // The window loaded last among the visible ones: the dialog a handler may wait on, or at
     // worst the main window, whose quit ends every wait.
+    // A window that refuses to close (a question answered No, a dialog that insists) is passed
+    // over the next time: each visible window is tried in turn, from the front.
     const QList<QWidget*> l = fenetres_visibles();
     if (l.isEmpty()) return false;
-    QWidget* d = l.last();
-    noter("close the last window " + nom(d));
+    QWidget* d = l[int(l.size()) - 1 - (essais_fermeture_++ % int(l.size()))];
+    noter("close the window " + nom(d));
     d->close();
     return true;
 }
