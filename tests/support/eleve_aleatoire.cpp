@@ -675,12 +675,14 @@ bool Eleve::regler_dossier() {
             noter("folder box " + nom(e) + " <- " + dossier);
             // A click into the box (triple: the whole text selected), then the folder typed.
             QPointer<QLineEdit> boite(e);
-            souris(QEvent::MouseButtonPress, f, e->mapTo(f, QPoint(4, e->height() / 2)), Qt::LeftButton);
-            souris(QEvent::MouseButtonRelease, f, e->mapTo(f, QPoint(4, e->height() / 2)), Qt::LeftButton);
-            if (!boite || !f->isVisible()) return true;
-            touche(f, Qt::Key_A, QString(), Qt::ControlModifier);
-            touche(f, Qt::Key_Backspace, QStringLiteral("\b"));
-            taper_dans(f, dossier);
+            QPointer<QWidget> haut(f);
+            const QPoint p = e->mapTo(f, QPoint(4, e->height() / 2));
+            souris(QEvent::MouseButtonPress, haut, p, Qt::LeftButton);
+            souris(QEvent::MouseButtonRelease, haut, p, Qt::LeftButton);
+            if (!boite || !haut || !haut->isVisible()) return true;
+            touche(haut, Qt::Key_A, QString(), Qt::ControlModifier);
+            touche(haut, Qt::Key_Backspace, QStringLiteral("\b"));
+            taper_dans(haut, dossier);
             return true;
         }
     return false;
@@ -746,6 +748,7 @@ void Eleve::survoler() {
     QWidget* f = fenetre_au_hasard();
     if (!f) return;
     compter("move");
+    const QString qui = nom(f);
     QPointer<QWidget> haut(f);
     const int n = 1 + hasard(4);
     QString trajet;
@@ -754,7 +757,7 @@ void Eleve::survoler() {
         trajet += QStringLiteral(" (%1,%2)").arg(p.x()).arg(p.y());
         souris(QEvent::MouseMove, haut, p, Qt::NoButton);
     }
-    noter("move over " + nom(f) + trajet);
+    noter("move over " + qui + trajet);
 }
 
 void Eleve::taper_texte() {
