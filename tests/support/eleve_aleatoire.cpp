@@ -170,6 +170,9 @@ private:
     QList<QWidget*> controles(QWidget* fenetre) const;
     QWidget* fenetre_au_hasard();
     QWidget* controle_au_hasard(QWidget* fenetre);
+    // A control and a point of it (window coordinates) where the pupil sees it: not covered
+    // by another control nor cut off by its container, when one such point is found.
+    std::pair<QWidget*, QPoint> cible_au_hasard(QWidget* fenetre);
     QPoint point_dans(QWidget* controle);
     QString nom(const QWidget* w) const;
     QString texte_au_hasard();
@@ -186,6 +189,7 @@ private:
     bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_) < p; }
     void noter(const QString& texte) { journal.noter(courant_, texte); }
     void compter(const QString& action) { ++bilan_.actions[action]; }
+    void regarder();
 
     std::mt19937 gen_;
     int nombre_pas_;
@@ -198,6 +202,7 @@ private:
     Qt::MouseButtons boutons_;  // the buttons held
     int verrou_pas_ = 0;  // consecutive checks that found the program locked
     QElapsedTimer verrou_duree_;
+    QElapsedTimer depuis_action_;
     QObject contexte_;
     QTemporaryDir racine_;
     QString choix_;     // the chosen folders' parent
@@ -205,7 +210,8 @@ private:
     QString dossier_precedent_;
     QString dossier_programme_;
     QHash<QString, QDateTime> hors_choix_depart_;
-    QSet<QString> ecrits_;  // files seen in the chosen folders since the last count
+    QSet<const QWidget*> vus_;             // the controls seen at the last step (never dereferenced)
+    QList<QPointer<QWidget>> nouveaux_;  // the controls that appeared since the last step
     ImprimanteFactice imprimante_;
     BilanEleve bilan_;
 };
@@ -397,6 +403,13 @@ void Eleve::pas() {
         fermer_un_dialogue();
         return;
     }
+    // Inside a pause or a wait of the program, a pupil acts at a hand's pace, not at every turn
+    // of the loop (a panel's slide turns it hundreds of times).
+    if (profondeur_ > 1 && depuis_action_.isValid() && depuis_action_.elapsed() < 2) {
+        planifier(1);
+        return;
+    }
+    depuis_action_.start();
     courant_ = ++fait_;
     if (profondeur_ == 1 && fait_ % 500 == 0) compter_et_vider_choix();
     imprimante_.echouer = chance(0.1);
@@ -508,7 +521,12 @@ QWidget* Eleve::controle_au_hasard(QWidget* fenetre) {
     if (chance(0.4)) return fenetre;
     const QList<QWidget*> l = controles(fenetre);
     if (l.isEmpty()) return fenetre;
-    // Buttons draw a pupil's eye: a sheet gets answered to its end now and then.
+    // What has just appeared draws a pupil's eye (a panel opened, a question shown), and so do
+    // buttons: a sheet gets started and answered now and then.
+    QList<QWidget*> nouveaux;
+    for (const QPointer<QWidget>& w : nouveaux_)
+        if (w && l.contains(w.data())) nouveaux << w.data();
+    if (!nouveaux.isEmpty() && chance(0.5)) return nouveaux[hasard(int(nouveaux.size()))];
     if (chance(0.4)) {
         QList<QWidget*> boutons;
         for (QWidget* w : l)
@@ -516,6 +534,18 @@ QWidget* Eleve::controle_au_hasard(QWidget* fenetre) {
         if (!boutons.isEmpty()) return boutons[hasard(int(boutons.size()))];
     }
     return l[hasard(int(l.size()))];
+}
+
+std::pair<QWidget*, QPoint> Eleve::cible_au_hasard(QWidget* fenetre) {
+    QWidget* c = fenetre;
+    QPoint p;
+    for (int essai = 0; essai < 6; ++essai) {
+        c = controle_au_hasard(fenetre);
+        p = c->mapTo(fenetre, point_dans(c));
+        QWidget* dessous = fenetre->childAt(p);
+        if (c == fenetre || dessous == c || c->isAncestorOf(dessous)) break;
+    }
+    return {c, p};
 }
 
 QPoint Eleve::point_dans(QWidget* controle) {
@@ -606,7 +636,19 @@ void Eleve::taper_dans(QWidget* haut, const QString& texte) {
 
 // --- Actions ------------------------------------------------------------------------------
 
+void Eleve::regarder() {
+    QSet<const QWidget*> vus;
+    nouveaux_.clear();
+    for (QWidget* f : fenetres_visibles())
+        for (QWidget* w : controles(f)) {
+            vus.insert(w);
+            if (!vus_.contains(w)) nouveaux_ << w;
+        }
+    vus_ = vus;
+}
+
 void Eleve::agir() {
+    regarder();
     if (QWidget* popup = QApplication::activePopupWidget()) {
         agir_sur_popup(popup);
         return;
@@ -691,8 +733,7 @@ bool Eleve::regler_dossier() {
 void Eleve::cliquer(Qt::MouseButton bouton, bool double_clic) {
     QWidget* f = fenetre_au_hasard();
     if (!f) return;
-    QWidget* c = controle_au_hasard(f);
-    const QPoint p = c->mapTo(f, point_dans(c));
+    const auto [c, p] = cible_au_hasard(f);
     const Qt::KeyboardModifiers touches = chance(0.05) ? Qt::ShiftModifier : Qt::NoModifier;
     const QString quoi = double_clic ? QStringLiteral("double click") : (bouton == Qt::RightButton ? QStringLiteral("right click") : QStringLiteral("click"));
     compter(quoi);
@@ -710,18 +751,17 @@ void Eleve::cliquer(Qt::MouseButton bouton, bool double_clic) {
 void Eleve::glisser(bool vers_autre) {
     QWidget* f = fenetre_au_hasard();
     if (!f) return;
-    QWidget* c = controle_au_hasard(f);
-    const QPoint depart = c->mapTo(f, point_dans(c));
+    const auto [c, depart] = cible_au_hasard(f);
     // The end: in the same control, or in any control of any visible window (through the screen).
     QPoint arrivee;
     QString cible = nom(c);
     if (vers_autre) {
         QWidget* f2 = fenetre_au_hasard();
-        QWidget* c2 = controle_au_hasard(f2);
-        arrivee = f->mapFromGlobal(c2->mapToGlobal(point_dans(c2)));
+        const auto [c2, p2] = cible_au_hasard(f2);
+        arrivee = f->mapFromGlobal(f2->mapToGlobal(p2));
         cible = nom(c2);
     } else {
-        arrivee = c->mapTo(f, point_dans(c));
+        arrivee = c->mapTo(f, point_dans(c));  // may leave it: the drag goes where the hand goes
     }
     const int etapes = 1 + hasard(6);
     const Qt::MouseButton bouton = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
