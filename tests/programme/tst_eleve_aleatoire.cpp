@@ -3,6 +3,8 @@
 #include "tests/support/eleve_aleatoire.h"
 #include "tests/support/fixture.h"
 
+#include "platform/fenetre.h"
+
 #include <QtTest>
 
 class TestEleveAleatoire : public QObject {
@@ -21,6 +23,26 @@ private slots:
         QVERIFY2(bilan.fenetres.contains("fenetre_QCM"), qPrintable(bilan.resume()));
         QVERIFY(bilan.boites > 0);
         QVERIFY(bilan.actions.value("type") > 0);
+    }
+
+    // The checks themselves: a program that no window lets the pupil use any more, and a
+    // picture written in the current directory, each end the run with the seed and the steps.
+    void verrou_signale() {
+        QTimer::singleShot(300, qApp, [] {
+            for (Fenetre* f : Fenetre::fenetres_chargees()) f->setEnabled(false);
+        });
+        const BilanEleve bilan = faire_jouer_eleve(7, 3000);
+        QVERIFY2(bilan.echec.startsWith("locked: no visible window can be used"), qPrintable(bilan.echec));
+        QVERIFY(bilan.echec.contains("seed 7") && bilan.echec.contains("last steps"));
+    }
+    void fichier_egare_signale() {
+        QTimer::singleShot(300, qApp, [] {
+            QFile f(QDir::currentPath() + "/perdu.bmp");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        });
+        const BilanEleve bilan = faire_jouer_eleve(8, 3000);
+        QVERIFY2(bilan.echec.startsWith("file written outside the chosen folders:"), qPrintable(bilan.echec));
+        QVERIFY(bilan.echec.contains("perdu.bmp"));
     }
 };
 
