@@ -368,17 +368,6 @@ void Eleve::pas() {
         }
     } sortie{this, precedent};
 
-    if (application_terminee()) {
-        // The pupil quit the program: once every waiting handler has returned, it starts again.
-        if (profondeur_ == 1) {
-            journal.noter(fait_, QStringLiteral("program ended: started again"));
-            ++bilan_.redemarrages;
-            compter_et_vider_choix();
-            demarrer_programme_choisi();
-        }
-        planifier(profondeur_ == 1 ? 0 : 1);
-        return;
-    }
     if (bilan_.echec.isEmpty()) {
         const QString echec = verifier();
         if (!echec.isEmpty())
@@ -400,7 +389,26 @@ void Eleve::pas() {
         }
         courant_ = fait_ + apres_la_fin_;
         planifier(1);
+        // After a failure, or when closing windows does not end the waits, the program is
+        // ended by its own quit routine, which every wait of it honours.
+        if (application_terminee()) return;
+        if (!bilan_.echec.isEmpty() || apres_la_fin_ > 200) {
+            noter(QStringLiteral("the program is ended"));
+            terminer_application();
+            return;
+        }
         fermer_un_dialogue();
+        return;
+    }
+    if (application_terminee()) {
+        // The pupil quit the program: once every waiting handler has returned, it starts again.
+        if (profondeur_ == 1) {
+            journal.noter(fait_, QStringLiteral("program ended: started again"));
+            ++bilan_.redemarrages;
+            compter_et_vider_choix();
+            demarrer_programme_choisi();
+        }
+        planifier(profondeur_ == 1 ? 0 : 1);
         return;
     }
     // Inside a pause or a wait of the program, a pupil acts at a hand's pace, not at every turn
