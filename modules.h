@@ -6,9 +6,11 @@
 #include "circuit/etat_circuit.h"
 #include "optics/enregistrement_optique.h"
 #include "quiz/fenetre_qcm.h"
+#include "texts/fenetre_texte.h"
 
 inline void enregistrer_modules() {
     enregistrer_qcm();
     enregistrer_circuit();
     enregistrer_optique();
+    enregistrer_textes();
 }

@@ -2,10 +2,12 @@
 
 #include "frame/adaptation.h"
 #include "frame/etat.h"
+#include "frame/facteur_impression.h"
 #include "frame/form1.h"
 #include "frame/impression.h"
 #include "platform/capture.h"
 #include "platform/dialogues.h"
+#include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/temporisation.h"
 
@@ -59,6 +61,13 @@ QAction* BarreOutils::ajouter(const QString& cle, const QString& infobulle, cons
     return a;
 }
 
+void BarreOutils::ajouter_separateur(int largeur) {
+    auto* s = new QWidget(this);
+    s->setFixedSize(largeur, taille_bouton_.height());
+    const int n = grille_->count();
+    grille_->addWidget(s, n / colonnes_, n % colonnes_);
+}
+
 // --- the window
 
 FenetreActivite::FenetreActivite(double largeur_twips, double hauteur_twips)
@@ -89,6 +98,26 @@ void FenetreActivite::creer_banniere(const DefinitionBanniere& b) {
     Label6->transparente(true);
 }
 
+std::pair<CadreGroupe*, Etiquette*> FenetreActivite::creer_identite_et_titre(double gauche, double haut,
+                                                                             double largeur, double gauche_boites,
+                                                                             double gauche_boites_droite,
+                                                                             const QRectF& place_titre) {
+    const BandeauIdentite bandeau =
+        creer_bandeau_identite(Savoir, gauche, haut, largeur, gauche_boites, gauche_boites_droite);
+    Nom = bandeau.nom;
+    Prenom = bandeau.prenom;
+    Classe = bandeau.classe;
+    Temps = bandeau.date;
+    auto* titre = new Etiquette(bandeau.cadre, QStringLiteral("Titre"));
+    placer(titre, place_titre.x(), place_titre.y(), place_titre.width(), place_titre.height());
+    couleur_texte(titre, 0xFF);
+    couleur_fond(titre, 0xFFFFFF);
+    titre->centree(true);
+    police(titre, "Arial", 14.25);
+    titre->hide();
+    return {bandeau.cadre, titre};
+}
+
 void FenetreActivite::creer_barre(int colonnes, QSize taille_bouton, QSize taille_image) {
     Toolbar1 = new BarreOutils(this, colonnes, taille_bouton, taille_image);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -105,6 +134,29 @@ void FenetreActivite::placer_barre(double gauche, double haut, double largeur, d
 
 void FenetreActivite::ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image) {
     Toolbar1->ajouter(cle, infobulle, image);
+}
+
+void FenetreActivite::ajouter_boutons_barre_communs(QSize taille_image) {
+    struct BoutonBarre {
+        const char* cle;
+        const char* infobulle;
+        int image;
+    };
+    const BoutonBarre boutons[4] = {{"Enregistrer_sous", "Enregistrer sous ...", 1},
+                                    {"Imprimer", "Imprimer", 2},
+                                    {"Quitter", "Quitter", 7},
+                                    {"Identification", "Identification", 10}};
+    for (const BoutonBarre& b : boutons)
+        ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
+                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), taille_image));
+}
+
+void FenetreActivite::afficher_titre(Etiquette* titre, const QString& texte, int facteur) {
+    titre->show();
+    QFont f = titre->font();
+    f.setPointSizeF(double(float(ecran::TwipsPerPixelX() * float(facteur)) / 15.0f));
+    titre->setFont(f);
+    titre->setText(texte);
 }
 
 void FenetreActivite::afficher_identite() {
@@ -126,6 +178,8 @@ void FenetreActivite::Form_Unload(bool& annuler) {
         annuler = true;
         return;
     }
+    // A print of this window waiting on its settings dialog has nothing left to print.
+    if (impression_en_attente_) Fenetre::decharger<Facteur_impression>();
     if (!adaptation_en_cours) Fenetre::obtenir<Form1>()->Show();
 }
 
@@ -133,7 +187,10 @@ void FenetreActivite::Toolbar1_ButtonClick(const QString& cle) {
     if (cle == QLatin1String("Enregistrer_sous")) {
         enregistrer_sous_bmp();
     } else if (cle == QLatin1String("Imprimer")) {
+        QPointer<FenetreActivite> moi(this);
+        impression_en_attente_ = true;
         imprimer_fenetre_activite(this, marge_hauteur_);
+        if (moi) impression_en_attente_ = false;
     } else if (cle == QLatin1String("Quitter")) {
         Unload();
     } else if (cle == cle_identification_) {

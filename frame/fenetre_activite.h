@@ -7,6 +7,7 @@
 #include <QList>
 #include <QRectF>
 #include <cstdint>
+#include <utility>
 
 class QAction;
 class QGridLayout;
@@ -30,6 +31,8 @@ class BarreOutils : public QWidget {
 public:
     BarreOutils(QWidget* parent, int colonnes, QSize taille_bouton, QSize taille_image);
     QAction* ajouter(const QString& cle, const QString& infobulle, const QImage& image);
+    // An empty place of a given width in pixels between buttons (the run time's separator).
+    void ajouter_separateur(int largeur);
 signals:
     void bouton_clique(const QString& cle);
 
@@ -87,6 +90,9 @@ public:
 
     // Writes the shared identity into the four boxes.
     void afficher_identite();
+    // Shows a theme's title at a base size of `facteur` points, scaled as the screen is:
+    // twips per pixel x facteur / 15 points (14 gives 11.2 at 12 twips per pixel).
+    static void afficher_titre(Etiquette* titre, const QString& texte, int facteur);
 
     // The tool bar's keys shared by every activity window: "Enregistrer_sous", "Imprimer",
     // "Quitter" and the window's identification key. Other keys are the window's own.
@@ -119,12 +125,24 @@ protected:
     FenetreActivite(double largeur_twips, double hauteur_twips);
 
     void creer_banniere(const DefinitionBanniere& banniere);
+    // The identity strip on Savoir (its boxes become Nom, Prenom, Classe and Temps; places as
+    // creer_bandeau_identite) and the theme's title, centred at its place between the boxes:
+    // red Arial 14.25 points on white, hidden until a theme shows it. Returns the strip and
+    // the title.
+    std::pair<CadreGroupe*, Etiquette*> creer_identite_et_titre(double gauche, double haut, double largeur,
+                                                                double gauche_boites, double gauche_boites_droite,
+                                                                const QRectF& place_titre);
     // The tool bar above the client area (outside the captured area), or inside it at a place
     // in twips (inside the captured area).
     void creer_barre(int colonnes, QSize taille_bouton, QSize taille_image);
     void placer_barre_au_dessus();
     void placer_barre(double gauche, double haut, double largeur, double hauteur);
     void ajouter_bouton_barre(const QString& cle, const QString& infobulle, const QImage& image);
+    // The four buttons that the quiz and text windows share, in this order: "Enregistrer_sous"
+    // (a diskette), "Imprimer" (a printer), "Quitter" (a red cross) and "Identification" (a
+    // question mark over a form), their pictures at the given size.
+    void ajouter_boutons_barre_communs(QSize taille_image);
+
 
     int ajouter_onglet(const DefinitionOnglet& onglet);
     // A theme label on panel i: left 375 twips, 195 twips high, Arial 6.75 points, on the
@@ -146,7 +164,8 @@ protected:
     // shut; then the window's own steps.
     void Form_Load() final;
     virtual void charger_activite() {}
-    // The module's quit question; Yes unloads and, outside the adaptation pass, shows Form1.
+    // The module's quit question; Yes unloads (closing the print settings of a print of this
+    // window still waiting on them) and, outside the adaptation pass, shows Form1.
     void Form_Unload(bool& annuler) final;
 
     // Shows the window's own identification dialog (the window has disabled itself).
@@ -181,4 +200,5 @@ private:
     QString question_quitter_;
     QString cle_identification_ = QStringLiteral("Identification");
     int marge_hauteur_ = 45;
+    bool impression_en_attente_ = false;  // its print waits on the settings dialog
 };

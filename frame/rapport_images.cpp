@@ -50,8 +50,9 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
     QString fichier;
     try {
         for (BoitePicture* p : panneaux) definir_largeur(p, 0);
-        // The window repaints without its panels; it may be closed meanwhile.
-        if (!f->pause(10)) throw Erreur("window closed");
+        // The window repaints without its panels. Closed meanwhile, it has nothing more to
+        // report: the report ends there, without a file or a message.
+        if (!f->pause(10)) return QString();
         const ListeImages a_inserer = images();
 
         Application& word = Word();
@@ -76,4 +77,15 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
         reponse_message =
             std::int16_t(MsgBox(QStringLiteral("Feuille sauvegardée dans le fichier: ") + fichier, vb::vbInformation));
     return fichier;
+}
+
+QString sauvegarder_schema_word(FenetreActivite* fenetre, BoitePicture* panneau, const ListeImages& instantanes,
+                                BoitePicture* tampon, const QString& dossier) {
+    const ModeleRapportImages schema{
+        QStringLiteral("evaluation_schema_"), QStringLiteral("VANTAREL - Evaluation schématisation"),
+        QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"), true,
+        false};
+    // The list belongs to the window: it is read only when the window outlived the pause.
+    return sauvegarder_images_word(fenetre, {panneau}, [&instantanes] { return instantanes; }, tampon, dossier,
+                                   schema);
 }

@@ -27,8 +27,16 @@ struct ModeleRapportImages {
 // through a temporary BMP file in a folder of the report's own, never the program's folder, so
 // that two copies of the program never share it; the file is removed once inserted, and on
 // every failure. Any failure shows the model's message (information icon) and ends the report;
-// the pointer goes back to the default whatever happens, when the window is still there.
+// the pointer goes back to the default whatever happens, when the window is still there. A
+// window closed during the pause ends the report there, quietly: no document, no message.
 // Returns the file written, or "" after a failure.
 QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePicture*>& panneaux,
                                 const std::function<ListeImages()>& images, BoitePicture* tampon,
                                 const QString& dossier, const ModeleRapportImages& modele);
+
+// The report of a drawing window's snapshots (circuit and optics alike): the window's theme
+// panel shut, every snapshot of the list (read after the pause) drawn through the window's
+// snapshot buffer, the page header "VANTAREL - Evaluation schématisation", the file
+// dossier/evaluation_schema_<name>_<first name>_<date>.doc. Returns the file, or "".
+QString sauvegarder_schema_word(FenetreActivite* fenetre, BoitePicture* panneau, const ListeImages& instantanes,
+                                BoitePicture* tampon, const QString& dossier);

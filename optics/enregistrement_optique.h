@@ -1,10 +1,6 @@
 #pragma once
 
-// What the optics activity registers with the frame.
-#include "frame/registre_activites.h"
-#include "optics/sheet/etat_optique.h"
-
-inline void enregistrer_optique() {
-    // The scene model has no start values of its own: the sheet's load resets what it uses.
-    enregistrer_etat({QStringLiteral("optique"), nullptr, reinitialiser_etat_optique});
-}
+// Gives the frame what it reaches of the optics activity: the main window's optics drawing
+// button, the optics window and its identification dialog in the adaptation pass, and the reset
+// of the scene model (which has no start values of its own: the sheet's load resets what it uses).
+void enregistrer_optique();

@@ -3,13 +3,13 @@
 #include "frame/etat.h"
 #include "frame/impression.h"
 #include "frame/registre_activites.h"
-#include "platform/ecran.h"
 #include "platform/messages.h"
 #include "platform/nombres.h"
 #include "quiz/chargeurs.h"
 #include "quiz/etat_qcm.h"
 
 #include <QPointer>
+#include <tuple>
 
 namespace {
 struct LigneTheme {
@@ -86,21 +86,9 @@ fenetre_QCM::fenetre_QCM() : FenetreActivite(10260, 7875) {
     creer_banniere({QRectF(0, -45, 10275, 615), QStringLiteral(":/assets/qcm/banniere.svg"), QSize(685, 41),
                     QRectF(195, 150, 1500, 300), QStringLiteral("Questionnaire à choix multiples"),
                     QRectF(2625, 90, 5610, 375)});
-    const BandeauIdentite bandeau = creer_bandeau_identite(Savoir, 30, -15, 9255, 35, 7640);
-    Titre = bandeau.cadre;
-    Nom = bandeau.nom;
-    Prenom = bandeau.prenom;
-    Classe = bandeau.classe;
-    Temps = bandeau.date;
     // The title is centred in the strip between the identity boxes, so that the longest titles
     // (up to 45 characters at 14 points) never run over the class and date boxes.
-    Label_titre = new Etiquette(Titre, QStringLiteral("Titre"));
-    placer(Label_titre, 2040, 225, 5520, 570);
-    couleur_texte(Label_titre, 0xFF);
-    couleur_fond(Label_titre, 0xFFFFFF);
-    Label_titre->centree(true);
-    police(Label_titre, "Arial", 14.25);
-    Label_titre->hide();
+    std::tie(Titre, Label_titre) = creer_identite_et_titre(30, -15, 9255, 35, 7640, QRectF(2040, 225, 5520, 570));
 
     Frame_QCM = new CadreGroupe(Savoir);
     placer(Frame_QCM, 45, 840, 9255, 5685);
@@ -211,18 +199,7 @@ fenetre_QCM::fenetre_QCM() : FenetreActivite(10260, 7875) {
     Savoir->lower();
 
     creer_barre(4, QSize(30, 30), QSize(24, 24));
-    struct BoutonBarre {
-        const char* cle;
-        const char* infobulle;
-        int image;
-    };
-    const BoutonBarre boutons[4] = {{"Enregistrer_sous", "Enregistrer sous ...", 1},
-                                    {"Imprimer", "Imprimer", 2},
-                                    {"Quitter", "Quitter", 7},
-                                    {"Identification", "Identification", 10}};
-    for (const BoutonBarre& b : boutons)
-        ajouter_bouton_barre(QString::fromUtf8(b.cle), QString::fromUtf8(b.infobulle),
-                             image_integree(QStringLiteral(":/assets/qcm/barre/%1.svg").arg(b.image), QSize(24, 24)));
+    ajouter_boutons_barre_communs(QSize(24, 24));
     placer_barre_au_dessus();
 
     connect(client(), &ZoneClient::mouvement, this, &fenetre_QCM::Form_MouseMove);
@@ -252,11 +229,7 @@ void fenetre_QCM::Label_theme_Click(const ThemeQCM& theme) {
     vider_releve_QCM();
     theme_courant = QString::fromLatin1(d.code_theme);
     Frame_QCM->show();
-    Label_titre->show();
-    QFont f = Label_titre->font();
-    f.setPointSizeF(double(float(ecran::TwipsPerPixelX() * float(theme.taille_titre)) / 15.0f));
-    Label_titre->setFont(f);
-    Label_titre->setText(QString::fromUtf8(d.titre));
+    afficher_titre(Label_titre, QString::fromUtf8(d.titre), theme.taille_titre);
     titre_theme = QString::fromUtf8(d.titre);
     for (int i = 1; i <= 5; ++i) Reponse[i]->setText(QString());
     for (int i = 1; i <= 5; ++i) {

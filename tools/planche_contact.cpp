@@ -2,6 +2,7 @@
 // number, in one PNG, to be looked at by eye.
 // Usage: planche_contact OUT.png elec|chimie|optique|circuit|LIST...
 //        planche_contact OUT.png images_optique   (the optics window's pictures)
+//        planche_contact OUT.png images_circuit   (the circuit window's pictures)
 //        planche_contact OUT.png textes|textes_elec|textes_chimie|textes_optique...
 #include "quiz/banques.h"
 #include "tools/planche_enonces_circuit.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 
 int planche_contact_optique(const QString& sortie);
+int planche_contact_circuit(const QString& sortie);
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -20,6 +22,8 @@ int main(int argc, char* argv[]) {
     }
     if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("images_optique"))
         return planche_contact_optique(QString::fromLocal8Bit(argv[1]));
+    if (argc == 3 && QLatin1String(argv[2]) == QLatin1String("images_circuit"))
+        return planche_contact_circuit(QString::fromLocal8Bit(argv[1]));
     QStringList choix;
     for (int i = 2; i < argc; ++i) choix << QString::fromLocal8Bit(argv[i]);
     if (choix.first().startsWith(QLatin1String("textes"))) return planche_textes(QString::fromLocal8Bit(argv[1]), choix) ? 0 : 1;

@@ -192,6 +192,7 @@ private slots:
         QVERIFY(!e->bouton_onglet(0)->isHidden());  // no tab touched
         QCOMPARE(f->image_bouton(f->Picture12), 3);
         // A button no activity took does nothing.
+        vider_registre_activites();
         f->Show();
         cliquer(f->Picture13);
         QVERIFY(f->isVisible());

@@ -1,5 +1,6 @@
 // The pupil identification dialogs: checks, declining, the calendar, what the windows served
 // show, and the first-load adaptation pass on screens of other than 15 twips per pixel.
+#include "circuit/fenetre_dessin.h"
 #include "frame/adaptation.h"
 #include "frame/apropos.h"
 #include "frame/etat.h"
@@ -13,6 +14,7 @@
 #include "platform/ecran.h"
 #include "platform/messages.h"
 #include "quiz/fenetre_qcm.h"
+#include "texts/fenetre_texte.h"
 #include "tests/support/fixture.h"
 
 #include <QDir>
@@ -474,6 +476,10 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<Options_TEXTES>());
         QVERIFY(!Fenetre::si_chargee<Result_eval>());
         QVERIFY(!Fenetre::si_chargee<fenetre_QCM>());
+        QVERIFY(!Fenetre::si_chargee<fenetre_texte>());
+        QVERIFY(!Fenetre::si_chargee<Identification_texte>());
+        QVERIFY(!Fenetre::si_chargee<fenetre_dessin>());
+        QVERIFY(!Fenetre::si_chargee<Identification_dessin>());
         QCOMPARE(Fenetre::fenetres_chargees().size(), 3);  // Form1, the dialog, the notice
 
         // The dialog: controls rescaled once, so at their design pixels; its own size is not
@@ -547,16 +553,20 @@ private slots:
         QStringList adaptation, dechargement;
         for (const FenetreDeLaPasse& e : fenetres_par_adaptation()) adaptation << e.nom;
         for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) dechargement << e.nom;
-        QCOMPARE(adaptation, QStringList({"Apropos", "Facteur_impression", "fenetre_QCM", "Form1", "Identification_QCM",
-                                          "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
-                                          "Options_TEXTES", "Result_eval"}));
+        QCOMPARE(adaptation, QStringList({"angle_rotation", "Apropos", "Facteur_impression", "fenetre_dessin",
+                                          "fenetre_dessin_optique", "fenetre_QCM", "fenetre_texte", "Form1",
+                                          "Identification_dessin", "Identification_dessin_optique",
+                                          "Identification_QCM", "Identification_texte", "impression", "Mot_de_passe",
+                                          "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Result_eval"}));
         // Rescaling goes alphabetically, letter case aside.
         QStringList tri = adaptation;
         std::sort(tri.begin(), tri.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(adaptation, tri);
-        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "Apropos", "Facteur_impression", "Form1", "Identification_QCM",
-                                            "impression", "Mot_de_passe", "Options_DESSIN", "Options_QCM",
-                                            "Options_TEXTES", "Result_eval"}));
+        QCOMPARE(dechargement, QStringList({"fenetre_QCM", "fenetre_texte", "fenetre_dessin", "fenetre_dessin_optique",
+                                            "angle_rotation", "Apropos", "Facteur_impression", "Form1",
+                                            "Identification_dessin", "Identification_dessin_optique",
+                                            "Identification_QCM", "Identification_texte", "impression", "Mot_de_passe",
+                                            "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Result_eval"}));
     }
 
     void une_fenetre_enregistree_est_chargee_puis_dechargee_a_sa_place() {
