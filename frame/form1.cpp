@@ -277,10 +277,14 @@ void Form1::ouvrir_activite(BoitePicture* bouton) {
     remettre_groupe(bouton);
     a->Show();
     Hide();
-    if (o->resultats == OuvreurActivite::Resultats::decharger)
+    if (o->resultats == OuvreurActivite::Resultats::decharger) {
         Fenetre::decharger<Result_eval>();
-    else
+    } else {
+        // Hidden, the marks window can no longer give the main window back its input (it does
+        // so when it closes): the main window takes it back now, as an unload would give it.
         Fenetre::obtenir<Result_eval>()->Hide();
+        setEnabled(true);
+    }
     Label_patientez->hide();
 }
 

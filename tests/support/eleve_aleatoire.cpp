@@ -1,0 +1,981 @@
+#include "tests/support/eleve_aleatoire.h"
+
+#include "frame/demarrage.h"
+#include "frame/etat.h"
+#include "frame/form1.h"
+#include "platform/aide.h"
+#include "platform/calculatrice.h"
+#include "platform/dialogues.h"
+#include "platform/dialogues_communs.h"
+#include "platform/fenetre.h"
+#include "platform/imprimante.h"
+#include "platform/menu_contextuel.h"
+#include "platform/messages.h"
+#include "platform/sans_fenetre.h"
+#include "tests/support/fixture.h"
+#include "tests/support/imprimante_factice.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+namespace {
+
+// --- The last steps, kept for the report of a failure, a crash or a hang -------------------
+
+constexpr std::size_t pas_gardes = 30;
+
+struct Journal {
+    std::mutex verrou;
+    std::uint32_t graine = 0;
+    int nombre_pas = 0;
+    std::deque<std::pair<int, std::string>> derniers;  // step number, what was done
+
+    void noter(int pas, const QString& texte) {
+        std::lock_guard<std::mutex> garde(verrou);
+        for (auto it = derniers.rbegin(); it != derniers.rend(); ++it)
+            if (it->first == pas) {
+                it->second += "\n      " + texte.toStdString();
+                return;
+            }
+        derniers.emplace_back(pas, texte.toStdString());
+        while (derniers.size() > pas_gardes) derniers.pop_front();
+    }
+    std::string texte() {
+        std::lock_guard<std::mutex> garde(verrou);
+        std::string t = "random pupil: seed " + std::to_string(graine) + ", count " + std::to_string(nombre_pas) +
+                        " (replay: same seed and count)\nlast steps:\n";
+        for (const auto& [pas, action] : derniers) t += "  #" + std::to_string(pas) + " " + action + "\n";
+        return t;
+    }
+};
+
+Journal journal;
+std::atomic<bool> journal_actif{false};
+std::atomic<long long> dernier_progres_ms{0};
+
+long long maintenant_ms() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Written with write(2): the process is dying, the journal's text is made before the lock that a
+// crash inside a step could hold (the try-lock gives up rather than wait).
+void ecrire_journal_mourant() {
+    if (!journal_actif.load()) return;
+    if (!journal.verrou.try_lock()) {
+        const char m[] = "random pupil: crash (journal busy)\n";
+        [[maybe_unused]] auto n = ::write(2, m, sizeof m - 1);
+        return;
+    }
+    journal.verrou.unlock();
+    const std::string t = journal.texte();
+    [[maybe_unused]] auto n = ::write(2, t.data(), t.size());
+}
+
+void signal_fatal(int numero) {
+    char m[64];
+    const int n = std::snprintf(m, sizeof m, "random pupil: signal %d\n", numero);
+    if (n > 0) {
+        [[maybe_unused]] auto e = ::write(2, m, std::size_t(n));
+    }
+    ecrire_journal_mourant();
+    std::signal(numero, SIG_DFL);
+    std::raise(numero);
+}
+
+void installer_rapport_de_crash() {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer reports the fault itself, then calls this before the process ends.
+    __sanitizer_set_death_callback(&ecrire_journal_mourant);
+    std::signal(SIGABRT, &signal_fatal);
+#else
+    for (int s : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) std::signal(s, &signal_fatal);
+#endif
+}
+
+QtMessageHandler gestionnaire_precedent = nullptr;
+void filtrer_messages(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    // The offscreen platform's notes on what it cannot do (raise, grab the keyboard, ...).
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (gestionnaire_precedent) gestionnaire_precedent(type, contexte, message);
+}
+
+// --- The pupil ----------------------------------------------------------------------------
+
+const QStringList extensions_surveillees = {QStringLiteral("*.doc"), QStringLiteral("*.bmp")};
+
+class Eleve {
+public:
+    Eleve(std::uint32_t graine, int nombre_pas);
+    ~Eleve();
+    BilanEleve courir();
+
+private:
+    // Scheduling and checks.
+    void planifier(int ms);
+    void pas();
+    void demarrer_programme_choisi();
+    QString verifier();
+    QString verrou_present() const;
+    QString etat_fenetres() const;
+    QHash<QString, QDateTime> fichiers_hors_choix() const;
+    void compter_et_vider_choix();
+
+    // Actions.
+    void agir();
+    void agir_sur_popup(QWidget* popup);
+    void cliquer(Qt::MouseButton bouton, bool double_clic);
+    void glisser(bool vers_autre);
+    void survoler();
+    void taper_texte();
+    void taper_touche();
+    void declencher_action();
+    void fermer_fenetre();
+    void cliquer_etiquette();
+    bool fermer_un_dialogue();
+    bool regler_dossier();
+
+    // What the pupil sees.
+    QList<QWidget*> fenetres_visibles() const;
+    QList<QWidget*> controles(QWidget* fenetre) const;
+    QWidget* fenetre_au_hasard();
+    QWidget* controle_au_hasard(QWidget* fenetre);
+    // A control and a point of it (window coordinates) where the pupil sees it: not covered
+    // by another control nor cut off by its container, when one such point is found.
+    std::pair<QWidget*, QPoint> cible_au_hasard(QWidget* fenetre);
+    QPoint point_dans(QWidget* controle);
+    QString nom(const QWidget* w) const;
+    QString texte_au_hasard();
+    QString dossier_choisi_au_hasard();
+
+    // Sending input to the QWindow of a top-level widget, at its window coordinates.
+    void souris(QEvent::Type type, QWidget* haut, QPoint p, Qt::MouseButton bouton,
+                Qt::KeyboardModifiers touches = Qt::NoModifier);
+    void taper_dans(QWidget* haut, const QString& texte);
+    void touche(QWidget* haut, int code, const QString& texte = QString(),
+                Qt::KeyboardModifiers touches = Qt::NoModifier);
+
+    int hasard(int n) { return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(gen_); }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_) < p; }
+    void noter(const QString& texte) { journal.noter(courant_, texte); }
+    void compter(const QString& action) { ++bilan_.actions[action]; }
+    void regarder();
+
+    std::mt19937 gen_;
+    int nombre_pas_;
+    int fait_ = 0;
+    int courant_ = 0;     // the step whose action runs now (the innermost one)
+    int profondeur_ = 0;  // steps on the stack: more than one while a step's action waits in a loop
+    bool fini_ = false;
+    int apres_la_fin_ = 0;
+    int essais_fermeture_ = 0;  // steps made after the end, to let waiting handlers return
+    Qt::MouseButtons boutons_;  // the buttons held
+    int verrou_pas_ = 0;  // consecutive checks that found the program locked
+    QElapsedTimer verrou_duree_;
+    QElapsedTimer depuis_action_;
+    QObject contexte_;
+    QTemporaryDir racine_;
+    QString choix_;     // the chosen folders' parent
+    QString courant_dossier_;
+    QString dossier_precedent_;
+    QString dossier_programme_;
+    QHash<QString, QDateTime> hors_choix_depart_;
+    QSet<const QWidget*> vus_;             // the controls seen at the last step (never dereferenced)
+    QList<QPointer<QWidget>> nouveaux_;  // the controls that appeared since the last step
+    ImprimanteFactice imprimante_;
+    BilanEleve bilan_;
+};
+
+Eleve::Eleve(std::uint32_t graine, int nombre_pas) : gen_(graine), nombre_pas_(nombre_pas) {
+    {
+        std::lock_guard<std::mutex> garde(journal.verrou);
+        journal.graine = graine;
+        journal.nombre_pas = nombre_pas;
+        journal.derniers.clear();
+    }
+    choix_ = racine_.path() + "/choisis";
+    for (const char* d : {"qcm", "schemas", "textes", "images"}) QDir().mkpath(choix_ + "/" + d);
+    courant_dossier_ = racine_.path() + "/courant";
+    QDir().mkpath(courant_dossier_);
+    dossier_precedent_ = QDir::currentPath();
+    QDir::setCurrent(courant_dossier_);
+    dossier_programme_ = QCoreApplication::applicationDirPath();
+    gestionnaire_precedent = qInstallMessageHandler(&filtrer_messages);
+    installer_pilote_impression(&imprimante_);
+
+    installer_crochet_messages([this](const QString& texte, int style, const QString&) {
+        static const QList<int> boutons[] = {{vb::vbOK},
+                                             {vb::vbOK, vb::vbCancel},
+                                             {vb::vbAbort, vb::vbRetry, vb::vbIgnore},
+                                             {vb::vbYes, vb::vbNo, vb::vbCancel},
+                                             {vb::vbYes, vb::vbNo},
+                                             {vb::vbRetry, vb::vbCancel}};
+        const QList<int>& choix = boutons[qBound(0, style & 7, 5)];
+        const int reponse = choix[hasard(int(choix.size()))];
+        ++bilan_.boites;
+        noter(QStringLiteral("box \"%1\" (style %2) -> %3").arg(texte.left(60)).arg(style).arg(reponse));
+        return reponse;
+    });
+    installer_crochet_enregistrer_sous([this](const QString&, const QString& titre) {
+        QString f;
+        if (!chance(0.25)) {
+            static const char* noms[] = {"dessin", "schema.bmp", "Copie.BMP", "photo.png", "élève 1", "a"};
+            f = choix_ + "/images/" + QString::fromUtf8(noms[hasard(6)]);
+        }
+        noter("Save As \"" + titre + "\" -> " + (f.isEmpty() ? QStringLiteral("cancel") : f));
+        return f;
+    });
+    installer_crochet_police([this](const ChoixPolice& depart) -> std::optional<ChoixPolice> {
+        if (chance(0.3)) return std::nullopt;
+        static const char* familles[] = {"Arial", "Times New Roman", "Comic Sans MS", "MS Sans Serif", "Courier New"};
+        ChoixPolice c = depart;
+        c.FontName = familles[hasard(5)];
+        c.FontSize = 6 + hasard(43);
+        c.FontBold = chance(0.5);
+        c.FontItalic = chance(0.5);
+        c.FontStrikethru = chance(0.2);
+        c.FontUnderline = chance(0.2);
+        c.Color = std::uint32_t(gen_()) & 0xFFFFFF;
+        noter(QStringLiteral("font -> %1 %2").arg(c.FontName).arg(c.FontSize));
+        return c;
+    });
+    installer_crochet_couleur([this](std::uint32_t) -> std::optional<std::uint32_t> {
+        if (chance(0.3)) return std::nullopt;
+        const std::uint32_t c = std::uint32_t(gen_()) & 0xFFFFFF;
+        noter(QStringLiteral("colour -> %1").arg(c, 6, 16, QLatin1Char('0')));
+        return c;
+    });
+    installer_crochet_calculatrice([this](const QString& programme) {
+        const bool lance = chance(0.5);
+        noter("calculator " + programme + (lance ? " started" : " missing"));
+        return lance;
+    });
+    installer_crochet_menu_contextuel([this](QMenu* menu) -> QAction* {
+        QList<QAction*> possibles;
+        std::function<void(QMenu*)> parcourir = [&](QMenu* m) {
+            for (QAction* a : m->actions()) {
+                if (a->isSeparator() || !a->isVisible()) continue;
+                if (a->menu())
+                    parcourir(a->menu());
+                else
+                    possibles.append(a);
+            }
+        };
+        parcourir(menu);
+        QAction* a = (possibles.isEmpty() || chance(0.15)) ? nullptr : possibles[hasard(int(possibles.size()))];
+        noter("pop-up menu -> " + (a ? a->text() : QStringLiteral("dismissed")));
+        return a;
+    });
+    journal_actif = true;
+    installer_rapport_de_crash();
+}
+
+Eleve::~Eleve() {
+    journal_actif = false;
+    reinitialiser_programme();
+    installer_crochet_messages({});
+    installer_crochet_enregistrer_sous({});
+    installer_crochet_police({});
+    installer_crochet_couleur({});
+    installer_crochet_calculatrice({});
+    installer_crochet_menu_contextuel({});
+    installer_pilote_impression(nullptr);
+    qInstallMessageHandler(gestionnaire_precedent);
+    QDir::setCurrent(dossier_precedent_);
+}
+
+void Eleve::demarrer_programme_choisi() {
+    reinitialiser_programme();
+    demarrer();
+    chemin_QCM = QDir::toNativeSeparators(choix_ + "/qcm");
+    chemin_schema = QDir::toNativeSeparators(choix_ + "/schemas");
+    chemin_textes = QDir::toNativeSeparators(choix_ + "/textes");
+}
+
+BilanEleve Eleve::courir() {
+    demarrer_programme_choisi();
+    hors_choix_depart_ = fichiers_hors_choix();
+    dernier_progres_ms = maintenant_ms();
+    // A watchdog: a step that never comes back (an endless loop, a wait that nothing ends).
+    std::atomic<bool> arret{false};
+    std::thread chien([&arret] {
+        while (!arret.load()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            if (maintenant_ms() - dernier_progres_ms.load() > 120000) {
+                const char m[] = "random pupil: no step for 120 s (hang)\n";
+                [[maybe_unused]] auto n = ::write(2, m, sizeof m - 1);
+                ecrire_journal_mourant();
+                std::abort();
+            }
+        }
+    });
+    planifier(0);
+    while (!fini_) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    arret = true;
+    chien.join();
+    if (bilan_.echec.isEmpty()) {
+        const QString fin = verifier();
+        if (!fin.isEmpty()) bilan_.echec = fin + "\n" + QString::fromStdString(journal.texte());
+    }
+    compter_et_vider_choix();
+    bilan_.pas = fait_;
+    return bilan_;
+}
+
+void Eleve::planifier(int ms) { QTimer::singleShot(ms, &contexte_, [this] { pas(); }); }
+
+void Eleve::pas() {
+    if (fini_) return;
+    dernier_progres_ms = maintenant_ms();
+    ++profondeur_;
+    const int precedent = courant_;
+    struct Sortie {
+        Eleve* e;
+        int precedent;
+        ~Sortie() {
+            --e->profondeur_;
+            e->courant_ = precedent;
+        }
+    } sortie{this, precedent};
+
+    if (bilan_.echec.isEmpty()) {
+        const QString echec = verifier();
+        if (!echec.isEmpty())
+            bilan_.echec = echec + "\n" + etat_fenetres() + "\n" + QString::fromStdString(journal.texte());
+    }
+    if (!bilan_.echec.isEmpty() || fait_ >= nombre_pas_) {
+        // The run is over: at the top it ends; inside a waiting handler the pupil closes windows
+        // until every wait has returned.
+        if (profondeur_ == 1) {
+            fini_ = true;
+            return;
+        }
+        if (++apres_la_fin_ > 5000) {
+            const std::string t = "random pupil: a handler still waits 5000 steps after the end\n" +
+                                  etat_fenetres().toStdString() + "\n" + bilan_.echec.toStdString() + "\n";
+            [[maybe_unused]] auto n = ::write(2, t.data(), t.size());
+            ecrire_journal_mourant();
+            std::abort();
+        }
+        courant_ = fait_ + apres_la_fin_;
+        planifier(1);
+        // After a failure, or when closing windows does not end the waits, the program is
+        // ended by its own quit routine, which every wait of it honours.
+        if (application_terminee()) return;
+        if (!bilan_.echec.isEmpty() || apres_la_fin_ > 200) {
+            noter(QStringLiteral("the program is ended"));
+            terminer_application();
+            return;
+        }
+        fermer_un_dialogue();
+        return;
+    }
+    if (application_terminee()) {
+        // The pupil quit the program: once every waiting handler has returned, it starts again.
+        if (profondeur_ == 1) {
+            journal.noter(fait_, QStringLiteral("program ended: started again"));
+            ++bilan_.redemarrages;
+            compter_et_vider_choix();
+            demarrer_programme_choisi();
+        }
+        planifier(profondeur_ == 1 ? 0 : 1);
+        return;
+    }
+    // Inside a pause or a wait of the program, a pupil acts at a hand's pace, not at every turn
+    // of the loop (a panel's slide turns it hundreds of times).
+    if (profondeur_ > 1 && depuis_action_.isValid() && depuis_action_.elapsed() < 2) {
+        planifier(1);
+        return;
+    }
+    depuis_action_.start();
+    courant_ = ++fait_;
+    if (profondeur_ == 1 && fait_ % 500 == 0) compter_et_vider_choix();
+    imprimante_.echouer = chance(0.1);
+    bilan_.impressions += int(imprimante_.travaux.size());
+    imprimante_.travaux.clear();
+    // A lasting lock lets time pass between checks: a pause of the program may be ending.
+    planifier(verrou_pas_ > 0 ? 50 : (chance(0.01) ? hasard(200) : 0));
+    agir();
+}
+
+// --- Checks -------------------------------------------------------------------------------
+
+QString Eleve::etat_fenetres() const {
+    QStringList l;
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        l << QStringLiteral("%1%2%3").arg(f->metaObject()->className(), f->isVisible() ? "" : " (hidden)",
+                                          f->isEnabled() ? "" : " (disabled)");
+    return "loaded windows: " + l.join(", ") + QStringLiteral("; steps waiting: %1").arg(profondeur_ - 1);
+}
+
+QString Eleve::verrou_present() const {
+    if (fini_ || application_terminee()) return QString();
+    QStringList desactivees;
+    bool une_active = false;
+    for (Fenetre* f : Fenetre::fenetres_chargees()) {
+        if (!f->isEnabled()) desactivees << f->metaObject()->className();
+        if (f->isVisible() && f->isEnabled()) une_active = true;
+    }
+    if (une_active) return QString();
+    return desactivees.isEmpty() ? QStringLiteral("no window of the program is visible")
+                                 : "no visible window can be used; disabled: " + desactivees.join(", ");
+}
+
+QString Eleve::verifier() {
+    const QString verrou = verrou_present();
+    if (verrou.isEmpty()) {
+        verrou_pas_ = 0;
+    } else {
+        if (verrou_pas_++ == 0) verrou_duree_.start();
+        // A lock is a state that lasts: a handler's pause may show none for a moment.
+        if (verrou_pas_ >= 20 && verrou_duree_.elapsed() >= 1000) return "locked: " + verrou;
+    }
+    if (fait_ % 25 == 0 || fait_ >= nombre_pas_ || fini_) {
+        const QHash<QString, QDateTime> maintenant = fichiers_hors_choix();
+        for (auto it = maintenant.cbegin(); it != maintenant.cend(); ++it)
+            if (!hors_choix_depart_.contains(it.key()) || hors_choix_depart_.value(it.key()) != it.value())
+                return "file written outside the chosen folders: " + it.key();
+    }
+    return QString();
+}
+
+QHash<QString, QDateTime> Eleve::fichiers_hors_choix() const {
+    QHash<QString, QDateTime> fichiers;
+    auto ajouter = [&](const QString& dossier, bool sous_dossiers) {
+        QDirIterator it(dossier, extensions_surveillees, QDir::Files | QDir::Hidden,
+                        sous_dossiers ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+        while (it.hasNext()) {
+            const QString f = it.next();
+            if (f.startsWith(choix_ + "/")) continue;
+            fichiers.insert(f, it.fileInfo().lastModified());
+        }
+    };
+    ajouter(racine_.path(), true);
+    ajouter(dossier_programme_, false);
+    return fichiers;
+}
+
+void Eleve::compter_et_vider_choix() {
+    // Reports and pictures are counted, then removed so that a long run keeps the disk free.
+    QDirIterator it(choix_, extensions_surveillees, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        if (f.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive))
+            ++bilan_.documents;
+        else
+            ++bilan_.images;
+        QFile::remove(f);
+    }
+}
+
+// --- What the pupil sees ------------------------------------------------------------------
+
+QList<QWidget*> Eleve::fenetres_visibles() const {
+    QList<QWidget*> l;
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        if (f->isVisible() && f->windowHandle()) l << f;
+    if (QWidget* a = aide::fenetre_aide(); a && a->isVisible() && a->windowHandle()) l << a;
+    return l;
+}
+
+QList<QWidget*> Eleve::controles(QWidget* fenetre) const {
+    QList<QWidget*> l;
+    for (QWidget* w : fenetre->findChildren<QWidget*>())
+        if (w->isVisible() && w->isEnabled() && w->window() == fenetre && w->width() > 0 && w->height() > 0) l << w;
+    return l;
+}
+
+QWidget* Eleve::fenetre_au_hasard() {
+    const QList<QWidget*> l = fenetres_visibles();
+    if (l.isEmpty()) return nullptr;
+    // Mostly the window in front (loaded last): the one the pupil is working in.
+    QWidget* f = chance(0.5) ? l.last() : l[hasard(int(l.size()))];
+    bilan_.fenetres.insert(f->metaObject()->className());
+    return f;
+}
+
+QWidget* Eleve::controle_au_hasard(QWidget* fenetre) {
+    // Mostly a control of the window, otherwise the window itself (any point of it).
+    if (chance(0.4)) return fenetre;
+    const QList<QWidget*> l = controles(fenetre);
+    if (l.isEmpty()) return fenetre;
+    // What has just appeared draws a pupil's eye (a panel opened, a question shown), and so do
+    // buttons: a sheet gets started and answered now and then.
+    QList<QWidget*> nouveaux;
+    for (const QPointer<QWidget>& w : nouveaux_)
+        if (w && l.contains(w.data())) nouveaux << w.data();
+    if (!nouveaux.isEmpty() && chance(0.5)) return nouveaux[hasard(int(nouveaux.size()))];
+    if (chance(0.4)) {
+        QList<QWidget*> boutons;
+        for (QWidget* w : l)
+            if (qobject_cast<QAbstractButton*>(w)) boutons << w;
+        if (!boutons.isEmpty()) return boutons[hasard(int(boutons.size()))];
+    }
+    return l[hasard(int(l.size()))];
+}
+
+std::pair<QWidget*, QPoint> Eleve::cible_au_hasard(QWidget* fenetre) {
+    QWidget* c = fenetre;
+    QPoint p;
+    for (int essai = 0; essai < 6; ++essai) {
+        c = controle_au_hasard(fenetre);
+        p = c->mapTo(fenetre, point_dans(c));
+        QWidget* dessous = fenetre->childAt(p);
+        if (c == fenetre || dessous == c || c->isAncestorOf(dessous)) break;
+    }
+    return {c, p};
+}
+
+QPoint Eleve::point_dans(QWidget* controle) {
+    return QPoint(hasard(controle->width()), hasard(controle->height()));
+}
+
+QString Eleve::nom(const QWidget* w) const {
+    if (!w) return QStringLiteral("(gone)");
+    const QWidget* haut = w->window();
+    QString n = haut->metaObject()->className();
+    if (w != haut)
+        n += "/" + (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName());
+    return n;
+}
+
+QString Eleve::texte_au_hasard() {
+    static const QString lettres = QStringLiteral(
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789    éèêàçùôïÉÀ'-.,;:!?/\\*<>|\"&%()");
+    if (chance(0.1)) return mot_de_passe_options;  // the teacher, sitting by
+    if (chance(0.05)) return QStringLiteral("12,5");
+    const int longueur = chance(0.03) ? 200 + hasard(200) : hasard(13);
+    QString t;
+    for (int i = 0; i < longueur; ++i) t += lettres[hasard(int(lettres.size()))];
+    return t;
+}
+
+QString Eleve::dossier_choisi_au_hasard() {
+    static const char* dossiers[] = {"qcm", "schemas", "textes", "images", "absent"};
+    return QDir::toNativeSeparators(choix_ + "/" + dossiers[hasard(5)]);
+}
+
+// --- Input --------------------------------------------------------------------------------
+
+// The events go to the window system layer as a mouse and a keyboard give them, delivered at
+// once, and nothing else is handled meanwhile: the pupil's next step comes only from the event
+// loop (the program's own pauses and waits included), never from the sending of input.
+void Eleve::souris(QEvent::Type type, QWidget* haut, QPoint p, Qt::MouseButton bouton,
+                   Qt::KeyboardModifiers touches) {
+    QPointer<QWindow> w = haut ? haut->windowHandle() : nullptr;
+    if (!w) return;
+    int& t = QTest::lastMouseTimestamp;
+    auto envoyer = [&](QEvent::Type quoi, Qt::MouseButton b) {
+        if (!w) return;
+        qt_handleMouseEvent(w, QPointF(p), w->mapToGlobal(QPointF(p)), boutons_, b, quoi, touches, ++t);
+    };
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        boutons_ |= bouton;
+        envoyer(type, bouton);
+        break;
+    case QEvent::MouseButtonRelease:
+        boutons_ &= ~bouton;
+        envoyer(type, bouton);
+        t += QTest::mouseDoubleClickInterval;  // the next click is not the second of a double click
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The first click, then the second press; the caller sends the last release.
+        boutons_ |= bouton;
+        envoyer(QEvent::MouseButtonPress, bouton);
+        boutons_ &= ~bouton;
+        envoyer(QEvent::MouseButtonRelease, bouton);
+        boutons_ |= bouton;
+        envoyer(QEvent::MouseButtonPress, bouton);
+        break;
+    default:
+        envoyer(QEvent::MouseMove, Qt::NoButton);
+        break;
+    }
+}
+
+void Eleve::touche(QWidget* haut, int code, const QString& texte, Qt::KeyboardModifiers touches) {
+    QPointer<QWindow> w = haut ? haut->windowHandle() : nullptr;
+    if (!w || !w->isVisible()) return;
+    qt_handleKeyEvent(w, QEvent::KeyPress, code, touches, texte);
+    if (w) qt_handleKeyEvent(w, QEvent::KeyRelease, code, touches, texte);
+}
+
+void Eleve::taper_dans(QWidget* haut, const QString& texte) {
+    QPointer<QWidget> f(haut);
+    for (const QChar c : texte) {
+        if (!f || !f->isVisible()) return;
+        // Latin-1 keys bear the code of their capital letter, as the keyboard gives them.
+        const QChar majuscule = c.toUpper();
+        const int code = majuscule.unicode() < 0x100 ? int(majuscule.unicode()) : int(Qt::Key_unknown);
+        touche(f, code, QString(c));
+    }
+}
+
+// --- Actions ------------------------------------------------------------------------------
+
+void Eleve::regarder() {
+    QSet<const QWidget*> vus;
+    nouveaux_.clear();
+    for (QWidget* f : fenetres_visibles())
+        for (QWidget* w : controles(f)) {
+            vus.insert(w);
+            if (!vus_.contains(w)) nouveaux_ << w;
+        }
+    vus_ = vus;
+}
+
+void Eleve::agir() {
+    regarder();
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        agir_sur_popup(popup);
+        return;
+    }
+    // The teacher sets a report folder in a folder box before anything else is done there.
+    if (regler_dossier()) return;
+    // Deep inside waiting handlers, the pupil only closes dialogs: each wait may end.
+    if (profondeur_ > 6) {
+        compter("close a window (deep)");
+        if (!fermer_un_dialogue()) survoler();
+        return;
+    }
+    struct Poids {
+        int poids;
+        std::function<void()> action;
+    };
+    const Poids poids[] = {
+        {30, [this] { cliquer(Qt::LeftButton, false); }},
+        {8, [this] { cliquer(Qt::RightButton, false); }},
+        {8, [this] { cliquer(Qt::LeftButton, true); }},
+        {10, [this] { glisser(false); }},
+        {6, [this] { glisser(true); }},
+        {6, [this] { survoler(); }},
+        {10, [this] { taper_texte(); }},
+        {5, [this] { taper_touche(); }},
+        {7, [this] { declencher_action(); }},
+        {1, [this] { fermer_fenetre(); }},
+        {5, [this] { cliquer_etiquette(); }},
+    };
+    int total = 0;
+    for (const Poids& p : poids) total += p.poids;
+    int tirage = hasard(total);
+    for (const Poids& p : poids) {
+        if (tirage < p.poids) {
+            p.action();
+            return;
+        }
+        tirage -= p.poids;
+    }
+}
+
+void Eleve::agir_sur_popup(QWidget* popup) {
+    QPointer<QWidget> p(popup);
+    if (chance(0.2)) {
+        compter("popup: Escape");
+        noter("Escape on the pop-up " + nom(popup));
+        touche(popup, Qt::Key_Escape, QStringLiteral("\x1b"));
+    } else {
+        compter("popup: click");
+        const QPoint pt = point_dans(popup);
+        noter(QStringLiteral("click in the pop-up %1 (%2,%3)").arg(nom(popup)).arg(pt.x()).arg(pt.y()));
+        souris(QEvent::MouseButtonPress, popup, pt, Qt::LeftButton);
+        if (p) souris(QEvent::MouseButtonRelease, p, pt, Qt::LeftButton);
+    }
+    // A pop-up that stays open would take every further click: the pupil presses Escape.
+    if (p && p->isVisible() && chance(0.5)) touche(p, Qt::Key_Escape, QStringLiteral("\x1b"));
+}
+
+bool Eleve::regler_dossier() {
+    for (QWidget* f : fenetres_visibles())
+        for (QLineEdit* e : f->findChildren<QLineEdit*>()) {
+            if (!e->isVisible() || !e->isEnabled() || !QDir::isAbsolutePath(e->text())) continue;
+            if (QDir::fromNativeSeparators(e->text()).startsWith(choix_ + "/")) continue;
+            const QString dossier = dossier_choisi_au_hasard();
+            compter("folder box set");
+            noter("folder box " + nom(e) + " <- " + dossier);
+            // A click into the box (triple: the whole text selected), then the folder typed.
+            QPointer<QLineEdit> boite(e);
+            QPointer<QWidget> haut(f);
+            const QPoint p = e->mapTo(f, QPoint(4, e->height() / 2));
+            souris(QEvent::MouseButtonPress, haut, p, Qt::LeftButton);
+            souris(QEvent::MouseButtonRelease, haut, p, Qt::LeftButton);
+            if (!boite || !haut || !haut->isVisible()) return true;
+            touche(haut, Qt::Key_A, QString(), Qt::ControlModifier);
+            touche(haut, Qt::Key_Backspace, QStringLiteral("\b"));
+            taper_dans(haut, dossier);
+            return true;
+        }
+    return false;
+}
+
+void Eleve::cliquer(Qt::MouseButton bouton, bool double_clic) {
+    QWidget* f = fenetre_au_hasard();
+    if (!f) return;
+    const auto [c, p] = cible_au_hasard(f);
+    const Qt::KeyboardModifiers touches = chance(0.05) ? Qt::ShiftModifier : Qt::NoModifier;
+    const QString quoi = double_clic ? QStringLiteral("double click") : (bouton == Qt::RightButton ? QStringLiteral("right click") : QStringLiteral("click"));
+    compter(quoi);
+    noter(QStringLiteral("%1 %2 at (%3,%4) of the window").arg(quoi, nom(c)).arg(p.x()).arg(p.y()));
+    QPointer<QWidget> haut(f);
+    if (double_clic) {
+        souris(QEvent::MouseButtonDblClick, f, p, bouton, touches);
+        if (haut) souris(QEvent::MouseButtonRelease, haut, p, bouton, touches);
+        return;
+    }
+    souris(QEvent::MouseButtonPress, f, p, bouton, touches);
+    if (haut) souris(QEvent::MouseButtonRelease, haut, p, bouton, touches);
+}
+
+void Eleve::glisser(bool vers_autre) {
+    QWidget* f = fenetre_au_hasard();
+    if (!f) return;
+    const auto [c, depart] = cible_au_hasard(f);
+    // The end: in the same control, or in any control of any visible window (through the screen).
+    QPoint arrivee;
+    QString cible = nom(c);
+    if (vers_autre) {
+        QWidget* f2 = fenetre_au_hasard();
+        const auto [c2, p2] = cible_au_hasard(f2);
+        arrivee = f->mapFromGlobal(f2->mapToGlobal(p2));
+        cible = nom(c2);
+    } else {
+        arrivee = c->mapTo(f, point_dans(c));  // may leave it: the drag goes where the hand goes
+    }
+    const int etapes = 1 + hasard(6);
+    const Qt::MouseButton bouton = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
+    compter(vers_autre ? "drag to another control" : "drag inside a control");
+    noter(QStringLiteral("drag %1 (%2,%3) -> %4 (%5,%6) in %7 moves%8")
+              .arg(nom(c))
+              .arg(depart.x())
+              .arg(depart.y())
+              .arg(cible)
+              .arg(arrivee.x())
+              .arg(arrivee.y())
+              .arg(etapes)
+              .arg(bouton == Qt::RightButton ? " (right button)" : ""));
+    QPointer<QWidget> haut(f);
+    souris(QEvent::MouseButtonPress, f, depart, bouton);
+    for (int i = 1; i <= etapes && haut; ++i) {
+        const QPoint p = depart + (arrivee - depart) * i / etapes + QPoint(hasard(5) - 2, hasard(5) - 2);
+        souris(QEvent::MouseMove, haut, p, Qt::NoButton);
+    }
+    if (haut) souris(QEvent::MouseButtonRelease, haut, arrivee, bouton);
+}
+
+void Eleve::survoler() {
+    QWidget* f = fenetre_au_hasard();
+    if (!f) return;
+    compter("move");
+    const QString qui = nom(f);
+    QPointer<QWidget> haut(f);
+    const int n = 1 + hasard(4);
+    QString trajet;
+    for (int i = 0; i < n && haut; ++i) {
+        const QPoint p = point_dans(haut);
+        trajet += QStringLiteral(" (%1,%2)").arg(p.x()).arg(p.y());
+        souris(QEvent::MouseMove, haut, p, Qt::NoButton);
+    }
+    noter("move over " + qui + trajet);
+}
+
+void Eleve::taper_texte() {
+    QList<QPair<QWidget*, QLineEdit*>> boites;
+    for (QWidget* f : fenetres_visibles())
+        for (QLineEdit* e : f->findChildren<QLineEdit*>())
+            if (e->isVisible() && e->isEnabled()) boites.append({f, e});
+    if (boites.isEmpty()) {
+        taper_touche();
+        return;
+    }
+    const auto [f, e] = boites[hasard(int(boites.size()))];
+    bilan_.fenetres.insert(f->metaObject()->className());
+    const QString texte =
+        QDir::isAbsolutePath(e->text()) ? dossier_choisi_au_hasard() : texte_au_hasard();
+    const bool remplacer = chance(0.7);
+    const bool entree = chance(0.2);
+    compter("type");
+    noter(QStringLiteral("type \"%1\" into %2%3%4").arg(texte.left(80), nom(e), remplacer ? " (replacing)" : "",
+                                                      entree ? " then Enter" : ""));
+    QPointer<QWidget> haut(f);
+    const QPoint p = e->mapTo(f, point_dans(e));
+    souris(QEvent::MouseButtonPress, f, p, Qt::LeftButton);
+    if (!haut) return;
+    souris(QEvent::MouseButtonRelease, haut, p, Qt::LeftButton);
+    if (!haut || !haut->isVisible()) return;
+    if (remplacer) touche(haut, Qt::Key_A, QString(), Qt::ControlModifier);
+    taper_dans(haut, texte);
+    if (entree) touche(haut, Qt::Key_Return, QStringLiteral("\r"));
+}
+
+void Eleve::taper_touche() {
+    QWidget* f = fenetre_au_hasard();
+    if (!f) return;
+    struct Touche {
+        Qt::Key code;
+        const char* texte;
+    };
+    static const Touche touches[] = {{Qt::Key_Return, "\r"}, {Qt::Key_Escape, "\x1b"}, {Qt::Key_Tab, "\t"},
+                                     {Qt::Key_Space, " "},    {Qt::Key_Delete, "\x7f"}, {Qt::Key_Backspace, "\b"},
+                                     {Qt::Key_Left, ""},      {Qt::Key_Right, ""},       {Qt::Key_Up, ""},
+                                     {Qt::Key_Down, ""},      {Qt::Key_F1, ""},          {Qt::Key_Home, ""}};
+    const Touche& t = touches[hasard(int(std::size(touches)))];
+    compter("key");
+    noter("key " + QKeySequence(t.code).toString() + " in " + nom(f));
+    touche(f, t.code, QString::fromLatin1(t.texte));
+}
+
+void Eleve::declencher_action() {
+    // The commands a pupil reaches: the menu bars' menus (and their submenus) and the buttons
+    // of the tool bars. The pop-up menus' commands come only through a pop-up.
+    QList<QAction*> actions;
+    QList<QWidget*> fenetres_des_actions;
+    auto ajouter = [&](QAction* a, QWidget* f) {
+        if (actions.contains(a)) return;
+        actions << a;
+        fenetres_des_actions << f;
+    };
+    for (QWidget* f : fenetres_visibles()) {
+        std::function<void(QMenu*)> parcourir = [&](QMenu* m) {
+            for (QAction* a : m->actions()) {
+                if (a->isSeparator() || !a->isVisible() || !a->isEnabled()) continue;
+                if (a->menu())
+                    parcourir(a->menu());
+                else
+                    ajouter(a, f);
+            }
+        };
+        for (QMenuBar* barre : f->findChildren<QMenuBar*>()) {
+            if (!barre->isVisible() || !barre->isEnabled()) continue;
+            for (QAction* a : barre->actions())
+                if (a->menu() && a->isVisible() && a->isEnabled()) parcourir(a->menu());
+        }
+        for (QAbstractButton* b : f->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible() || !b->isEnabled()) continue;
+            for (QAction* a : b->actions())
+                if (!a->isSeparator() && a->isVisible() && a->isEnabled()) ajouter(a, f);
+        }
+        for (QAction* a : f->findChildren<QAction*>()) {
+            if (!a->isEnabled() || !a->isVisible() || a->isSeparator()) continue;
+            for (QObject* o : a->associatedObjects()) {
+                QWidget* w = qobject_cast<QWidget*>(o);
+                if (w && !qobject_cast<QMenu*>(w) && !qobject_cast<QMenuBar*>(w) && w->isVisible() && w->isEnabled()) {
+                    ajouter(a, f);
+                    break;
+                }
+            }
+        }
+    }
+    if (actions.isEmpty()) {
+        cliquer(Qt::LeftButton, false);
+        return;
+    }
+    const int i = hasard(int(actions.size()));
+    bilan_.fenetres.insert(fenetres_des_actions[i]->metaObject()->className());
+    compter("command");
+    noter("command \"" + actions[i]->text() + "\" (" + actions[i]->objectName() + ") of " + nom(fenetres_des_actions[i]));
+    actions[i]->trigger();
+}
+
+void Eleve::fermer_fenetre() {
+    QWidget* f = fenetre_au_hasard();
+    if (!f) return;
+    compter("close a window");
+    noter("close " + nom(f));
+    f->close();
+}
+
+bool Eleve::fermer_un_dialogue() {
+    // The window loaded last among the visible ones: the dialog a handler may wait on, or at
+    // worst the main window, whose quit ends every wait.
+    // A window that refuses to close (a question answered No, a dialog that insists) is passed
+    // over the next time: each visible window is tried in turn, from the front.
+    const QList<QWidget*> l = fenetres_visibles();
+    if (l.isEmpty()) return false;
+    QWidget* d = l[int(l.size()) - 1 - (essais_fermeture_++ % int(l.size()))];
+    noter("close the window " + nom(d));
+    d->close();
+    return true;
+}
+
+void Eleve::cliquer_etiquette() {
+    QList<QPair<QWidget*, EtiquetteSansFenetre*>> etiquettes;
+    for (QWidget* f : fenetres_visibles())
+        for (ElementSansFenetre* e : elements_sans_fenetre(f)) {
+            auto* l = qobject_cast<EtiquetteSansFenetre*>(e);
+            if (l && l->Visible() && l->Enabled() && l->conteneur() && l->conteneur()->isVisible() &&
+                l->Width() >= 1 && l->Height() >= 1)
+                etiquettes.append({f, l});
+        }
+    if (etiquettes.isEmpty()) {
+        cliquer(Qt::LeftButton, false);
+        return;
+    }
+    const auto [f, l] = etiquettes[hasard(int(etiquettes.size()))];
+    bilan_.fenetres.insert(f->metaObject()->className());
+    const QPointF dans(l->Left() + hasard(int(l->Width())), l->Top() + hasard(int(l->Height())));
+    const QPoint p = l->conteneur()->mapTo(f, dans.toPoint());
+    const bool double_clic = chance(0.2);
+    compter(double_clic ? "double click a windowless label" : "click a windowless label");
+    noter(QStringLiteral("%1 the windowless label \"%2\" of %3 at (%4,%5)")
+              .arg(double_clic ? "double click" : "click", l->Caption().left(40), nom(l->conteneur()))
+              .arg(p.x())
+              .arg(p.y()));
+    QPointer<QWidget> haut(f);
+    souris(double_clic ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress, f, p, Qt::LeftButton);
+    if (haut) souris(QEvent::MouseButtonRelease, haut, p, Qt::LeftButton);
+}
+
+}  // namespace
+
+QString BilanEleve::resume() const {
+    QStringList l;
+    l << QStringLiteral("steps %1, restarts %2, message boxes %3, prints %4, .doc %5, .bmp %6")
+             .arg(pas)
+             .arg(redemarrages)
+             .arg(boites)
+             .arg(impressions)
+             .arg(documents)
+             .arg(images);
+    QStringList f = QStringList(fenetres.cbegin(), fenetres.cend());
+    f.sort();
+    l << "windows: " + f.join(", ");
+    QStringList a;
+    for (auto it = actions.cbegin(); it != actions.cend(); ++it) a << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    l << "actions: " + a.join(", ");
+    return l.join("\n");
+}
+
+BilanEleve faire_jouer_eleve(std::uint32_t graine, int nombre_pas) {
+    Eleve eleve(graine, nombre_pas);
+    return eleve.courir();
+}
