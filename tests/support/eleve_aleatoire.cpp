@@ -3,6 +3,7 @@
 #include "frame/demarrage.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
+#include "frame/identification.h"
 #include "platform/aide.h"
 #include "platform/calculatrice.h"
 #include "platform/dialogues.h"
@@ -460,6 +461,9 @@ QString Eleve::verifier() {
         // A lock is a state that lasts: a handler's pause may show none for a moment.
         if (verrou_pas_ >= 20 && verrou_duree_.elapsed() >= 1000) return "locked: " + verrou;
     }
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        if (auto* d = qobject_cast<IdentificationActivite*>(f); d && d->isVisible() && !d->cible_chargee())
+            return QStringLiteral("dialog left open after its window closed: ") + d->metaObject()->className();
     if (fait_ % 25 == 0 || fait_ >= nombre_pas_ || fini_) {
         const QHash<QString, QDateTime> maintenant = fichiers_hors_choix();
         for (auto it = maintenant.cbegin(); it != maintenant.cend(); ++it)

@@ -17,9 +17,10 @@
 // The next step is always waiting on the event queue before a step acts, so a pupil also clicks
 // while the program pauses or waits for a dialog, as a real one does. After each step it checks
 // that the program is not locked (a window of it visible and enabled, or a lasting state with
-// none), and that no .doc or .bmp file was written outside the chosen folders (the temporary
-// folder tree and the program's folder are scanned). A program ended by its own quit command is
-// started again. A crash, a sanitizer report or a hang prints the seed and the last steps.
+// none), that no identification dialog stays open for a window that has closed, and that no
+// .doc or .bmp file was written outside the chosen folders (the temporary folder tree and the
+// program's folder are scanned). A program ended by its own quit command is started again. A
+// crash, a sanitizer report or a hang prints the seed and the last steps.
 struct BilanEleve {
     QString echec;  // empty when every check held; otherwise what failed, the seed and the last steps
     int pas = 0;    // steps made
