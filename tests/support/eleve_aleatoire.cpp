@@ -9,6 +9,7 @@
 #include "platform/dialogues.h"
 #include "platform/dialogues_communs.h"
 #include "platform/fenetre.h"
+#include "platform/glisser.h"
 #include "platform/imprimante.h"
 #include "platform/menu_contextuel.h"
 #include "platform/messages.h"
@@ -40,6 +41,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -157,6 +159,10 @@ private:
     void agir_sur_popup(QWidget* popup);
     void cliquer(Qt::MouseButton bouton, bool double_clic);
     void glisser(bool vers_autre);
+    void glisser_entre_depots();
+    // Press, moves with the button held, release (window coordinates of f; the end may lie
+    // outside it, in another window).
+    void faire_glisser(QWidget* f, const QString& source, QPoint depart, const QString& cible, QPoint arrivee);
     void survoler();
     void taper_texte();
     void taper_touche();
@@ -174,6 +180,10 @@ private:
     // A control and a point of it (window coordinates) where the pupil sees it: not covered
     // by another control nor cut off by its container, when one such point is found.
     std::pair<QWidget*, QPoint> cible_au_hasard(QWidget* fenetre);
+    // The visible controls that take drops, with their windows.
+    QList<QPair<QWidget*, QWidget*>> controles_depots() const;
+    // A point of the control (window coordinates) where the pupil sees it, when one is found.
+    std::optional<QPoint> point_visible(QWidget* fenetre, QWidget* controle);
     QPoint point_dans(QWidget* controle);
     QString nom(const QWidget* w) const;
     QString texte_au_hasard();
@@ -683,6 +693,8 @@ void Eleve::agir() {
         {8, [this] { cliquer(Qt::LeftButton, true); }},
         {10, [this] { glisser(false); }},
         {6, [this] { glisser(true); }},
+        // Where the program shows a sheet and its palettes, the pupil works there.
+        {controles_depots().size() >= 2 ? 20 : 0, [this] { glisser_entre_depots(); }},
         {6, [this] { survoler(); }},
         {10, [this] { taper_texte(); }},
         {5, [this] { taper_touche(); }},
@@ -775,11 +787,57 @@ void Eleve::glisser(bool vers_autre) {
     } else {
         arrivee = c->mapTo(f, point_dans(c));  // may leave it: the drag goes where the hand goes
     }
+    compter(vers_autre ? "drag to another control" : "drag inside a control");
+    faire_glisser(f, nom(c), depart, cible, arrivee);
+}
+
+void Eleve::glisser_entre_depots() {
+    // A drag made on purpose: from a control that takes drops (an element of a palette, one
+    // already placed) onto another (the sheet, an element), mostly of the same window.
+    const QList<QPair<QWidget*, QWidget*>> depots = controles_depots();
+    if (depots.size() < 2) {
+        glisser(true);
+        return;
+    }
+    const auto [f, c] = depots[hasard(int(depots.size()))];
+    QList<QWidget*> voisins;
+    for (const auto& [g, w] : depots)
+        if (g == f && w != c) voisins << w;
+    QWidget* c2 = (!voisins.isEmpty() && chance(0.8)) ? voisins[hasard(int(voisins.size()))]
+                                                     : depots[hasard(int(depots.size()))].second;
+    const auto depart = point_visible(f, c);
+    const auto arrivee = point_visible(c2->window(), c2);
+    if (!depart || !arrivee) {
+        glisser(true);
+        return;
+    }
+    bilan_.fenetres.insert(f->metaObject()->className());
+    compter("drag between controls that take drops");
+    faire_glisser(f, nom(c), *depart, nom(c2), f->mapFromGlobal(c2->window()->mapToGlobal(*arrivee)));
+}
+
+QList<QPair<QWidget*, QWidget*>> Eleve::controles_depots() const {
+    QList<QPair<QWidget*, QWidget*>> depots;
+    for (QWidget* f : fenetres_visibles())
+        for (QWidget* w : controles(f))
+            if (glisser::prend_les_depots(w)) depots.append(qMakePair(f, w));
+    return depots;
+}
+
+std::optional<QPoint> Eleve::point_visible(QWidget* fenetre, QWidget* controle) {
+    for (int essai = 0; essai < 6; ++essai) {
+        const QPoint p = controle->mapTo(fenetre, point_dans(controle));
+        QWidget* dessous = fenetre->childAt(p);
+        if (dessous == controle || controle->isAncestorOf(dessous)) return p;
+    }
+    return std::nullopt;
+}
+
+void Eleve::faire_glisser(QWidget* f, const QString& source, QPoint depart, const QString& cible, QPoint arrivee) {
     const int etapes = 1 + hasard(6);
     const Qt::MouseButton bouton = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
-    compter(vers_autre ? "drag to another control" : "drag inside a control");
     noter(QStringLiteral("drag %1 (%2,%3) -> %4 (%5,%6) in %7 moves%8")
-              .arg(nom(c))
+              .arg(source)
               .arg(depart.x())
               .arg(depart.y())
               .arg(cible)
@@ -789,10 +847,14 @@ void Eleve::glisser(bool vers_autre) {
               .arg(bouton == Qt::RightButton ? " (right button)" : ""));
     QPointer<QWidget> haut(f);
     souris(QEvent::MouseButtonPress, f, depart, bouton);
+    bool glisse = false;
     for (int i = 1; i <= etapes && haut; ++i) {
         const QPoint p = depart + (arrivee - depart) * i / etapes + QPoint(hasard(5) - 2, hasard(5) - 2);
         souris(QEvent::MouseMove, haut, p, Qt::NoButton);
+        glisse = glisse || glisser::en_cours();
     }
+    // The program took the press as the start of a control's drag and drop.
+    if (glisse) compter("a control dragged");
     if (haut) souris(QEvent::MouseButtonRelease, haut, arrivee, bouton);
 }
 

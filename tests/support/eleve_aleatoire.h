@@ -8,7 +8,8 @@
 // A pupil at random: from a seed, a given number of steps across every visible window of the
 // program, as a mouse and a keyboard would make them — clicks and double clicks at random points
 // (through the windows, so masks and grabs choose the receiver), right clicks, drags inside a
-// control and from one control to another, moves without a button, typing into boxes, keys, the
+// control and from one control to another (where a sheet and its palettes show, mostly from one
+// control that takes drops onto another), moves without a button, typing into boxes, keys, the
 // commands of the menu and tool bars, windows closed. Message boxes, pop-up menus, Save As, the
 // font and colour dialogs and the calculator are answered at random through their hooks; prints
 // go to a printer double. Report folders and pictures go to folders chosen inside a temporary
