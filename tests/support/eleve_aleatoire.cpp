@@ -4,6 +4,7 @@
 #include "frame/etat.h"
 #include "frame/form1.h"
 #include "frame/identification.h"
+#include "frame/registre_activites.h"
 #include "platform/aide.h"
 #include "platform/calculatrice.h"
 #include "platform/dialogues.h"
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -136,6 +138,14 @@ void filtrer_messages(QtMsgType type, const QMessageLogContext& contexte, const 
 // --- The pupil ----------------------------------------------------------------------------
 
 const QStringList extensions_surveillees = {QStringLiteral("*.doc"), QStringLiteral("*.bmp")};
+
+QString nom_fenetre(const QWidget* f) {
+    // The window's own name, as the program registers it (one class may serve several).
+    for (const FenetreDeLaPasse& p : fenetres_par_adaptation())
+        if (p.si_chargee() == f) return p.nom;
+    if (f == aide::fenetre_aide()) return QStringLiteral("(help)");
+    return QString::fromLatin1(f->metaObject()->className());
+}
 
 class Eleve {
 public:
@@ -444,7 +454,7 @@ void Eleve::pas() {
 QString Eleve::etat_fenetres() const {
     QStringList l;
     for (Fenetre* f : Fenetre::fenetres_chargees())
-        l << QStringLiteral("%1%2%3").arg(f->metaObject()->className(), f->isVisible() ? "" : " (hidden)",
+        l << QStringLiteral("%1%2%3").arg(nom_fenetre(f), f->isVisible() ? "" : " (hidden)",
                                           f->isEnabled() ? "" : " (disabled)");
     return "loaded windows: " + l.join(", ") + QStringLiteral("; steps waiting: %1").arg(profondeur_ - 1);
 }
@@ -454,7 +464,7 @@ QString Eleve::verrou_present() const {
     QStringList desactivees;
     bool une_active = false;
     for (Fenetre* f : Fenetre::fenetres_chargees()) {
-        if (!f->isEnabled()) desactivees << f->metaObject()->className();
+        if (!f->isEnabled()) desactivees << nom_fenetre(f);
         if (f->isVisible() && f->isEnabled()) une_active = true;
     }
     if (une_active) return QString();
@@ -473,7 +483,7 @@ QString Eleve::verifier() {
     }
     for (Fenetre* f : Fenetre::fenetres_chargees())
         if (auto* d = qobject_cast<IdentificationActivite*>(f); d && d->isVisible() && !d->cible_chargee())
-            return QStringLiteral("dialog left open after its window closed: ") + d->metaObject()->className();
+            return "dialog left open after its window closed: " + nom_fenetre(d);
     if (fait_ % 25 == 0 || fait_ >= nombre_pas_ || fini_) {
         const QHash<QString, QDateTime> maintenant = fichiers_hors_choix();
         for (auto it = maintenant.cbegin(); it != maintenant.cend(); ++it)
@@ -534,7 +544,7 @@ QWidget* Eleve::fenetre_au_hasard() {
     if (l.isEmpty()) return nullptr;
     // Mostly the window in front (loaded last): the one the pupil is working in.
     QWidget* f = chance(0.5) ? l.last() : l[hasard(int(l.size()))];
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     return f;
 }
 
@@ -577,7 +587,7 @@ QPoint Eleve::point_dans(QWidget* controle) {
 QString Eleve::nom(const QWidget* w) const {
     if (!w) return QStringLiteral("(gone)");
     const QWidget* haut = w->window();
-    QString n = haut->metaObject()->className();
+    QString n = nom_fenetre(haut);
     if (w != haut)
         n += "/" + (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName());
     return n;
@@ -663,6 +673,9 @@ void Eleve::regarder() {
     nouveaux_.clear();
     for (QWidget* f : fenetres_visibles())
         for (QWidget* w : controles(f)) {
+            // A control that its container cuts off whole (a shut panel's labels) is not seen
+            // yet: it catches the eye when the panel opens.
+            if (w->visibleRegion().isEmpty()) continue;
             vus.insert(w);
             if (!vus_.contains(w)) nouveaux_ << w;
         }
@@ -805,13 +818,18 @@ void Eleve::glisser_entre_depots() {
         if (g == f && w != c) voisins << w;
     QWidget* c2 = (!voisins.isEmpty() && chance(0.8)) ? voisins[hasard(int(voisins.size()))]
                                                      : depots[hasard(int(depots.size()))].second;
+    // Half the time onto the widest of them: the sheet.
+    if (!voisins.isEmpty() && chance(0.5))
+        c2 = *std::max_element(voisins.cbegin(), voisins.cend(), [](const QWidget* a, const QWidget* b) {
+            return a->width() * a->height() < b->width() * b->height();
+        });
     const auto depart = point_visible(f, c);
     const auto arrivee = point_visible(c2->window(), c2);
     if (!depart || !arrivee) {
         glisser(true);
         return;
     }
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     compter("drag between controls that take drops");
     faire_glisser(f, nom(c), *depart, nom(c2), f->mapFromGlobal(c2->window()->mapToGlobal(*arrivee)));
 }
@@ -884,7 +902,7 @@ void Eleve::taper_texte() {
         return;
     }
     const auto [f, e] = boites[hasard(int(boites.size()))];
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     const QString texte =
         QDir::isAbsolutePath(e->text()) ? dossier_choisi_au_hasard() : texte_au_hasard();
     const bool remplacer = chance(0.7);
@@ -966,7 +984,7 @@ void Eleve::declencher_action() {
         return;
     }
     const int i = hasard(int(actions.size()));
-    bilan_.fenetres.insert(fenetres_des_actions[i]->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(fenetres_des_actions[i]));
     compter("command");
     noter("command \"" + actions[i]->text() + "\" (" + actions[i]->objectName() + ") of " + nom(fenetres_des_actions[i]));
     actions[i]->trigger();
@@ -1007,7 +1025,7 @@ void Eleve::cliquer_etiquette() {
         return;
     }
     const auto [f, l] = etiquettes[hasard(int(etiquettes.size()))];
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     const QPointF dans(l->Left() + hasard(int(l->Width())), l->Top() + hasard(int(l->Height())));
     const QPoint p = l->conteneur()->mapTo(f, dans.toPoint());
     const bool double_clic = chance(0.2);

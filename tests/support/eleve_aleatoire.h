@@ -9,11 +9,12 @@
 // program, as a mouse and a keyboard would make them — clicks and double clicks at random points
 // (through the windows, so masks and grabs choose the receiver), right clicks, drags inside a
 // control and from one control to another (where a sheet and its palettes show, mostly from one
-// control that takes drops onto another), moves without a button, typing into boxes, keys, the
-// commands of the menu and tool bars, windows closed. Message boxes, pop-up menus, Save As, the
-// font and colour dialogs and the calculator are answered at random through their hooks; prints
-// go to a printer double. Report folders and pictures go to folders chosen inside a temporary
-// folder, which is also the current directory for the run.
+// control that takes drops onto another, often the sheet), moves without a button, typing into
+// boxes, keys, the commands of the menu and tool bars, windows closed. What a panel's opening
+// uncovers catches its eye. Message boxes, pop-up menus, Save As, the font and colour dialogs and
+// the calculator are answered at random through their hooks; prints go to a printer double.
+// Report folders and pictures go to folders chosen inside a temporary folder, which is also the
+// current directory for the run. Windows are named as the program registers them.
 //
 // The next step is always waiting on the event queue before a step acts, so a pupil also clicks
 // while the program pauses or waits for a dialog, as a real one does. After each step it checks
