@@ -180,6 +180,11 @@ private slots:
         BoitePicture* lampe = poser("lampe", 1, 100, 200, 45);
         choisir("mnulampebleu");
         QCOMPARE(lampe->Image(), poser("lampe", 2, 200, 200, 45, 0xFF0000)->Image());
+        ellipse(1, 100, 300, 3, 0xFF00);
+        viser("ecran", 1);
+        choisir("mnux2cadre");
+        capture_pour_examen(f, "commandes_optique");
+        choisir("mnu2cadre");
         // A white face stays opaque until the screen's next redraw cuts its white out.
         viser("ecran", 1);
         const QImage avant = ecran->Image();
