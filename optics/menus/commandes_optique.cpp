@@ -59,7 +59,7 @@ Cible cible(int k) {
 std::uint32_t couleur_de(const LigneMenuOptique& item) { return std::uint32_t(item.valeur); }
 std::int16_t entier_de(const LigneMenuOptique& item) { return std::int16_t(item.valeur); }
 
-// --- Placed elements of the palette
+// --- Every pop-up but the text notes'
 
 void effacer(const LigneMenuOptique&, int k) {
     const Cible c = cible(k);
@@ -78,13 +78,8 @@ void effacer(const LigneMenuOptique&, int k) {
         return;
     }
     if (!c.element) return;
-    if (k == M_CERCLE) {
-        c.element->Left(GAUCHE_ELEMENT_EFFACE);
-        deselectionner();
-    } else {
-        deselectionner();
-        c.element->Left(GAUCHE_ELEMENT_EFFACE);
-    }
+    deselectionner();
+    c.element->Left(GAUCHE_ELEMENT_EFFACE);
 }
 
 void taille(const LigneMenuOptique& item, int) {
