@@ -226,6 +226,8 @@ private slots:
                     QVERIFY(d->fil_selection[c].element(k)->Visible() &&
                             d->fil_selection[c].element(k)->BorderColor() == 255);
                 vus.append(index_fil);
+                capture_pour_examen(d, QStringLiteral("fil_selectionne_%1").arg(index_fil));
+                capture_pour_examen(p, QStringLiteral("Param_fil"));
                 p->Command1_Click();
             });
         // Dragged up and left from the bottom right corner: the same wires, in index order, the
@@ -402,6 +404,7 @@ private slots:
         QVERIFY(d->isEnabled() && d->Cadre->isEnabled());
         d->Toolbar1_ButtonClick(QStringLiteral("Parametre_fil"));
         p2 = Fenetre::obtenir<Param_fil2>();
+        capture_pour_examen(p2, QStringLiteral("Param_fil2"));
         QVERIFY(p2->Option5->isChecked() && p2->Option7->isChecked() && p2->Option7->isEnabled());
         QCOMPARE(p2->couleur_fil->BackColor(), 0x80000007u);
         p2->Command2_Click();
