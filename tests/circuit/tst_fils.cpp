@@ -130,6 +130,11 @@ private slots:
         epaisseur_fil_defaut = 2.5f;
         tracer(d, {0, 0}, {8, 8});
         QCOMPARE(aspect(d->fil.element(5)), (Aspect{0x80000007, 2, 4}));
+        // A double click is one press: press, release, double click, release lay one wire.
+        souris::double_clic(d->Cadre, {100, 60});
+        QCOMPARE(nb_fils, 6);
+        QCOMPARE(ligne(d->fil.element(6)), QLineF(96, 56, 96, 56));
+        QVERIFY(!d->fil_virtuel.element(6)->Visible());
         // The template is never drawn on.
         QCOMPARE(ligne(d->fil.element(0)), QLineF(56, 16, 104, 16));
         QVERIFY(!d->fil.element(0)->Visible());
@@ -161,6 +166,12 @@ private slots:
         QCOMPARE(nb_fils, 1);
         QVERIFY(!outil_fil.toBool() && !outil_selection && !d->Value(25));
         QCOMPARE(d->Cadre->MousePointer(), 0);
+        // nb_fils naming no wire: a release lays nothing.
+        outil_fil = true;
+        nb_fils = 2;
+        d->Cadre_MouseUp(1, 0, 8, 8);
+        QVERIFY(!d->fil.existe(2) && !d->fil_virtuel.existe(2));
+        nb_fils = 1;
         d->Toolbar2_ButtonClick(QStringLiteral("fil"));
         QCOMPARE(tracer(d, {0, 0}, {8, 0}), 2);
         // Indices below the last wire freed by a deletion are passed over.
@@ -200,6 +211,16 @@ private slots:
         QCOMPARE(nb_fils, 6);
         QVERIFY(d->fil.existe(6) && d->fil.element(6)->Visible());
         QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
+
+        // No index past the 16-bit range: such a start does nothing.
+        nb_fils = 32767;
+        d->Cadre_MouseDown(1, 0, 8, 8);
+        QVERIFY(!trace_fil && !d->fil.existe(32767));
+        outil_fil = false;
+        outil_selection = -1;
+        nb_selections = 32767;
+        d->Cadre_MouseDown(1, 0, 8, 8);
+        QVERIFY(!trace_selection);
     }
 
     void rectangle_de_selection() {
@@ -314,6 +335,8 @@ private slots:
         for (int i = 0; i < 6; ++i) tracer(d, {48, 16}, {96, 16});
         d->Toolbar2_ButtonClick(QStringLiteral("sélection"));
         couleur_fil_defaut = 255;
+        d->fil.element(3)->BorderColor(0xFF0000);
+        d->fil.element(3)->BorderWidth(4);
         auto valider = [](Param_fil* p) { p->Command2_Click(); };
         auto rouge = [](std::uint32_t depart) {
             return depart == 0x80000008 ? std::optional<std::uint32_t>(255) : std::nullopt;
@@ -367,7 +390,7 @@ private slots:
                       }});
         QVERIFY(!d->fil.existe(1) && !d->fil_virtuel.existe(1));
         QCOMPARE(aspect(d->fil.element(2)), (Aspect{0x80000007, 2, 1}));
-        QCOMPARE(aspect(d->fil.element(3)), (Aspect{0, 2, 1}));
+        QCOMPARE(aspect(d->fil.element(3)), (Aspect{0xFF0000, 4, 1}));
         QCOMPARE(aspect(d->fil.element(4)), (Aspect{255, 1, 4}));
         QCOMPARE(aspect(d->fil.element(5)), (Aspect{0, 2, 1}));
         QCOMPARE(nb_fils, 5);
