@@ -106,6 +106,7 @@ void rendre_Cadre() {
 
 DialogueFil::DialogueFil(double largeur, double hauteur, const QString& fond, const std::vector<Place>& places)
     : Fenetre(largeur, hauteur, fenetre_outil_fixe) {
+    HelpContextID = fenetre_dessin::sujet_aide;
     setWindowTitle(titre_dialogue);
     couleur_de_fond(0xFFFFFF);
     image_de_fond(image_integree(fond, QSize(int(largeur / 15), int(hauteur / 15))));
