@@ -407,7 +407,7 @@ private slots:
         installer_crochet_couleur(rouge);
         cliquer(p2->couleur_fil);
         p2->Option6->setChecked(true);
-        p2->Command2_Click();
+        cliquer(p2->Command2);  // usable while the circuit window is disabled
         QCOMPARE(couleur_fil_defaut, 255u);
         QCOMPARE(epaisseur_fil_defaut, 4.0f);
         selectionner(d, {40, 8}, {120, 30}, {[&](Param_fil* p) {
