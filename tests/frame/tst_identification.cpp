@@ -557,7 +557,8 @@ private slots:
                                           "fenetre_dessin_optique", "fenetre_QCM", "fenetre_texte", "Form1",
                                           "Identification_dessin", "Identification_dessin_optique",
                                           "Identification_QCM", "Identification_texte", "impression", "Mot_de_passe",
-                                          "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Result_eval"}));
+                                          "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Param_fil", "Param_fil2",
+                                          "Result_eval"}));
         // Rescaling goes alphabetically, letter case aside.
         QStringList tri = adaptation;
         std::sort(tri.begin(), tri.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
@@ -566,7 +567,8 @@ private slots:
                                             "Ajout_texte", "angle_rotation", "Apropos", "Facteur_impression", "Form1",
                                             "Identification_dessin", "Identification_dessin_optique",
                                             "Identification_QCM", "Identification_texte", "impression", "Mot_de_passe",
-                                            "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Result_eval"}));
+                                            "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Param_fil", "Param_fil2",
+                                            "Result_eval"}));
     }
 
     void une_fenetre_enregistree_est_chargee_puis_dechargee_a_sa_place() {
