@@ -46,6 +46,7 @@ EtiquetteSansFenetre* note_du_menu() {
 }
 
 Ajout_texte_optique::Ajout_texte_optique() : DialogueTexte(disposition, fenetre_outil_fixe) {
+    HelpContextID = fenetre_dessin_optique::sujet_aide;
     // The text box first, then the font button and "Valider".
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
