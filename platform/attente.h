@@ -6,7 +6,8 @@ class QObject;
 // for the print settings, the modal dialogs and the pop-up menus. An object (a window, a control
 // loaded at run time) unloaded during such a wait may still be in use below it: by the handler
 // that waits, and by the toolkit's delivery of the event that started that handler. So it is
-// destroyed only once every wait has returned, when control is back in the event loop.
+// destroyed only once every wait has returned, when control is back in the event loop. Every
+// loop of the program that handles events while a handler waits holds one for its duration.
 class AttenteEvenements {
 public:
     AttenteEvenements();
