@@ -9,6 +9,7 @@
 #include "platform/menu_contextuel.h"
 #include "platform/messages.h"
 #include "platform/pointeurs.h"
+#include "platform/transparence.h"
 #include "tests/support/fixture.h"
 #include "tests/support/souris.h"
 
@@ -45,6 +46,7 @@ BoitePicture* lampe_posee(fenetre_dessin_optique* f, double coin) {
     lampe->Left(coin);
     lampe->Top(coin);
     lampe->show();
+    rendre_transparent(lampe);
     return lampe;
 }
 
@@ -145,6 +147,15 @@ private slots:
         QVERIFY(style_cercle.valeur(1) == 2 && remplissage_cercle.valeur(1) == 0xFFu);
         QCOMPARE(pixel(cercle, QPoint(45, 35)), 0xFF0000u);
         QVERIFY(!f->Line1_optique->Visible() && !cercle->isHidden());
+        // Rays in the eight directions out of one point; the last one pressed and selected.
+        f->bouton_optique(1)->trigger();
+        for (QPoint d : {QPoint(1, -1), QPoint(-1, -1), QPoint(-1, 1), QPoint(1, 1), QPoint(0, 1), QPoint(0, -1),
+                         QPoint(-1, 0), QPoint(1, 0)})
+            tracer(f, QPoint(320, 300) + 15 * d, QPoint(320, 300) + 60 * d);
+        f->bouton_optique(6)->trigger();
+        souris::appuyer(f->tableau("rayon")->element(nb_rayon), QPoint(30, 10));
+        souris::relacher(f->tableau("rayon")->element(nb_rayon), QPoint(30, 10));
+        QCOMPARE(centre(f->ergot2), QPointF(380, 300));
         capture_pour_examen(f, "optique_traces");
     }
 
