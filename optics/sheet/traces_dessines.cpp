@@ -74,7 +74,7 @@ void fenetre_dessin_optique::Toolbar_optique_ButtonClick(int index) {
     }
     switch (index) {
     case 4:
-        // "Insérer du texte": the text dialog of the notes.
+        // "Insérer du texte" is to open the text dialog of the notes, which is not built yet.
         break;
     case 6:
         cadre_optique->MousePointer(POINTEUR_DEFAUT);
