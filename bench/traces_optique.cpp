@@ -3,9 +3,8 @@
 // repaint of the window, of one snapshot at its size, and of the release that finishes one more
 // ray (the handler and the paint it asks for). Prints "name value" lines (milliseconds).
 // Usage: bench_traces_optique [REPEATS]
+#include "bench/vantarel.h"
 #include "circuit/etat_circuit.h"
-#include "frame/demarrage.h"
-#include "modules.h"
 #include "optics/sheet/etat_optique.h"
 #include "optics/sheet/fenetre_dessin_optique.h"
 #include "platform/messages.h"
@@ -35,12 +34,11 @@ double mediane_ms(int fois, const std::function<void()>& action, const std::func
 }
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
-    demarrer();
-    installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbOK); });
     const int fois = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    QApplication application(argc, argv);
+    banc::preparer_vantarel(application);
+    installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbOK); });
+    demarrer();
 
     auto* f = Fenetre::obtenir<fenetre_dessin_optique>();
     f->Show();

@@ -5,9 +5,9 @@
 # repaint within one frame of 16 ms.
 # Usage: [BUILD=dir] bench/traces_optique.sh [PROCESSES] [REPEATS]
 source "$(dirname "$0")/commun.sh"
+construire bench_traces_optique
 processus=${1:-5}
 repetitions=${2:-21}
-construire bench_traces_optique
 for plateforme in $(plateformes); do
   export QT_QPA_PLATFORM=$plateforme
   : >"$tmp/mesures"
