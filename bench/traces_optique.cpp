@@ -1,7 +1,8 @@
 // The optics sheet crowded: 200 elements of every kind dropped from the palette and 1000 rays
 // drawn in all eight directions through the sheet's own handlers, then the median time of a full
-// repaint of the window, of one snapshot at its size, and of the release that finishes one more
-// ray (the handler and the paint it asks for). Prints "name value" lines (milliseconds).
+// repaint of the window, of the drawing area on the screen, of one snapshot at its size, and of the
+// release that finishes one more ray (the handler and the paint it asks for). Prints "name value"
+// lines (milliseconds).
 // Usage: bench_traces_optique [REPEATS]
 #include "bench/vantarel.h"
 #include "circuit/etat_circuit.h"
@@ -76,6 +77,11 @@ int main(int argc, char* argv[]) {
     // window's size: the window's own repaint under a headless platform skips nothing this way.
     QImage ecran(f->size(), QImage::Format_RGB32);
     std::printf("repaint_ms %.3f\n", mediane_ms(fois, [f, &ecran] { f->render(&ecran); }));
+    // The drawing area repainted on the screen, as each move of a rubber band asks.
+    std::printf("aire_ms %.3f\n", mediane_ms(fois, [f] {
+                    f->cadre_optique->update();
+                    QCoreApplication::processEvents();
+                }));
     std::printf("instantane_ms %.3f\n", mediane_ms(fois, [f] { f->prendre_instantane(); }));
     int r = 0;
     const auto appui = [f, &r] {
