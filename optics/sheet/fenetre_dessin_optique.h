@@ -156,6 +156,9 @@ public:
         : IdentificationPour(7470, 3000, QStringLiteral("Vantarel - Identification"), QStringLiteral("Aucun")) {}
 };
 
+// A placed element, ray, line or ellipse paints no background of its own.
+void sans_fond_propre(BoitePicture* element);
+
 // Prints the optics window's working area (height margin 45).
 void imprimer_fenetre_dessin_optique();
 

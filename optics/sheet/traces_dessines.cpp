@@ -93,13 +93,10 @@ void fenetre_dessin_optique::Toolbar_optique_ButtonClick(int index) {
 
 BoitePicture* fenetre_dessin_optique::charger_trace(const QString& type, int n) {
     TableauControles<BoitePicture>* a = tableau(type);
-    BoitePicture* item = genre_segment(type) ? a->Load(n) : charger_element(type, n);
+    if (!genre_segment(type)) return charger_element(type, n);
+    BoitePicture* item = a->Load(n);
     if (!item) return nullptr;
-    // A stroke's drawing covers its whole box, and its white is cut out: the box paints no
-    // background, so a repaint of the sheet does not cut every stroke out of what lies beneath
-    // (with a thousand strokes that cutting costs a hundred times the painting).
-    item->setAutoFillBackground(false);
-    if (!genre_segment(type)) return item;
+    sans_fond_propre(item);
     glisser::copier_reglages(a->element(0), item);
     connect(item, &BoitePicture::MouseDown, this, [this, a, item, type](int bouton, int, float x, float y) {
         segment_MouseDown(type, a->index_de(item), bouton, x, y);
