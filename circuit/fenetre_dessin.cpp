@@ -96,7 +96,7 @@ const std::array<ThemeDessin, 4>& fenetre_dessin::themes() {
 }
 
 fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
-    HelpContextID = 5;
+    HelpContextID = sujet_aide;
     couleur_de_fond(0x80FFFF);
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module schématisation?"));
     definir_cle_identification(QStringLiteral("identification"));

@@ -31,6 +31,8 @@ class fenetre_dessin : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_dessin();
+    // Its help topic, which its dialogs share.
+    static constexpr int sujet_aide = 5;
 
     // The theme panel, its tab and its nine labels (elements 1 to 9).
     BoitePicture* Command1 = nullptr;

@@ -58,7 +58,7 @@ constexpr std::uint32_t COULEUR_FEUILLE = 0xFFF4E8;
 const std::array<ThemeOptique, 4>& fenetre_dessin_optique::themes() { return THEMES; }
 
 fenetre_dessin_optique::fenetre_dessin_optique() : FenetreActivite(10770, 8205) {
-    HelpContextID = 6;
+    HelpContextID = sujet_aide;
     centree_au_premier_affichage = true;
     couleur_de_fond(COULEUR_FENETRE);
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module schématisation?"));

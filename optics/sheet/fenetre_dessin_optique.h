@@ -33,6 +33,8 @@ class fenetre_dessin_optique : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_dessin_optique();
+    // Its help topic, which its dialogs share.
+    static constexpr int sujet_aide = 6;
 
     static const std::array<ThemeOptique, 4>& themes();
 
