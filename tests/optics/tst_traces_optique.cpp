@@ -161,40 +161,37 @@ private slots:
 
     void les_huit_directions() {
         fenetre_dessin_optique* f = feuille();
-        struct Cas {
-            QPointF vers;
-            const char* direction;
-            bool debut_droite, debut_bas, fin_droite, fin_bas;
+        const std::pair<QPointF, const char*> cas[8] = {
+            {{230, 180}, "gauche_droite_montant"},    {{170, 180}, "droite_gauche_montant"},
+            {{170, 220}, "droite_gauche_descendant"}, {{230, 220}, "gauche_droite_descendant"},
+            {{200, 220}, "vertical_descendant"},      {{200, 180}, "vertical_montant"},
+            {{170, 200}, "horizontal_droite_gauche"}, {{201, 200}, "horizontal_gauche_droite"},
         };
+        struct Tables {
+            const char* type;
+            bool* outil;
+            TableOptique<QString>* direction;
+            TableOptique<float>*x1, *y1, *x2, *y2;
+        };
+        const Tables genres[3] = {
+            {"rayon", &outil_rayon, &direction_rayon, &x1_rayon, &y1_rayon, &x2_rayon, &y2_rayon},
+            {"trait", &outil_trait, &direction_trait, &x1_trait, &y1_trait, &x2_trait, &y2_trait},
+            {"cercle", &outil_cercle, &direction_cercle, &x1_cercle, &y1_cercle, &x2_cercle, &y2_cercle},
+        };
+        // Whatever the direction, the start lies on the press point and the end on the release.
         const QPointF depart(200, 200);
-        const Cas cas[8] = {
-            {{230, 180}, "gauche_droite_montant", false, true, true, false},
-            {{170, 180}, "droite_gauche_montant", true, true, false, false},
-            {{170, 220}, "droite_gauche_descendant", true, false, false, true},
-            {{230, 220}, "gauche_droite_descendant", false, false, true, true},
-            {{200, 220}, "vertical_descendant", false, false, false, true},
-            {{200, 180}, "vertical_montant", false, true, false, false},
-            {{170, 200}, "horizontal_droite_gauche", true, false, false, false},
-            {{201, 200}, "horizontal_gauche_droite", false, false, true, false},
-        };
-        const char* types[3] = {"rayon", "trait", "cercle"};
-        const float marges[3] = {10, 5, 5};
-        TableOptique<float>* x1s[3] = {&x1_rayon, &x1_trait, &x1_cercle};
-        TableOptique<QString>* directions[3] = {&direction_rayon, &direction_trait, &direction_cercle};
-        for (int k = 0; k < 3; ++k) {
-            const float m = marges[k];
-            for (const Cas& c : cas) {
-                outil_rayon = k == 0;
-                outil_trait = k == 1;
-                outil_cercle = k == 2;
+        for (const Tables& g : genres) {
+            outil_rayon = outil_trait = outil_cercle = false;
+            *g.outil = true;
+            for (const auto& [vers, direction] : cas) {
                 f->cadre_optique_MouseDown(1, 0, float(depart.x()), float(depart.y()));
                 const int n = index_selection;
-                f->cadre_optique_MouseUp(1, 0, float(c.vers.x()), float(c.vers.y()));
-                BoitePicture* e = f->tableau(types[k])->element(n);
-                const double w = std::abs(c.vers.x() - depart.x()) + 2 * m, h = std::abs(c.vers.y() - depart.y()) + 2 * m;
-                QCOMPARE(boite(e), QRectF(std::min(depart.x(), c.vers.x()) - m, std::min(depart.y(), c.vers.y()) - m, w, h));
-                QCOMPARE(directions[k]->valeur(n), QString::fromLatin1(c.direction));
-                QCOMPARE(x1s[k]->valeur(n), c.debut_droite ? float(w - m) : m);
+                f->cadre_optique_MouseUp(1, 0, float(vers.x()), float(vers.y()));
+                const BoitePicture* e = f->tableau(g.type)->element(n);
+                const QPointF coin(e->Left(), e->Top());
+                QCOMPARE(g.direction->valeur(n), QString::fromLatin1(direction));
+                QCOMPARE(coin + QPointF(g.x1->valeur(n), g.y1->valeur(n)), depart);
+                QCOMPARE(coin + QPointF(g.x2->valeur(n), g.y2->valeur(n)), vers);
             }
         }
         // One pixel to the right: a box 2m + 1 by 2m.
