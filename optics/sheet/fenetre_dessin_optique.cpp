@@ -1,5 +1,6 @@
 #include "optics/sheet/fenetre_dessin_optique.h"
 
+#include "circuit/composants.h"
 #include "circuit/etat_circuit.h"
 #include "frame/etat.h"
 #include "frame/impression.h"
@@ -138,6 +139,7 @@ void fenetre_dessin_optique::creer_feuille() {
     creer_barre_optique();
     brancher_placement();
     brancher_traces();
+    brancher_notes();
 }
 
 void fenetre_dessin_optique::creer_palette() {
@@ -207,7 +209,9 @@ void fenetre_dessin_optique::creer_aides_de_dessin() {
     police_note.setPointSizeF(8.25);
     note->Font(police_note);
     note->BackStyle(0);
-    note->MouseIcon(image_integree(QStringLiteral(":/assets/optique/curseurs/texte.svg"), QSize(32, 32)));
+    note->AutoSize(true);
+    note->MouseIcon(sans_fond_blanc(image_integree(QStringLiteral(":/assets/optique/curseurs/texte.svg"), QSize(32, 32))),
+                    QPoint(15, 15));
     note->MousePointer(99);
     note->Visible(false);
     Texte_ajout_Optique.definir_modele(note);

@@ -8,6 +8,7 @@
 #include "optics/editing/ergots.h"
 #include "optics/editing/selection.h"
 #include "optics/menus/fenetre_dessin_optique_menu.h"
+#include "optics/notes/ajout_texte_optique.h"
 #include "optics/sheet/etat_optique.h"
 #include "optics/sheet/fenetre_dessin_optique.h"
 #include "platform/glisser.h"
@@ -48,8 +49,10 @@ void placer_ligne(LigneSansFenetre* ligne, double x1, double y1, double x2, doub
 }
 
 void fenetre_dessin_optique::brancher_traces() {
-    for (int i = 1; i <= 7; ++i)
-        if (i != 5) connect(bouton_optique(i), &QAction::triggered, this, [this, i] { Toolbar_optique_ButtonClick(i); });
+    // "Insérer du texte" (4) opens the notes' dialog through the notes' own connection; the tool
+    // flags need no refresh there, since that button changes no tool button.
+    for (int i : {1, 2, 3, 6, 7})
+        connect(bouton_optique(i), &QAction::triggered, this, [this, i] { Toolbar_optique_ButtonClick(i); });
     connect(cadre_optique, &BoitePicture::MouseDown, this, &fenetre_dessin_optique::cadre_optique_MouseDown);
     connect(cadre_optique, &BoitePicture::MouseMove, this, &fenetre_dessin_optique::cadre_optique_MouseMove);
     connect(cadre_optique, &BoitePicture::MouseUp, this, &fenetre_dessin_optique::cadre_optique_MouseUp);
@@ -74,7 +77,7 @@ void fenetre_dessin_optique::Toolbar_optique_ButtonClick(int index) {
     }
     switch (index) {
     case 4:
-        // "Insérer du texte" is to open the text dialog of the notes, which is not built yet.
+        inserer_texte_optique(this);
         break;
     case 6:
         cadre_optique->MousePointer(POINTEUR_DEFAUT);
