@@ -36,10 +36,14 @@ public:
 protected:
     explicit ElementSansFenetre(QWidget* conteneur);
     void redessiner() const;
+    // A change repaints the container only when it shows: the same value again, or a change to a
+    // hidden control, leaves the container alone.
     template <class V>
     void changer(V& propriete, const V& valeur) {
+        if (propriete == valeur) return;
+        const bool montre = visible_;
         propriete = valeur;
-        redessiner();
+        if (montre || visible_) redessiner();
     }
     // The border that lines and shapes publish.
     std::uint32_t BorderColor() const { return bordure_.couleur; }

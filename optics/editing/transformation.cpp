@@ -127,15 +127,18 @@ void redimensionner_objet(float fx, float fy) {
     selectionner_objet(e);
 }
 
-void redimensionner_par_ergot(float& x, float& y) {
-    fenetre_dessin_optique* f = Fenetre::obtenir<fenetre_dessin_optique>();
-    BoitePicture* ergot = f->ergot;
-    if (ergot->parentWidget() != f->cadre_optique) ergot->setParent(f->cadre_optique);
+void poser_poignee(BoitePicture* poignee, float x, float y) {
+    BoitePicture* aire = Fenetre::obtenir<fenetre_dessin_optique>()->cadre_optique;
+    if (poignee->parentWidget() != aire) poignee->setParent(aire);
     x_depot = std::floor(x - x_depart.toFloat());
     y_depot = std::floor(y - y_depart.toFloat());
-    ergot->Left(x_depot.toDouble());
-    ergot->Top(y_depot);
-    ergot->show();
+    poignee->Left(x_depot.toDouble());
+    poignee->Top(y_depot);
+    poignee->show();
+}
+
+void redimensionner_par_ergot(float& x, float& y) {
+    poser_poignee(Fenetre::obtenir<fenetre_dessin_optique>()->ergot, x, y);
     if (!type_redimensionnable()) return;
     BoitePicture* e = element_selectionne();
     if (!e || e != element_de_l_ergot()) {

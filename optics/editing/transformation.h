@@ -33,6 +33,10 @@ void tourner_objet(float& delta);
 inline constexpr double LIMITE_COTE = 2048;
 void redimensionner_objet(float fx, float fy);
 
+// The handle or an end pin released at (x, y) of the area: put there less its grab point (the
+// whole pixel below, kept in x_depot, y_depot), on the area, shown.
+void poser_poignee(BoitePicture* poignee, float x, float y);
+
 // The handle released at (x, y): it goes there less its grab point, and the selected element
 // takes the factors that place gives (its right edge to the handle's left, its top to the
 // handle's top). The element is resized only while the selection still names the element the

@@ -83,6 +83,15 @@ std::optional<std::pair<QPointF, QPointF>> extremites_trace(const QString& direc
     return std::nullopt;
 }
 
+const char* direction_entre(double dx, double dy) {
+    const auto signe = [](double v) { return int(v > 0) - int(v < 0); };
+    for (const DirectionTrace& d : DIRECTIONS)
+        if (int(d.fin_a_droite) - int(d.debut_a_droite) == signe(dx) &&
+            int(d.fin_en_bas) - int(d.debut_en_bas) == signe(dy))
+            return d.nom;
+    return nullptr;
+}
+
 void reinitialiser_chargement_optique() {
     for (const TypeElement& t : TYPES) {
         if (t.angles) (*t.angles)[0] = 0;

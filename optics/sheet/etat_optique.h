@@ -125,6 +125,9 @@ const std::array<DirectionTrace, 8>& directions_trace();
 // name that is none of the eight.
 std::optional<std::pair<QPointF, QPointF>> extremites_trace(const QString& direction, double largeur, double hauteur,
                                                             double marge);
+// The direction of a stroke whose end lies dx across and dy down (y downwards) from its start:
+// the signs alone decide. nullptr when the end is on the start.
+const char* direction_entre(double dx, double dy);
 
 // The sheet's load: the palette counters, the selection index, entry 0 of the angle and colour
 // tables, the current styles and the tool and stroke flags. Stroke counters, stroke tables, the

@@ -138,6 +138,7 @@ void fenetre_dessin_optique::creer_feuille() {
     creer_aides_de_dessin();
     creer_barre_optique();
     brancher_placement();
+    brancher_traces();
     brancher_notes();
 }
 

@@ -120,6 +120,21 @@ public:
     bool note_deposee_sur_l_aire(QObject* Source, float X, float Y);
     bool note_deposee_sur_element(const BoitePicture* cible, int Index, QObject* Source, float X, float Y);
 
+    // Rays, lines and ellipses. The tool bar's buttons by index; the strokes drawn on the area
+    // (X, Y in area pixels); the presses on a drawn ray or line and on the end pins; the band
+    // that follows a dragged pin over the area and over the placed elements and palette items
+    // (X, Y in the receiving control's pixels).
+    void Toolbar_optique_ButtonClick(int index);
+    void cadre_optique_MouseDown(int Button, int Shift, float X, float Y);
+    void cadre_optique_MouseMove(int Button, int Shift, float X, float Y);
+    void cadre_optique_MouseUp(int Button, int Shift, float X, float Y);
+    void rayon_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void trait_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void ergot1_MouseDown(int Button, int Shift, float X, float Y);
+    void ergot2_MouseDown(int Button, int Shift, float X, float Y);
+    void cadre_optique_DragOver(QObject* Source, float X, float Y, int State);
+    void element_DragOver(const QString& type, int Index, QObject* Source, float X, float Y, int State);
+
 protected:
     void charger_activite() override;
     void montrer_identification() override;
@@ -134,6 +149,14 @@ private:
     void brancher_placement();
     void brancher_element(const QString& type, BoitePicture* element);
     void brancher_notes();
+    // Strokes: the wiring of the bar, the area and the pins; a new hidden stroke item; the end
+    // of a pin drag by a drop at a point of the area (false: no pin was dragged); the band.
+    void brancher_traces();
+    BoitePicture* charger_trace(const QString& type, int n);
+    void segment_MouseDown(const QString& type, int Index, int Button, float X, float Y);
+    void ergot_extremite_MouseDown(BoitePicture* ergot, float X, float Y);
+    bool depot_ergot(float X, float Y);
+    void suivre_ergot(QPointF point);
     void dessiner_modeles();
     void afficher_question();
     // The statement lists in the order of themes().
@@ -148,6 +171,9 @@ public:
     Identification_dessin_optique()
         : IdentificationPour(7470, 3000, QStringLiteral("Vantarel - Identification"), QStringLiteral("Aucun")) {}
 };
+
+// A placed element, ray, line or ellipse paints no background of its own.
+void sans_fond_propre(BoitePicture* element);
 
 // Prints the optics window's working area (height margin 45).
 void imprimer_fenetre_dessin_optique();

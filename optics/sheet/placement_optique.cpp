@@ -2,6 +2,7 @@
 // the drops that create an element from a palette item, move a placed one or end a drag of the
 // resize handle, and the click on the bare area that clears the frame.
 #include "circuit/etat_circuit.h"
+#include "optics/editing/ergots.h"
 #include "optics/editing/selection.h"
 #include "optics/editing/transformation.h"
 #include "optics/menus/fenetre_dessin_optique_menu.h"
@@ -28,6 +29,13 @@ void poser_sur(BoitePicture* element, QWidget* aire, double gauche, double haut)
 }
 }
 
+void sans_fond_propre(BoitePicture* element) {
+    // Its drawing covers the whole box and its white is cut out: a background would show nowhere,
+    // and a box that paints one hides what lies beneath, which every repaint of the area then cuts
+    // out region by region (with 1200 items the area took 15 times longer to repaint).
+    element->setAutoFillBackground(false);
+}
+
 void fenetre_dessin_optique::brancher_placement() {
     for (const TypeElement& t : types_elements()) {
         if (!element_encadre(t)) continue;
@@ -49,6 +57,9 @@ void fenetre_dessin_optique::brancher_element(const QString& type, BoitePicture*
     glisser::DragDrop(element, [this, a, element, type](QObject* source, float x, float y) {
         element_DragDrop(type, a->index_de(element), source, x, y);
     });
+    glisser::DragOver(element, [this, a, element, type](QObject* source, float x, float y, int etat) {
+        element_DragOver(type, a->index_de(element), source, x, y, etat);
+    });
 }
 
 BoitePicture* fenetre_dessin_optique::charger_element(const QString& type, int n) {
@@ -57,6 +68,7 @@ BoitePicture* fenetre_dessin_optique::charger_element(const QString& type, int n
     TableauControles<BoitePicture>* a = tableau(type);
     BoitePicture* element = a->Load(n);
     if (!element) return nullptr;
+    sans_fond_propre(element);
     glisser::copier_reglages(a->element(0), element);
     brancher_element(type, element);
     return element;
@@ -108,11 +120,13 @@ void fenetre_dessin_optique::cadre_optique_DragDrop(QObject* Source, float X, fl
         glisse_ergot = false;
         return;
     }
-    // A palette item of the pressed kind is created, a placed element of that kind moved.
+    if (depot_ergot(X, Y)) return;
+    // A palette item of the pressed kind is created, a placed element, ray, line or ellipse of
+    // that kind moved.
     const TypeElement* t = type_element(type_selection);
     TableauControles<BoitePicture>* a = tableau(type_selection);
     const int i = a ? a->index_de(Source) : -1;
-    if (!t || !t->palette || i < 0) return;
+    if (!t || i < 0 || (i == 0 && !t->palette)) return;
     BoitePicture* element = a->element(i);
     if (i == 0) {
         if (!creation_possible(*t->compteur)) return;
@@ -127,7 +141,10 @@ void fenetre_dessin_optique::cadre_optique_DragDrop(QObject* Source, float X, fl
     prendre_depot(X, Y);
     poser_sur(element, cadre_optique, x_depot.toDouble(), y_depot);
     rendre_transparent(element);
-    selectionner_objet(element);
+    if (const GenreSegment* genre = genre_segment(type_selection))
+        placer_ergots(*genre, genre->direction->valeur(index_selection));
+    else
+        selectionner_objet(element);
 }
 
 void fenetre_dessin_optique::element_DragDrop(const QString& type, int Index, QObject* Source, float X, float Y) {
@@ -142,12 +159,18 @@ void fenetre_dessin_optique::element_DragDrop(const QString& type, int Index, QO
         glisse_ergot = false;
         return;
     }
-    // Only a placed palette element moves here; a palette item, over an element or under one,
-    // does nothing.
+    // A pin is dropped as on the area at the same point; a palette item is not on the area, and
+    // the pin drag ends there undone.
+    if (glisse_ergot_rayon || glisse_ergot_trait) {
+        if (Index != 0) depot_ergot(float(cible->Left() + X), float(cible->Top() + Y));
+        return;
+    }
+    // Only a placed element, ray, line or ellipse moves here; a palette item, over an element or
+    // under one, does nothing.
     QString nom;
     int i = -1;
     for (const TypeElement& t : types_elements()) {
-        if (!t.palette || i >= 0) continue;
+        if (i >= 0) break;
         nom = QString::fromUtf8(t.nom);
         i = tableau(nom)->index_de(Source);
     }
@@ -155,6 +178,11 @@ void fenetre_dessin_optique::element_DragDrop(const QString& type, int Index, QO
     BoitePicture* element = tableau(nom)->element(i);
     prendre_depot(X, Y);
     poser_sur(element, cadre_optique, cible->Left() + x_depot.toDouble(), cible->Top() + y_depot);
+    // The moved stroke shows its selection as after a move on the bare area.
+    if (const GenreSegment* genre = genre_segment(nom)) {
+        placer_ergots(*genre, genre->direction->valeur(index_selection));
+        return;
+    }
     if (nom == type) rendre_transparent(element);
     selectionner_objet(element);
 }
