@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <algorithm>
 #include <cmath>
@@ -37,9 +38,19 @@ bool dedans(double v, float bas, float haut) { return bas < v && v < haut; }
 }
 
 void fenetre_dessin::brancher_Cadre() {
-    connect(Cadre, &BoitePicture::MouseDown, this, &fenetre_dessin::Cadre_MouseDown);
+    // One press at a time: a second button pressed while the sheet holds the mouse would start
+    // another wire or rectangle and leave the first one unfinished on the sheet (its rubber band
+    // or dotted lines for good, its wire never laid). Such a press is passed over, and only the
+    // release of the last button held ends the press.
+    connect(Cadre, &BoitePicture::MouseDown, this, [this](int Button, int Shift, float X, float Y) {
+        if (boutons_vb(QGuiApplication::mouseButtons()) & ~Button) return;
+        Cadre_MouseDown(Button, Shift, X, Y);
+    });
     connect(Cadre, &BoitePicture::MouseMove, this, &fenetre_dessin::Cadre_MouseMove);
-    connect(Cadre, &BoitePicture::MouseUp, this, &fenetre_dessin::Cadre_MouseUp);
+    connect(Cadre, &BoitePicture::MouseUp, this, [this](int Button, int Shift, float X, float Y) {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton) return;
+        Cadre_MouseUp(Button, Shift, X, Y);
+    });
 }
 
 void fenetre_dessin::poser_cotes(int k, const std::array<QLineF, 4>& cotes) {

@@ -135,6 +135,19 @@ private slots:
         QCOMPARE(nb_fils, 6);
         QCOMPARE(ligne(d->fil.element(6)), QLineF(96, 56, 96, 56));
         QVERIFY(!d->fil_virtuel.element(6)->Visible());
+        // A second button pressed while a wire is drawn neither asks nor starts another wire:
+        // the last release lays the one wire, and no rubber band is left behind.
+        {
+            MessagesScriptes aucune;
+            souris::appuyer(d->Cadre, {8, 100});
+            souris::appuyer(d->Cadre, {40, 100}, Qt::RightButton);
+            souris::relacher(d->Cadre, {40, 100}, Qt::RightButton);
+            souris::relacher(d->Cadre, {64, 130});
+            QVERIFY2(aucune.en_ordre(), qPrintable(aucune.bilan()));
+        }
+        QCOMPARE(nb_fils, 7);
+        QCOMPARE(ligne(d->fil.element(7)), QLineF(8, 96, 64, 128));
+        QVERIFY(!d->fil_virtuel.element(7)->Visible());
         // The template is never drawn on.
         QCOMPARE(ligne(d->fil.element(0)), QLineF(56, 16, 104, 16));
         QVERIFY(!d->fil.element(0)->Visible());
