@@ -9,10 +9,12 @@
 
 namespace {
 int compteur = 0;
+std::function<void(Fenetre&)> observateur_;
 }
 
 int nombre_adaptations() { return compteur; }
 void remettre_compteur_adaptations() { compteur = 0; }
+void observer_adaptations(std::function<void(Fenetre&)> observateur) { observateur_ = std::move(observateur); }
 
 void regle_15_twips(Fenetre& fenetre) {
     const float tx = ecran::TwipsPerPixelX();
@@ -27,6 +29,7 @@ void regle_15_twips(Fenetre& fenetre) {
 
 void adapter_resolution(Fenetre& fenetre) {
     ++compteur;
+    if (observateur_) observateur_(fenetre);
     const float tx = ecran::TwipsPerPixelX();
     const float kx = tx / 15.0f;
     const float ky = ecran::TwipsPerPixelY() / 15.0f;

@@ -254,10 +254,8 @@ void IdentificationActivite::rendre_la_main() {
 
 // --- the adaptation pass
 
-namespace {
-// The frame's windows of the pass, with their places in its two orders: rescaling goes
-// alphabetically (letter case aside); unloading starts with the four activity windows (quiz,
-// texts, circuits, optics) and then goes alphabetically. The activities register theirs.
+// Rescaling goes alphabetically (letter case aside); unloading starts with the four activity
+// windows (quiz, texts, circuits, optics) and then goes alphabetically.
 void enregistrer_fenetres_du_cadre() {
     enregistrer_fenetre_passe(fenetre_de_la_passe<Apropos>(QStringLiteral("Apropos"), 4, 8));
     enregistrer_fenetre_passe(fenetre_de_la_passe<Facteur_impression>(QStringLiteral("Facteur_impression"), 5, 9));
@@ -270,6 +268,7 @@ void enregistrer_fenetres_du_cadre() {
     enregistrer_fenetre_passe(fenetre_de_la_passe<Result_eval>(QStringLiteral("Result_eval"), 22, 22));
 }
 
+namespace {
 // A window the pass loaded goes away as at the end of the program: without its unload handler,
 // which would ask its quit question or touch the windows it serves.
 void decharger_en_silence(Fenetre* f) {

@@ -17,6 +17,7 @@
 #include "texts/fenetre_texte.h"
 #include "tests/support/fixture.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QTableView>
 #include <QtTest>
@@ -100,6 +101,92 @@ struct ReponsesPasse {
     }
     ~ReponsesPasse() { installer_crochet_messages({}); }
 };
+
+// The name under which the pass knows a window, else its class.
+QString nom_dans_la_passe(Fenetre& f) {
+    for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+        if (e.si_chargee() == &f) return e.nom;
+    return QString::fromLatin1(f.metaObject()->className());
+}
+
+// Each rescale ("name") and each unload ("name gone") of a window, with whether the notice was
+// up and the pass under way at that moment.
+struct JournalPasse {
+    QStringList lignes;
+    QList<bool> notice_visible;
+    QList<bool> en_cours;
+    QObject contexte;
+    QSet<Fenetre*> suivies;
+    JournalPasse() {
+        observer_adaptations([this](Fenetre& f) {
+            const QString nom = nom_dans_la_passe(f);
+            noter(nom);
+            if (suivies.contains(&f)) return;
+            suivies.insert(&f);
+            QObject::connect(&f, &QObject::destroyed, &contexte, [this, nom, p = &f] {
+                suivies.remove(p);
+                noter(nom + " gone");
+            });
+        });
+    }
+    ~JournalPasse() { observer_adaptations({}); }
+    void noter(const QString& ligne) {
+        lignes << ligne;
+        message_resolution* n = Fenetre::si_chargee<message_resolution>();
+        notice_visible << (n && n->isVisible());
+        en_cours << adaptation_en_cours;
+    }
+};
+
+// What a pupil sees of a window's layout: its client size, and each placed control's place,
+// size and font size in pixels and points.
+struct Releve {
+    QSize client;
+    QList<QRect> places;
+    QList<qreal> polices;
+};
+Releve relever(Fenetre* f) {
+    Releve r{f->client()->size(), {}, {}};
+    for (QWidget* w : f->client()->findChildren<QWidget*>()) {
+        if (twips_de(w).isNull()) continue;
+        // A combo box takes the height of its font, which the injected screen does not render.
+        QRect g = w->geometry();
+        if (qobject_cast<QComboBox*>(w)) g.setHeight(0);
+        r.places << g;
+        r.polices << w->font().pointSizeF();
+    }
+    return r;
+}
+bool proches(const QRect& a, const QRect& b) {
+    return qAbs(a.x() - b.x()) <= 1 && qAbs(a.y() - b.y()) <= 1 && qAbs(a.width() - b.width()) <= 1 &&
+           qAbs(a.height() - b.height()) <= 1;
+}
+// The same layout as the reference, fonts scaled by kx: empty, or what differs.
+QString comparer(const Releve& vu, const Releve& reference, double kx) {
+    if (qAbs(vu.client.width() - reference.client.width()) > 1 || qAbs(vu.client.height() - reference.client.height()) > 1)
+        return QStringLiteral("client %1x%2").arg(vu.client.width()).arg(vu.client.height());
+    if (vu.places.size() != reference.places.size()) return QStringLiteral("%1 controls").arg(vu.places.size());
+    for (int i = 0; i < vu.places.size(); ++i) {
+        if (!proches(vu.places[i], reference.places[i]))
+            return QStringLiteral("control %1 at %2,%3 %4x%5")
+                .arg(i).arg(vu.places[i].x()).arg(vu.places[i].y()).arg(vu.places[i].width()).arg(vu.places[i].height());
+        if (reference.polices[i] > 0 && qAbs(vu.polices[i] - reference.polices[i] * kx) > 1e-3)
+            return QStringLiteral("control %1 font %2").arg(i).arg(vu.polices[i]);
+    }
+    return QString();
+}
+
+// Every window of the pass but the main window (never unloaded) and the results window
+// (it has no rule of its own), each loaded as when the pupil opens it.
+QMap<QString, Releve> ouvrir_les_fenetres() {
+    QMap<QString, Releve> releves;
+    for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+        if (e.nom != "Form1" && e.nom != "Result_eval") e.charger();
+    for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+        if (Fenetre* f = e.si_chargee(); f && e.nom != "Form1" && e.nom != "Result_eval")
+            releves.insert(e.nom, relever(f));
+    return releves;
+}
 }
 
 // Windows an activity could register in the pass: they note their load and their end.
@@ -588,6 +675,85 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<FenetreTemoinA>() && !Fenetre::si_chargee<FenetreTemoinB>());
         // Rescaled once by its load and once by the pass: its own windows are discarded.
         QCOMPARE(Journal::adaptations_a_la_fin, 2);
+    }
+
+    // --- the pass over every window of the system, on each kind of screen
+
+    void la_passe_sur_toutes_les_fenetres_data() {
+        QTest::addColumn<float>("tx");
+        QTest::addColumn<float>("ty");
+        QTest::newRow("12") << 12.0f << 12.0f;
+        QTest::newRow("20") << 20.0f << 20.0f;
+        QTest::newRow("15x12") << 15.0f << 12.0f;
+        QTest::newRow("15") << 15.0f << 15.0f;
+    }
+    void la_passe_sur_toutes_les_fenetres() {
+        QFETCH(float, tx);
+        QFETCH(float, ty);
+        // The layouts a pupil sees on a 96-dpi screen, where nothing is rescaled.
+        ecran::fixer_twips_par_pixel(15, 15);
+        enregistrer_fenetres_du_cadre();
+        const QMap<QString, Releve> reference = ouvrir_les_fenetres();
+        QCOMPARE(reference.size(), 20);
+        reinitialiser_programme();
+
+        ecran::fixer_twips_par_pixel(tx, ty);
+        Form1* f = demarrer_programme();
+        f->Show();
+        const Releve form1 = relever(f);
+        JournalPasse journal;
+        MessagesScriptes aucune_boite;
+        Identification* d = ouvrir_depuis_menu(f);
+        QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
+        QVERIFY(aucune_boite.montrees().isEmpty());
+
+        const bool passe = tx != 15.0f || ty != 15.0f;
+        // The notice, loaded and rescaled, then shown; the dialog; each window loaded (its own
+        // rule) then rescaled in the first order; each unloaded in the second. The main window,
+        // loaded before, is neither.
+        QStringList attendu;
+        if (passe) {
+            attendu << "message_resolution" << "message_resolution" << "Identification";
+            for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+                if (e.nom != "Form1") attendu << e.nom << (e.nom == "Result_eval" ? QStringList() : QStringList{e.nom});
+            for (const FenetreDeLaPasse& e : fenetres_par_dechargement())
+                if (e.nom != "Form1") attendu << e.nom + " gone";
+            QCOMPARE(attendu.size(), 3 + 21 * 2 + 21 - 1);
+        }
+        QCOMPARE(journal.lignes, attendu);
+        QVERIFY(!journal.en_cours.contains(false));
+        QVERIFY(!journal.notice_visible.mid(2).contains(false));
+        QVERIFY(!adaptation_en_cours);
+        message_resolution* notice = Fenetre::si_chargee<message_resolution>();
+        QCOMPARE(notice != nullptr, passe);
+        QVERIFY(!notice || notice->isHidden());
+        QCOMPARE(Fenetre::fenetres_chargees().size(), passe ? 3 : 2);
+        // The main window as it was: same layout, still disabled behind the dialog, hidden by
+        // the pass until the dialog gives the hand back.
+        QCOMPARE(Fenetre::si_chargee<Form1>(), f);
+        QCOMPARE(comparer(relever(f), form1, 1.0), QString());
+        QVERIFY(!f->isEnabled());
+        QCOMPARE(f->isHidden(), passe);
+        d->Command3_Click();
+        QVERIFY(f->isVisible() && f->isEnabled());
+
+        // Opened now, every window is rescaled by its own rule alone: the layout of the 96-dpi
+        // screen in pixels, fonts by the horizontal factor once.
+        journal.lignes.clear();
+        enregistrer_fenetres_du_cadre();
+        const QMap<QString, Releve> apres = ouvrir_les_fenetres();
+        QCOMPARE(apres.keys(), reference.keys());
+        // For a look by eye (VANTAREL_CAPTURES; run with QT_FONT_DPI = 1440 / the row's twips
+        // per pixel for the fonts a pupil sees there).
+        const QString prefixe = QStringLiteral("passe_%1_").arg(QTest::currentDataTag());
+        capture_pour_examen(f, prefixe + "Form1");
+        for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+            if (Fenetre* w = e.si_chargee(); w && w != f) capture_pour_examen(w, prefixe + e.nom);
+        for (const QString& nom : reference.keys()) {
+            QCOMPARE(journal.lignes.count(nom), passe ? 1 : 0);
+            QVERIFY2(comparer(apres[nom], reference[nom], tx / 15.0).isEmpty(),
+                     qPrintable(nom + ": " + comparer(apres[nom], reference[nom], tx / 15.0)));
+        }
     }
 
     void un_seul_axe_different_suffit() {
