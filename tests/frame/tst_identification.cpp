@@ -16,6 +16,7 @@
 #include "quiz/fenetre_qcm.h"
 #include "texts/fenetre_texte.h"
 #include "tests/support/fixture.h"
+#include "tests/support/souris.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -138,15 +139,17 @@ struct JournalPasse {
     }
 };
 
-// What a pupil sees of a window's layout: its client size, and each placed control's place,
-// size and font size in pixels and points.
+// What a pupil sees of a window's layout: its client size, each placed control's place, size
+// and font size in pixels and points, and what each picture box shows.
 struct Releve {
     QSize client;
     QList<QRect> places;
     QList<qreal> polices;
+    QList<QImage> images;
 };
 Releve relever(Fenetre* f) {
-    Releve r{f->client()->size(), {}, {}};
+    Releve r{f->client()->size(), {}, {}, {}};
+    for (BoitePicture* b : f->client()->findChildren<BoitePicture*>()) r.images << b->rendu();
     for (QWidget* w : f->client()->findChildren<QWidget*>()) {
         if (twips_de(w).isNull()) continue;
         // A combo box takes the height of its font, which the injected screen does not render.
@@ -173,7 +176,34 @@ QString comparer(const Releve& vu, const Releve& reference, double kx) {
         if (reference.polices[i] > 0 && qAbs(vu.polices[i] - reference.polices[i] * kx) > 1e-3)
             return QStringLiteral("control %1 font %2").arg(i).arg(vu.polices[i]);
     }
+    for (int i = 0; i < vu.images.size(); ++i)
+        if (vu.images[i] != reference.images[i]) return QStringLiteral("picture box %1").arg(i);
     return QString();
+}
+
+void cliquer(QWidget* w) {
+    souris::appuyer(w, w->rect().center());
+    souris::relacher(w, w->rect().center());
+}
+
+// For a look by eye (VANTAREL_CAPTURES): each activity window at work, its first subject's
+// panel open, then its first theme that can start started.
+void capturer_au_travail(const QString& prefixe) {
+    if (qEnvironmentVariableIsEmpty("VANTAREL_CAPTURES")) return;
+    for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) {
+        auto* a = qobject_cast<FenetreActivite*>(e.si_chargee());
+        if (!a) continue;
+        a->Show();
+        cliquer(a->bouton_onglet(0));
+        capture_pour_examen(a, prefixe + e.nom + "_onglet");
+        for (Etiquette* theme : a->etiquettes(0))
+            if (theme->isEnabled()) {
+                cliquer(theme);
+                break;
+            }
+        capture_pour_examen(a, prefixe + e.nom + "_theme");
+        a->Hide();
+    }
 }
 
 // Every window of the pass but the main window (never unloaded) and the results window
@@ -749,6 +779,7 @@ private slots:
         capture_pour_examen(f, prefixe + "Form1");
         for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
             if (Fenetre* w = e.si_chargee(); w && w != f) capture_pour_examen(w, prefixe + e.nom);
+        capturer_au_travail(prefixe);
         for (const QString& nom : reference.keys()) {
             QCOMPARE(journal.lignes.count(nom), passe ? 1 : 0);
             QVERIFY2(comparer(apres[nom], reference[nom], tx / 15.0).isEmpty(),
