@@ -13,6 +13,7 @@
 #include "frame/result_eval.h"
 #include "platform/ecran.h"
 #include "platform/messages.h"
+#include "platform/sans_fenetre.h"
 #include "quiz/fenetre_qcm.h"
 #include "texts/fenetre_texte.h"
 #include "tests/support/fixture.h"
@@ -150,6 +151,13 @@ struct Releve {
 Releve relever(Fenetre* f) {
     Releve r{f->client()->size(), {}, {}, {}};
     for (BoitePicture* b : f->client()->findChildren<BoitePicture*>()) r.images << b->rendu();
+    for (ElementSansFenetre* e : elements_sans_fenetre(f->client())) {
+        if (auto* l = qobject_cast<LigneSansFenetre*>(e))
+            r.places << QRectF(QPointF(l->X1(), l->Y1()), QPointF(l->X2(), l->Y2())).toRect();
+        else
+            r.places << static_cast<ElementRectangle*>(e)->zone().toRect();
+        r.polices << 0;
+    }
     for (QWidget* w : f->client()->findChildren<QWidget*>()) {
         if (twips_de(w).isNull()) continue;
         // A combo box takes the height of its font, which the injected screen does not render.
