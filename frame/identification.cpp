@@ -192,7 +192,10 @@ void Identification::Form_Load() {
     const int bas = int(nombres::arrondi_pair(hauteur_twips() / 15.0));
     setMask(region_rectangle_arrondi(0, 0, droite, bas, 30, 30));
     update();
-    definir_taille_twips(7575, hauteur_twips());
+    // The dialog keeps its designed pixels on every screen, as its rescaled controls do: at more
+    // than 15 twips per pixel a size of 7575 twips would cut off the calendar and both buttons,
+    // and the main window, disabled behind a dialog without a close box, could not come back.
+    definir_taille_twips(7575.0 * ecran::TwipsPerPixelX() / 15.0, hauteur_twips() * ecran::TwipsPerPixelY() / 15.0);
     dater_aujourd_hui();
     Nom->setText(QString());
 }

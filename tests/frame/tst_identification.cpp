@@ -607,12 +607,11 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<Identification_dessin>());
         QCOMPARE(Fenetre::fenetres_chargees().size(), 3);  // Form1, the dialog, the notice
 
-        // The dialog: controls rescaled once, so at their design pixels; its own size is not
-        // rescaled and the region cuts it down to the design size.
+        // The dialog: controls rescaled once, so at their design pixels, as is its own size.
         QVERIFY(d->isVisible());
         QCOMPARE(d->MonthView1->geometry(), QRect(276, 21, 166, 147));
         QCOMPARE(d->Command1->geometry(), QRect(173, 173, 100, 23));
-        QCOMPARE(d->client()->width(), 631);
+        QCOMPARE(d->client()->size(), QSize(505, 201));
         QCOMPARE(d->mask().boundingRect(), QRect(0, 0, 505, 201));
         QVERIFY(d->mask().contains(d->MonthView1->geometry()));
         QCOMPARE(d->Temps->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -772,6 +771,10 @@ private slots:
         QCOMPARE(comparer(relever(f), form1, 1.0), QString());
         QVERIFY(!f->isEnabled());
         QCOMPARE(f->isHidden(), passe);
+        // The dialog whole on every screen: its calendar and buttons inside its region.
+        QCOMPARE(d->client()->size(), QSize(505, 201));
+        for (QWidget* w : {static_cast<QWidget*>(d->MonthView1), static_cast<QWidget*>(d->Command1), static_cast<QWidget*>(d->Command3)})
+            QVERIFY(d->mask().contains(w->geometry()));
         d->Command3_Click();
         QVERIFY(f->isVisible() && f->isEnabled());
 
@@ -785,6 +788,7 @@ private slots:
         // per pixel for the fonts a pupil sees there).
         const QString prefixe = QStringLiteral("passe_%1_").arg(QTest::currentDataTag());
         capture_pour_examen(f, prefixe + "Form1");
+        capture_pour_examen(d, prefixe + "Identification");
         for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
             if (Fenetre* w = e.si_chargee(); w && w != f) capture_pour_examen(w, prefixe + e.nom);
         capturer_au_travail(prefixe);
