@@ -287,8 +287,9 @@ void passe_adaptation(Identification& dialogue) {
     for (Fenetre* f : Fenetre::fenetres_chargees()) deja_chargees.append(f);
     auto deja_chargee = [&deja_chargees](Fenetre* f) { return f && deja_chargees.contains(QPointer<Fenetre>(f)); };
 
+    // The notice is rescaled once, by the rule of its load: a second rescale of the window the
+    // pupil reads meanwhile would shrink or swell its text out of its label.
     message_resolution* notice = Fenetre::obtenir<message_resolution>();
-    adapter_resolution(*notice);
     notice->Show();
     notice->repaint();  // painted before the long loading starts, whatever the display's delays
     temporisation(2);
