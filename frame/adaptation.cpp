@@ -70,7 +70,8 @@ void adapter_resolution(Fenetre& fenetre) {
     // others by their rectangle, a label's font as a control's.
     for (ElementSansFenetre* e : elements_sans_fenetre(fenetre.client())) {
         if (!e->place_en_twips()) continue;
-        if (auto* etiquette = qobject_cast<EtiquetteSansFenetre*>(e)) etiquette->Font(police_adaptee(etiquette->Font()));
+        if (auto* etiquette = qobject_cast<EtiquetteSansFenetre*>(e))
+            etiquette->Font(police_adaptee(etiquette->Font()));
         e->mettre_a_l_echelle(kx, ky);
     }
 }
