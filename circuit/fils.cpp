@@ -5,6 +5,7 @@
 #include "circuit/fenetre_dessin.h"
 #include "circuit/param_fil.h"
 #include "frame/options_dialogues.h"
+#include "platform/attente.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
@@ -221,8 +222,11 @@ bool fenetre_dessin::attendre_Param_fil() {
     montrer_devant(dialogue, this);
     QPointer<fenetre_dessin> moi(this);
     attente_param_fil_ = true;
-    while (!param_fil_ferme && moi && moi->vivante())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    {
+        const AttenteEvenements attente;
+        while (!param_fil_ferme && moi && moi->vivante())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
     if (moi && moi->vivante()) {
         attente_param_fil_ = false;
         return true;

@@ -3,6 +3,7 @@
 #include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "frame/etat.h"
+#include "platform/attente.h"
 #include "platform/images.h"
 #include "platform/imprimante.h"
 #include "platform/messages.h"
@@ -217,6 +218,7 @@ bool attendre_reglages_impression() {
     QPointer<Facteur_impression> dialogue = Fenetre::obtenir<Facteur_impression>();
     const int choix = dialogue->numero_choix();
     dialogue->Show();
+    const AttenteEvenements attente;
     // Waits without spinning: each event that comes is handled, then the state is looked at.
     while (!impression_validee) {
         // The dialog closed, or the program ending, abandons the print.

@@ -4,6 +4,7 @@
 #include "frame/etat.h"
 #include "frame/facteur_impression.h"
 #include "frame/form1.h"
+#include "frame/identification.h"
 #include "frame/impression.h"
 #include "platform/capture.h"
 #include "platform/dialogues.h"
@@ -180,6 +181,9 @@ void FenetreActivite::Form_Unload(bool& annuler) {
     }
     // A print of this window waiting on its settings dialog has nothing left to print.
     if (impression_en_attente_) Fenetre::decharger<Facteur_impression>();
+    // Its identification dialog, open while it waits disabled, closes with it.
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        if (auto* d = qobject_cast<IdentificationActivite*>(f); d && d->cible_chargee() == this) d->Unload();
     if (!adaptation_en_cours) Fenetre::obtenir<Form1>()->Show();
 }
 

@@ -165,7 +165,8 @@ protected:
     void Form_Load() final;
     virtual void charger_activite() {}
     // The module's quit question; Yes unloads (closing the print settings of a print of this
-    // window still waiting on them) and, outside the adaptation pass, shows Form1.
+    // window still waiting on them, and its identification dialog) and, outside the adaptation
+    // pass, shows Form1.
     void Form_Unload(bool& annuler) final;
 
     // Shows the window's own identification dialog (the window has disabled itself).

@@ -246,12 +246,16 @@ void IdentificationActivite::Form_Load() {
     dater_aujourd_hui();
 }
 
-void IdentificationActivite::Form_Unload(bool&) { cible()->setEnabled(true); }
+void IdentificationActivite::Form_Unload(bool&) {
+    if (FenetreActivite* c = cible_chargee()) c->setEnabled(true);
+}
 
-void IdentificationActivite::copier_vers_cible() { cible()->afficher_identite(); }
+void IdentificationActivite::copier_vers_cible() {
+    if (FenetreActivite* c = cible_chargee()) c->afficher_identite();
+}
 
 void IdentificationActivite::rendre_la_main() {
-    cible()->setEnabled(true);
+    if (FenetreActivite* c = cible_chargee()) c->setEnabled(true);
     Hide();
 }
 

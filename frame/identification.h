@@ -72,12 +72,15 @@ private:
 
 // The dialog of an activity window: a fixed frame with a title bar and a close box. It also
 // writes the identity into the activity window's boxes, and enables that window again when it
-// hands back or when it is closed.
+// hands back or when it is closed. It closes with the window it serves, and never loads that
+// window again once it has gone.
 class IdentificationActivite : public DialogueIdentification {
     Q_OBJECT
 public:
     // The activity window served (loaded when it is not).
     virtual FenetreActivite* cible() = 0;
+    // The activity window served when it is loaded, else nullptr.
+    virtual FenetreActivite* cible_chargee() = 0;
     // Shows the dialog in front of the window served.
     void Show();
 
@@ -95,6 +98,7 @@ template <class Cible>
 class IdentificationPour : public IdentificationActivite {
 public:
     FenetreActivite* cible() override { return Fenetre::obtenir<Cible>(); }
+    FenetreActivite* cible_chargee() override { return Fenetre::si_chargee<Cible>(); }
 
 protected:
     // The dialog's help is its window's topic.

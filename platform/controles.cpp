@@ -1,5 +1,6 @@
 #include "platform/controles.h"
 
+#include "platform/attente.h"
 #include "platform/couleurs.h"
 #include "platform/ecran.h"
 #include "platform/pointeurs.h"
@@ -400,5 +401,5 @@ ZoneTexte* copier_controle(const ZoneTexte& m) {
 
 void detruire_controle(QWidget* controle) {
     controle->hide();
-    controle->deleteLater();
+    detruire_plus_tard(controle);
 }

@@ -1,5 +1,6 @@
 #include "platform/dialogues.h"
 
+#include "platform/attente.h"
 #include "platform/capture.h"
 #include "platform/messages.h"
 
@@ -73,6 +74,7 @@ QString dialogue_enregistrer_sous(QWidget* parent, const QString& filtre, const 
                                   const QString& extension_defaut) {
     if (crochet_enregistrer) return avec_extension(crochet_enregistrer(filtre, titre), extension_defaut);
     DialogueEnregistrerSous dialogue(parent, titre, filtre_qt(filtre), extension_defaut);
+    const AttenteEvenements attente;
     if (dialogue.exec() != QDialog::Accepted) return QString();
     const QStringList choisis = dialogue.selectedFiles();
     return choisis.isEmpty() ? QString() : choisis.first();

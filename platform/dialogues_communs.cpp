@@ -1,5 +1,6 @@
 #include "platform/dialogues_communs.h"
 
+#include "platform/attente.h"
 #include "platform/couleurs.h"
 
 #include <QColorDialog>
@@ -111,12 +112,14 @@ void installer_crochet_couleur(CrochetCouleur crochet) { crochet_couleur = std::
 std::optional<ChoixPolice> ShowFont(QWidget* parent, const ChoixPolice& depart) {
     if (crochet_police) return crochet_police(depart);
     DialoguePolice dialogue(parent, depart);
+    const AttenteEvenements attente;
     if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
     return dialogue.choix();
 }
 
 std::optional<std::uint32_t> ShowColor(QWidget* parent, std::uint32_t depart) {
     if (crochet_couleur) return crochet_couleur(depart);
+    const AttenteEvenements attente;
     const QColor c = QColorDialog::getColor(couleur_vb(depart), parent);
     if (!c.isValid()) return std::nullopt;
     return vers_bgr(c);

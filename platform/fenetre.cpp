@@ -1,5 +1,6 @@
 #include "platform/fenetre.h"
 
+#include "platform/attente.h"
 #include "platform/ecran.h"
 
 #include "platform/controles.h"
@@ -107,7 +108,8 @@ bool Fenetre::Unload() {
     vivante_ = false;
     registre().removeAll(QPointer<Fenetre>(this));
     hide();
-    deleteLater();
+    // Handlers of this window may be waiting below (a pause): it goes once they have returned.
+    detruire_plus_tard(this);
     return true;
 }
 

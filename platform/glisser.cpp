@@ -409,6 +409,10 @@ void fin_du_glisser(QObject* controle, NoticeFin notice) {
     Controleur::instance().inscrire(controle).notice = std::move(notice);
 }
 
+bool prend_les_depots(const QObject* controle) {
+    const Inscription* i = Controleur::instance().inscription(controle);
+    return i && i->sur_depot;
+}
 void DragMode(QObject* controle, int mode) { Controleur::instance().inscrire(controle).mode = mode; }
 int DragMode(const QObject* controle) {
     const Inscription* i = Controleur::instance().inscription(controle);

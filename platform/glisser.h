@@ -54,6 +54,8 @@ using NoticeFin = std::function<void(bool depot)>;
 void DragOver(QObject* controle, GestionDragOver gestion);
 void DragDrop(QObject* controle, GestionDragDrop gestion);
 void fin_du_glisser(QObject* controle, NoticeFin notice);
+// True when the control has a drop handler.
+bool prend_les_depots(const QObject* controle);
 
 // DragMode: manuel (the default) or automatique. In automatic mode a left press on the control
 // reaches it as usual; once the pointer has moved the platform's start distance with the button

@@ -1,5 +1,7 @@
 #include "platform/menu_contextuel.h"
 
+#include "platform/attente.h"
+
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
@@ -32,5 +34,6 @@ QAction* PopupMenu(QMenu* menu) {
         return choix;
     }
     // exec() runs the chosen command's triggered signal before it returns.
+    const AttenteEvenements attente;
     return menu->exec(QCursor::pos());
 }

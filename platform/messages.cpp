@@ -1,5 +1,7 @@
 #include "platform/messages.h"
 
+#include "platform/attente.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -82,7 +84,10 @@ int MsgBox(const QString& texte, int style, const QString& titre) {
             echappement = true;
         }
     boite.sans_echappement = !echappement;
-    boite.exec();
+    {
+        const AttenteEvenements attente;
+        boite.exec();
+    }
     const auto clique = boite.standardButton(boite.clickedButton());
     for (const Bouton& b : boutons)
         if (b.standard == clique) return b.code;

@@ -1,5 +1,6 @@
 #include "platform/sans_fenetre.h"
 
+#include "platform/attente.h"
 #include "platform/controles.h"
 #include "platform/couleurs.h"
 #include "platform/ecran.h"
@@ -357,5 +358,5 @@ EtiquetteSansFenetre* copier_controle(const EtiquetteSansFenetre& m) {
 
 void detruire_controle(ElementSansFenetre* element) {
     element->retirer();
-    element->deleteLater();
+    detruire_plus_tard(element);
 }

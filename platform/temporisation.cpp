@@ -1,11 +1,14 @@
 #include "platform/temporisation.h"
 
+#include "platform/attente.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
 void temporisation(int ms) {
     // A monotonic elapsed timer: no wrap point of a tick counter can lengthen the wait.
+    const AttenteEvenements attente;
     QElapsedTimer chrono;
     chrono.start();
     const qint64 fin = qint64(ms) * 1000000;

@@ -504,6 +504,23 @@ private slots:
         QCOMPARE(neuf->MonthView1->selectedDate(), QDate(2004, 1, 2));
     }
 
+    void l_identification_part_avec_sa_fenetre() {
+        // The quiz window goes while its dialog is open: the dialog goes with it, and nothing
+        // loads the quiz window again behind the pupil's back.
+        Form1* f = demarrer_programme();
+        fenetre_QCM* q = ouvrir_qcm(f);
+        QPointer<Identification_QCM> d = ouvrir_depuis_qcm(q);
+        MessagesScriptes m;
+        m.attendre(QStringLiteral("Voulez-vous vraiment quitter le module QCM?"), vb::vbYes);
+        QVERIFY(q->Unload());
+        QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
+        QVERIFY(!Fenetre::si_chargee<Identification_QCM>());
+        QVERIFY(f->isVisible() && f->isEnabled());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(d.isNull());
+        QVERIFY(!Fenetre::si_chargee<fenetre_QCM>());
+    }
+
     void capture_de_l_identification() {
         Form1* f = demarrer_programme();
         Identification* d = ouvrir_depuis_menu(f);

@@ -9,6 +9,7 @@
 #include "platform/temporisation.h"
 #include "platform/transparence.h"
 #include "tests/support/fixture.h"
+#include "tests/support/souris.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -134,6 +135,35 @@ private slots:
         temporisation(5);
         // The handler that paused sees the window gone and stops there.
         QVERIFY(!garde || !garde->vivante());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(garde.isNull());
+    }
+
+    void une_fenetre_dechargee_pendant_ses_pauses_part_apres_son_gestionnaire() {
+        // A click on its label pauses; inside that pause a second one runs, in which the window
+        // is unloaded. Its handler and the delivery of the click still hold it: it is destroyed
+        // only once every pause has returned and the click is handled.
+        FenetreEssai* f = Fenetre::obtenir<FenetreEssai>();
+        QPointer<FenetreEssai> garde(f);
+        bool en_cours = false;
+        bool detruite_pendant = false;
+        bool vue_apres_la_pause_interieure = false;
+        connect(f, &QObject::destroyed, [&] { detruite_pendant = en_cours; });
+        connect(f->etiquette, &Etiquette::clic, [&] {
+            en_cours = true;
+            QTimer::singleShot(0, [&] {
+                QTimer::singleShot(0, [&] { garde->Unload(); });
+                temporisation(2);
+                vue_apres_la_pause_interieure = !garde.isNull();
+            });
+            temporisation(10);
+            en_cours = false;
+        });
+        souris::appuyer(f->etiquette, QPoint(5, 5));
+        souris::relacher(f->etiquette, QPoint(5, 5));
+        QVERIFY(vue_apres_la_pause_interieure);
+        QVERIFY(!detruite_pendant);
+        QVERIFY(!Fenetre::si_chargee<FenetreEssai>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(garde.isNull());
     }

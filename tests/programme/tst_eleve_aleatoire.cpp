@@ -19,10 +19,12 @@ private slots:
         qInfo().noquote() << bilan.resume();
         QVERIFY2(bilan.echec.isEmpty(), qPrintable(bilan.echec));
         QCOMPARE(bilan.pas, nombre_pas);
-        // The pupil went beyond the main window, into the quiz, and it answered boxes and typed.
+        // The pupil went beyond the main window, into the quiz, and it answered boxes and typed;
+        // on the drawing sheets it dragged controls (from the palettes, the placed ones).
         QVERIFY2(bilan.fenetres.contains("fenetre_QCM"), qPrintable(bilan.resume()));
         QVERIFY(bilan.boites > 0);
         QVERIFY(bilan.actions.value("type") > 0);
+        QVERIFY2(bilan.actions.value("a control dragged") > 0, qPrintable(bilan.resume()));
     }
 
     // The checks themselves: a program that no window lets the pupil use any more, and a

@@ -3,11 +3,14 @@
 #include "frame/demarrage.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
+#include "frame/identification.h"
+#include "frame/registre_activites.h"
 #include "platform/aide.h"
 #include "platform/calculatrice.h"
 #include "platform/dialogues.h"
 #include "platform/dialogues_communs.h"
 #include "platform/fenetre.h"
+#include "platform/glisser.h"
 #include "platform/imprimante.h"
 #include "platform/menu_contextuel.h"
 #include "platform/messages.h"
@@ -31,6 +34,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -39,6 +43,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -134,6 +139,14 @@ void filtrer_messages(QtMsgType type, const QMessageLogContext& contexte, const 
 
 const QStringList extensions_surveillees = {QStringLiteral("*.doc"), QStringLiteral("*.bmp")};
 
+QString nom_fenetre(const QWidget* f) {
+    // The window's own name, as the program registers it (one class may serve several).
+    for (const FenetreDeLaPasse& p : fenetres_par_adaptation())
+        if (p.si_chargee() == f) return p.nom;
+    if (f == aide::fenetre_aide()) return QStringLiteral("(help)");
+    return QString::fromLatin1(f->metaObject()->className());
+}
+
 class Eleve {
 public:
     Eleve(std::uint32_t graine, int nombre_pas);
@@ -156,6 +169,10 @@ private:
     void agir_sur_popup(QWidget* popup);
     void cliquer(Qt::MouseButton bouton, bool double_clic);
     void glisser(bool vers_autre);
+    void glisser_entre_depots();
+    // Press, moves with the button held, release (window coordinates of f; the end may lie
+    // outside it, in another window).
+    void faire_glisser(QWidget* f, const QString& source, QPoint depart, const QString& cible, QPoint arrivee);
     void survoler();
     void taper_texte();
     void taper_touche();
@@ -173,6 +190,10 @@ private:
     // A control and a point of it (window coordinates) where the pupil sees it: not covered
     // by another control nor cut off by its container, when one such point is found.
     std::pair<QWidget*, QPoint> cible_au_hasard(QWidget* fenetre);
+    // The visible controls that take drops, with their windows.
+    QList<QPair<QWidget*, QWidget*>> controles_depots() const;
+    // A point of the control (window coordinates) where the pupil sees it, when one is found.
+    std::optional<QPoint> point_visible(QWidget* fenetre, QWidget* controle);
     QPoint point_dans(QWidget* controle);
     QString nom(const QWidget* w) const;
     QString texte_au_hasard();
@@ -433,7 +454,7 @@ void Eleve::pas() {
 QString Eleve::etat_fenetres() const {
     QStringList l;
     for (Fenetre* f : Fenetre::fenetres_chargees())
-        l << QStringLiteral("%1%2%3").arg(f->metaObject()->className(), f->isVisible() ? "" : " (hidden)",
+        l << QStringLiteral("%1%2%3").arg(nom_fenetre(f), f->isVisible() ? "" : " (hidden)",
                                           f->isEnabled() ? "" : " (disabled)");
     return "loaded windows: " + l.join(", ") + QStringLiteral("; steps waiting: %1").arg(profondeur_ - 1);
 }
@@ -443,7 +464,7 @@ QString Eleve::verrou_present() const {
     QStringList desactivees;
     bool une_active = false;
     for (Fenetre* f : Fenetre::fenetres_chargees()) {
-        if (!f->isEnabled()) desactivees << f->metaObject()->className();
+        if (!f->isEnabled()) desactivees << nom_fenetre(f);
         if (f->isVisible() && f->isEnabled()) une_active = true;
     }
     if (une_active) return QString();
@@ -460,6 +481,9 @@ QString Eleve::verifier() {
         // A lock is a state that lasts: a handler's pause may show none for a moment.
         if (verrou_pas_ >= 20 && verrou_duree_.elapsed() >= 1000) return "locked: " + verrou;
     }
+    for (Fenetre* f : Fenetre::fenetres_chargees())
+        if (auto* d = qobject_cast<IdentificationActivite*>(f); d && d->isVisible() && !d->cible_chargee())
+            return "dialog left open after its window closed: " + nom_fenetre(d);
     if (fait_ % 25 == 0 || fait_ >= nombre_pas_ || fini_) {
         const QHash<QString, QDateTime> maintenant = fichiers_hors_choix();
         for (auto it = maintenant.cbegin(); it != maintenant.cend(); ++it)
@@ -520,7 +544,7 @@ QWidget* Eleve::fenetre_au_hasard() {
     if (l.isEmpty()) return nullptr;
     // Mostly the window in front (loaded last): the one the pupil is working in.
     QWidget* f = chance(0.5) ? l.last() : l[hasard(int(l.size()))];
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     return f;
 }
 
@@ -563,7 +587,7 @@ QPoint Eleve::point_dans(QWidget* controle) {
 QString Eleve::nom(const QWidget* w) const {
     if (!w) return QStringLiteral("(gone)");
     const QWidget* haut = w->window();
-    QString n = haut->metaObject()->className();
+    QString n = nom_fenetre(haut);
     if (w != haut)
         n += "/" + (w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName());
     return n;
@@ -649,6 +673,9 @@ void Eleve::regarder() {
     nouveaux_.clear();
     for (QWidget* f : fenetres_visibles())
         for (QWidget* w : controles(f)) {
+            // A control that its container cuts off whole (a shut panel's labels) is not seen
+            // yet: it catches the eye when the panel opens.
+            if (w->visibleRegion().isEmpty()) continue;
             vus.insert(w);
             if (!vus_.contains(w)) nouveaux_ << w;
         }
@@ -679,6 +706,8 @@ void Eleve::agir() {
         {8, [this] { cliquer(Qt::LeftButton, true); }},
         {10, [this] { glisser(false); }},
         {6, [this] { glisser(true); }},
+        // Where the program shows a sheet and its palettes, the pupil works there.
+        {controles_depots().size() >= 2 ? 20 : 0, [this] { glisser_entre_depots(); }},
         {6, [this] { survoler(); }},
         {10, [this] { taper_texte(); }},
         {5, [this] { taper_touche(); }},
@@ -771,11 +800,62 @@ void Eleve::glisser(bool vers_autre) {
     } else {
         arrivee = c->mapTo(f, point_dans(c));  // may leave it: the drag goes where the hand goes
     }
+    compter(vers_autre ? "drag to another control" : "drag inside a control");
+    faire_glisser(f, nom(c), depart, cible, arrivee);
+}
+
+void Eleve::glisser_entre_depots() {
+    // A drag made on purpose: from a control that takes drops (an element of a palette, one
+    // already placed) onto another (the sheet, an element), mostly of the same window.
+    const QList<QPair<QWidget*, QWidget*>> depots = controles_depots();
+    if (depots.size() < 2) {
+        glisser(true);
+        return;
+    }
+    const auto [f, c] = depots[hasard(int(depots.size()))];
+    QList<QWidget*> voisins;
+    for (const auto& [g, w] : depots)
+        if (g == f && w != c) voisins << w;
+    QWidget* c2 = (!voisins.isEmpty() && chance(0.8)) ? voisins[hasard(int(voisins.size()))]
+                                                     : depots[hasard(int(depots.size()))].second;
+    // Half the time onto the widest of them: the sheet.
+    if (!voisins.isEmpty() && chance(0.5))
+        c2 = *std::max_element(voisins.cbegin(), voisins.cend(), [](const QWidget* a, const QWidget* b) {
+            return a->width() * a->height() < b->width() * b->height();
+        });
+    const auto depart = point_visible(f, c);
+    const auto arrivee = point_visible(c2->window(), c2);
+    if (!depart || !arrivee) {
+        glisser(true);
+        return;
+    }
+    bilan_.fenetres.insert(nom_fenetre(f));
+    compter("drag between controls that take drops");
+    faire_glisser(f, nom(c), *depart, nom(c2), f->mapFromGlobal(c2->window()->mapToGlobal(*arrivee)));
+}
+
+QList<QPair<QWidget*, QWidget*>> Eleve::controles_depots() const {
+    QList<QPair<QWidget*, QWidget*>> depots;
+    for (QWidget* f : fenetres_visibles())
+        for (QWidget* w : controles(f))
+            if (glisser::prend_les_depots(w)) depots.append(qMakePair(f, w));
+    return depots;
+}
+
+std::optional<QPoint> Eleve::point_visible(QWidget* fenetre, QWidget* controle) {
+    for (int essai = 0; essai < 6; ++essai) {
+        const QPoint p = controle->mapTo(fenetre, point_dans(controle));
+        QWidget* dessous = fenetre->childAt(p);
+        if (dessous == controle || controle->isAncestorOf(dessous)) return p;
+    }
+    return std::nullopt;
+}
+
+void Eleve::faire_glisser(QWidget* f, const QString& source, QPoint depart, const QString& cible, QPoint arrivee) {
     const int etapes = 1 + hasard(6);
     const Qt::MouseButton bouton = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
-    compter(vers_autre ? "drag to another control" : "drag inside a control");
     noter(QStringLiteral("drag %1 (%2,%3) -> %4 (%5,%6) in %7 moves%8")
-              .arg(nom(c))
+              .arg(source)
               .arg(depart.x())
               .arg(depart.y())
               .arg(cible)
@@ -785,10 +865,14 @@ void Eleve::glisser(bool vers_autre) {
               .arg(bouton == Qt::RightButton ? " (right button)" : ""));
     QPointer<QWidget> haut(f);
     souris(QEvent::MouseButtonPress, f, depart, bouton);
+    bool glisse = false;
     for (int i = 1; i <= etapes && haut; ++i) {
         const QPoint p = depart + (arrivee - depart) * i / etapes + QPoint(hasard(5) - 2, hasard(5) - 2);
         souris(QEvent::MouseMove, haut, p, Qt::NoButton);
+        glisse = glisse || glisser::en_cours();
     }
+    // The program took the press as the start of a control's drag and drop.
+    if (glisse) compter("a control dragged");
     if (haut) souris(QEvent::MouseButtonRelease, haut, arrivee, bouton);
 }
 
@@ -818,7 +902,7 @@ void Eleve::taper_texte() {
         return;
     }
     const auto [f, e] = boites[hasard(int(boites.size()))];
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     const QString texte =
         QDir::isAbsolutePath(e->text()) ? dossier_choisi_au_hasard() : texte_au_hasard();
     const bool remplacer = chance(0.7);
@@ -900,7 +984,7 @@ void Eleve::declencher_action() {
         return;
     }
     const int i = hasard(int(actions.size()));
-    bilan_.fenetres.insert(fenetres_des_actions[i]->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(fenetres_des_actions[i]));
     compter("command");
     noter("command \"" + actions[i]->text() + "\" (" + actions[i]->objectName() + ") of " + nom(fenetres_des_actions[i]));
     actions[i]->trigger();
@@ -941,7 +1025,7 @@ void Eleve::cliquer_etiquette() {
         return;
     }
     const auto [f, l] = etiquettes[hasard(int(etiquettes.size()))];
-    bilan_.fenetres.insert(f->metaObject()->className());
+    bilan_.fenetres.insert(nom_fenetre(f));
     const QPointF dans(l->Left() + hasard(int(l->Width())), l->Top() + hasard(int(l->Height())));
     const QPoint p = l->conteneur()->mapTo(f, dans.toPoint());
     const bool double_clic = chance(0.2);

@@ -8,18 +8,21 @@
 // A pupil at random: from a seed, a given number of steps across every visible window of the
 // program, as a mouse and a keyboard would make them — clicks and double clicks at random points
 // (through the windows, so masks and grabs choose the receiver), right clicks, drags inside a
-// control and from one control to another, moves without a button, typing into boxes, keys, the
-// commands of the menu and tool bars, windows closed. Message boxes, pop-up menus, Save As, the
-// font and colour dialogs and the calculator are answered at random through their hooks; prints
-// go to a printer double. Report folders and pictures go to folders chosen inside a temporary
-// folder, which is also the current directory for the run.
+// control and from one control to another (where a sheet and its palettes show, mostly from one
+// control that takes drops onto another, often the sheet), moves without a button, typing into
+// boxes, keys, the commands of the menu and tool bars, windows closed. What a panel's opening
+// uncovers catches its eye. Message boxes, pop-up menus, Save As, the font and colour dialogs and
+// the calculator are answered at random through their hooks; prints go to a printer double.
+// Report folders and pictures go to folders chosen inside a temporary folder, which is also the
+// current directory for the run. Windows are named as the program registers them.
 //
 // The next step is always waiting on the event queue before a step acts, so a pupil also clicks
 // while the program pauses or waits for a dialog, as a real one does. After each step it checks
 // that the program is not locked (a window of it visible and enabled, or a lasting state with
-// none), and that no .doc or .bmp file was written outside the chosen folders (the temporary
-// folder tree and the program's folder are scanned). A program ended by its own quit command is
-// started again. A crash, a sanitizer report or a hang prints the seed and the last steps.
+// none), that no identification dialog stays open for a window that has closed, and that no
+// .doc or .bmp file was written outside the chosen folders (the temporary folder tree and the
+// program's folder are scanned). A program ended by its own quit command is started again. A
+// crash, a sanitizer report or a hang prints the seed and the last steps.
 struct BilanEleve {
     QString echec;  // empty when every check held; otherwise what failed, the seed and the last steps
     int pas = 0;    // steps made
