@@ -4,15 +4,18 @@
 #include "platform/ecran.h"
 #include "platform/fenetre.h"
 #include "platform/nombres.h"
+#include "platform/sans_fenetre.h"
 
 #include <QComboBox>
 
 namespace {
 int compteur = 0;
+std::function<void(Fenetre&)> observateur_;
 }
 
 int nombre_adaptations() { return compteur; }
 void remettre_compteur_adaptations() { compteur = 0; }
+void observer_adaptations(std::function<void(Fenetre&)> observateur) { observateur_ = std::move(observateur); }
 
 void regle_15_twips(Fenetre& fenetre) {
     const float tx = ecran::TwipsPerPixelX();
@@ -27,6 +30,7 @@ void regle_15_twips(Fenetre& fenetre) {
 
 void adapter_resolution(Fenetre& fenetre) {
     ++compteur;
+    if (observateur_) observateur_(fenetre);
     const float tx = ecran::TwipsPerPixelX();
     const float kx = tx / 15.0f;
     const float ky = ecran::TwipsPerPixelY() / 15.0f;
@@ -39,15 +43,18 @@ void adapter_resolution(Fenetre& fenetre) {
     QList<QFont> polices;
     for (QWidget* w : controles) polices.append(w->font());
 
+    // Below 8 points once scaled, a font becomes Arial; its size follows the horizontal factor.
+    auto police_adaptee = [tx, kx](QFont f) {
+        const double taille = f.pointSizeF();
+        if (taille <= 0) return f;
+        if (nombres::Int(taille * tx / 15.0) < 8) f.setFamily(QStringLiteral("Arial"));
+        f.setPointSizeF(double(float(double(kx) * taille)));
+        return f;
+    };
+
     for (int i = 0; i < controles.size(); ++i) {
         QWidget* c = controles[i];
-        QFont f = polices[i];
-        const double taille = f.pointSizeF();
-        if (taille > 0) {
-            if (nombres::Int(taille * tx / 15.0) < 8) f.setFamily(QStringLiteral("Arial"));
-            f.setPointSizeF(double(float(double(kx) * taille)));
-            c->setFont(f);
-        }
+        if (polices[i].pointSizeF() > 0) c->setFont(police_adaptee(polices[i]));
         // Positions are single-precision values, as the run time kept them.
         const QRectF t = twips_de(c);
         auto fois = [](double v, float k) { return double(float(v * double(k))); };
@@ -57,5 +64,14 @@ void adapter_resolution(Fenetre& fenetre) {
         } else {
             fixer_twips(c, QRectF(fois(t.x(), kx), fois(t.y(), ky), fois(t.width(), kx), fois(t.height(), ky)));
         }
+    }
+
+    // The windowless lines, shapes and labels laid out in twips: a line by its end points, the
+    // others by their rectangle, a label's font as a control's.
+    for (ElementSansFenetre* e : elements_sans_fenetre(fenetre.client())) {
+        if (!e->place_en_twips()) continue;
+        if (auto* etiquette = qobject_cast<EtiquetteSansFenetre*>(e))
+            etiquette->Font(police_adaptee(etiquette->Font()));
+        e->mettre_a_l_echelle(kx, ky);
     }
 }

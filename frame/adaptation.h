@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class Fenetre;
 
 // The 15-twips rule, first step of a window's load: on a screen of other than 15 twips per
@@ -14,3 +16,6 @@ void adapter_resolution(Fenetre& fenetre);
 // How many times adapter_resolution has run since the last reset (tests).
 int nombre_adaptations();
 void remettre_compteur_adaptations();
+// Told of each window as its rescale begins, so that tests can follow which window is rescaled
+// when; an empty function stops it.
+void observer_adaptations(std::function<void(Fenetre&)> observateur);

@@ -192,7 +192,10 @@ void Identification::Form_Load() {
     const int bas = int(nombres::arrondi_pair(hauteur_twips() / 15.0));
     setMask(region_rectangle_arrondi(0, 0, droite, bas, 30, 30));
     update();
-    definir_taille_twips(7575, hauteur_twips());
+    // The dialog keeps its designed pixels on every screen, as its rescaled controls do: at more
+    // than 15 twips per pixel a size of 7575 twips would cut off the calendar and both buttons,
+    // and the main window, disabled behind a dialog without a close box, could not come back.
+    definir_taille_twips(7575.0 * ecran::TwipsPerPixelX() / 15.0, hauteur_twips() * ecran::TwipsPerPixelY() / 15.0);
     dater_aujourd_hui();
     Nom->setText(QString());
 }
@@ -258,10 +261,8 @@ void IdentificationActivite::rendre_la_main() {
 
 // --- the adaptation pass
 
-namespace {
-// The frame's windows of the pass, with their places in its two orders: rescaling goes
-// alphabetically (letter case aside); unloading starts with the four activity windows (quiz,
-// texts, circuits, optics) and then goes alphabetically. The activities register theirs.
+// Rescaling goes alphabetically (letter case aside); unloading starts with the four activity
+// windows (quiz, texts, circuits, optics) and then goes alphabetically.
 void enregistrer_fenetres_du_cadre() {
     enregistrer_fenetre_passe(fenetre_de_la_passe<Apropos>(QStringLiteral("Apropos"), 4, 8));
     enregistrer_fenetre_passe(fenetre_de_la_passe<Facteur_impression>(QStringLiteral("Facteur_impression"), 5, 9));
@@ -274,6 +275,7 @@ void enregistrer_fenetres_du_cadre() {
     enregistrer_fenetre_passe(fenetre_de_la_passe<Result_eval>(QStringLiteral("Result_eval"), 22, 22));
 }
 
+namespace {
 // A window the pass loaded goes away as at the end of the program: without its unload handler,
 // which would ask its quit question or touch the windows it serves.
 void decharger_en_silence(Fenetre* f) {
@@ -289,8 +291,9 @@ void passe_adaptation(Identification& dialogue) {
     for (Fenetre* f : Fenetre::fenetres_chargees()) deja_chargees.append(f);
     auto deja_chargee = [&deja_chargees](Fenetre* f) { return f && deja_chargees.contains(QPointer<Fenetre>(f)); };
 
+    // The notice is rescaled once, by the rule of its load: a second rescale of the window the
+    // pupil reads meanwhile would shrink or swell its text out of its label.
     message_resolution* notice = Fenetre::obtenir<message_resolution>();
-    adapter_resolution(*notice);
     notice->Show();
     notice->repaint();  // painted before the long loading starts, whatever the display's delays
     temporisation(2);

@@ -112,6 +112,10 @@ protected:
 // whose corners are quarters of an ellipse of the given width and height.
 QRegion region_rectangle_arrondi(int x1, int y1, int x2, int y2, int largeur_coin, int hauteur_coin);
 
+// Registers the frame's windows of the adaptation pass at their places in its two orders (the
+// activities register theirs). The pass does it as it starts; registering again changes nothing.
+void enregistrer_fenetres_du_cadre();
+
 // The first-load adaptation pass of the main identification dialog, behind a notice, on
 // screens of other than 15 twips per pixel only. The registered windows (the frame's and the
 // activities') are taken in the pass's two orders: each window that was not loaded before the

@@ -190,10 +190,9 @@ QImage& BoitePicture::Image() {
         QImage nouvelle(taille, QImage::Format_RGB32);
         nouvelle.fill(palette().color(QPalette::Window));
         QPainter p(&nouvelle);
-        if (!image_.isNull())
-            p.drawImage(0, 0, image_);
-        else if (!picture_.isNull())
-            p.drawImage(0, 0, picture_);
+        // The stored picture lies beneath the drawing, so a box that grows shows more of it.
+        if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+        if (!image_.isNull()) p.drawImage(0, 0, image_);
         p.end();
         image_ = nouvelle;
     }
@@ -215,10 +214,8 @@ QImage BoitePicture::rendu() const {
     QImage img(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
     img.fill(palette().color(QPalette::Window));
     QPainter p(&img);
-    if (!image_.isNull())
-        p.drawImage(0, 0, image_);
-    else if (!picture_.isNull())
-        p.drawImage(0, 0, picture_);
+    if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+    if (!image_.isNull()) p.drawImage(0, 0, image_);
     return img;
 }
 

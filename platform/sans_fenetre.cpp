@@ -78,6 +78,7 @@ void ElementRectangle::Move(double gauche, double haut, double largeur, double h
 }
 
 void ElementRectangle::placer_twips(double gauche, double haut, double largeur, double hauteur) {
+    en_twips_ = true;
     Move(twips_x(gauche), twips_y(haut), twips_x(largeur), twips_y(hauteur));
 }
 
@@ -88,6 +89,7 @@ void ElementRectangle::mettre_a_l_echelle(double kx, double ky) {
 void ElementSansFenetre::copier_de(const ElementSansFenetre& m) {
     zone_ = m.zone_;
     bordure_ = m.bordure_;
+    en_twips_ = m.en_twips_;
     visible_ = false;
 }
 
@@ -99,6 +101,7 @@ LigneSansFenetre::LigneSansFenetre(QWidget* conteneur, double x1, double y1, dou
 }
 
 void LigneSansFenetre::placer_twips(double x1, double y1, double x2, double y2) {
+    en_twips_ = true;
     changer(ligne_, QLineF(twips_x(x1), twips_y(y1), twips_x(x2), twips_y(y2)));
 }
 

@@ -30,6 +30,9 @@ public:
     void ZOrder(int position = 0);
     // Rescales its place (adapter_resolution): across by kx, down by ky.
     virtual void mettre_a_l_echelle(double kx, double ky) = 0;
+    // Placed in design twips (placer_twips), which adapter_resolution rescales; a place given in
+    // pixels is the same on every screen.
+    bool place_en_twips() const { return en_twips_; }
     // Takes it out of its container at once (an unloaded element of a control array).
     void retirer();
 
@@ -62,6 +65,7 @@ protected:
     };
     QRectF zone_;
     Bordure bordure_;
+    bool en_twips_ = false;
 
 private:
     friend class CoucheSansFenetre;

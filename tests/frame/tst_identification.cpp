@@ -13,10 +13,13 @@
 #include "frame/result_eval.h"
 #include "platform/ecran.h"
 #include "platform/messages.h"
+#include "platform/sans_fenetre.h"
 #include "quiz/fenetre_qcm.h"
 #include "texts/fenetre_texte.h"
 #include "tests/support/fixture.h"
+#include "tests/support/souris.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QTableView>
 #include <QtTest>
@@ -100,6 +103,109 @@ struct ReponsesPasse {
     }
     ~ReponsesPasse() { installer_crochet_messages({}); }
 };
+
+// Each rescale ("name": the name in the pass, else the class) and each unload ("name gone") of
+// a window, with whether the notice was up and the pass under way at that moment.
+struct JournalPasse {
+    QStringList lignes;
+    QList<bool> notice_visible;
+    QList<bool> en_cours;
+    QObject contexte;
+    JournalPasse() {
+        observer_adaptations([this](Fenetre& f) {
+            QString nom = QString::fromLatin1(f.metaObject()->className());
+            for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+                if (e.si_chargee() == &f) nom = e.nom;
+            if (!lignes.contains(nom))
+                QObject::connect(&f, &QObject::destroyed, &contexte, [this, nom] { noter(nom + " gone"); });
+            noter(nom);
+        });
+    }
+    ~JournalPasse() { observer_adaptations({}); }
+    void noter(const QString& ligne) {
+        lignes << ligne;
+        message_resolution* n = Fenetre::si_chargee<message_resolution>();
+        notice_visible << (n && n->isVisible());
+        en_cours << adaptation_en_cours;
+    }
+};
+
+// What a pupil sees of a window's layout: its client area and each placed control (windowless
+// ones too) in pixels, each control's font size, and what each picture box shows.
+struct Releve {
+    QList<QRect> places;
+    QList<qreal> polices;
+    QList<QImage> images;
+};
+Releve relever(Fenetre* f) {
+    Releve r{{QRect(QPoint(), f->client()->size())}, {0}, {}};
+    for (BoitePicture* b : f->client()->findChildren<BoitePicture*>()) r.images << b->rendu();
+    for (ElementSansFenetre* e : elements_sans_fenetre(f->client())) {
+        auto* l = qobject_cast<LigneSansFenetre*>(e);
+        r.places << (l ? QRectF(QPointF(l->X1(), l->Y1()), QPointF(l->X2(), l->Y2())).toRect()
+                       : static_cast<ElementRectangle*>(e)->zone().toRect());
+        r.polices << 0;
+    }
+    for (QWidget* w : f->client()->findChildren<QWidget*>()) {
+        if (twips_de(w).isNull()) continue;
+        // A combo box takes the height of its font, which the injected screen does not render.
+        r.places << w->geometry().adjusted(0, 0, 0, qobject_cast<QComboBox*>(w) ? -w->height() : 0);
+        r.polices << w->font().pointSizeF();
+    }
+    return r;
+}
+// The same layout as the reference, to a pixel, fonts scaled by kx: empty, or what differs.
+QString comparer(const Releve& vu, const Releve& reference, double kx) {
+    if (vu.places.size() != reference.places.size()) return QStringLiteral("%1 controls").arg(vu.places.size());
+    for (int i = 0; i < vu.places.size(); ++i) {
+        const QRect &a = vu.places[i], &b = reference.places[i];
+        const QRect d(a.x() - b.x(), a.y() - b.y(), a.width() - b.width(), a.height() - b.height());
+        if (qMax(qMax(qAbs(d.x()), qAbs(d.y())), qMax(qAbs(d.width()), qAbs(d.height()))) > 1)
+            return QStringLiteral("control %1 at %2,%3 %4x%5").arg(i).arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height());
+        if (reference.polices[i] > 0 && qAbs(vu.polices[i] - reference.polices[i] * kx) > 1e-3)
+            return QStringLiteral("control %1 font %2").arg(i).arg(vu.polices[i]);
+    }
+    for (int i = 0; i < vu.images.size(); ++i)
+        if (vu.images[i] != reference.images[i]) return QStringLiteral("picture box %1").arg(i);
+    return QString();
+}
+
+void cliquer(QWidget* w) {
+    souris::appuyer(w, w->rect().center());
+    souris::relacher(w, w->rect().center());
+}
+
+// For a look by eye (VANTAREL_CAPTURES): each activity window at work, its first subject's
+// panel open, then its first theme that can start started.
+void capturer_au_travail(const QString& prefixe) {
+    if (qEnvironmentVariableIsEmpty("VANTAREL_CAPTURES")) return;
+    for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) {
+        auto* a = qobject_cast<FenetreActivite*>(e.si_chargee());
+        if (!a) continue;
+        a->Show();
+        cliquer(a->bouton_onglet(0));
+        capture_pour_examen(a, prefixe + e.nom + "_onglet");
+        for (Etiquette* theme : a->etiquettes(0))
+            if (theme->isEnabled()) {
+                cliquer(theme);
+                break;
+            }
+        capture_pour_examen(a, prefixe + e.nom + "_theme");
+        a->Hide();
+    }
+}
+
+// Every window of the pass but the main window (never unloaded) and the results window
+// (it has no rule of its own), each loaded as when the pupil opens it.
+QMap<QString, Releve> ouvrir_les_fenetres() {
+    QMap<QString, Releve> releves;
+    for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+        if (e.nom != "Form1" && e.nom != "Result_eval") e.charger();
+    for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+        if (Fenetre* f = e.si_chargee(); f && e.nom != "Form1" && e.nom != "Result_eval")
+            releves.insert(e.nom, relever(f));
+    return releves;
+}
 }
 
 // Windows an activity could register in the pass: they note their load and their end.
@@ -499,12 +605,11 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<Identification_dessin>());
         QCOMPARE(Fenetre::fenetres_chargees().size(), 3);  // Form1, the dialog, the notice
 
-        // The dialog: controls rescaled once, so at their design pixels; its own size is not
-        // rescaled and the region cuts it down to the design size.
+        // The dialog: controls rescaled once, so at their design pixels, as is its own size.
         QVERIFY(d->isVisible());
         QCOMPARE(d->MonthView1->geometry(), QRect(276, 21, 166, 147));
         QCOMPARE(d->Command1->geometry(), QRect(173, 173, 100, 23));
-        QCOMPARE(d->client()->width(), 631);
+        QCOMPARE(d->client()->size(), QSize(505, 201));
         QCOMPARE(d->mask().boundingRect(), QRect(0, 0, 505, 201));
         QVERIFY(d->mask().contains(d->MonthView1->geometry()));
         QCOMPARE(d->Temps->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -605,6 +710,93 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<FenetreTemoinA>() && !Fenetre::si_chargee<FenetreTemoinB>());
         // Rescaled once by its load and once by the pass: its own windows are discarded.
         QCOMPARE(Journal::adaptations_a_la_fin, 2);
+    }
+
+    // --- the pass over every window of the system, on each kind of screen
+
+    void la_passe_sur_toutes_les_fenetres_data() {
+        QTest::addColumn<float>("tx");
+        QTest::addColumn<float>("ty");
+        QTest::newRow("12") << 12.0f << 12.0f;
+        QTest::newRow("20") << 20.0f << 20.0f;
+        QTest::newRow("15x12") << 15.0f << 12.0f;
+        QTest::newRow("15") << 15.0f << 15.0f;
+    }
+    void la_passe_sur_toutes_les_fenetres() {
+        QFETCH(float, tx);
+        QFETCH(float, ty);
+        // The layouts a pupil sees on a 96-dpi screen, where nothing is rescaled.
+        ecran::fixer_twips_par_pixel(15, 15);
+        enregistrer_fenetres_du_cadre();
+        const QMap<QString, Releve> reference = ouvrir_les_fenetres();
+        QCOMPARE(reference.size(), 20);
+        reinitialiser_programme();
+
+        ecran::fixer_twips_par_pixel(tx, ty);
+        Form1* f = demarrer_programme();
+        f->Show();
+        const Releve form1 = relever(f);
+        JournalPasse journal;
+        MessagesScriptes aucune_boite;
+        Identification* d = ouvrir_depuis_menu(f);
+        QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
+        QVERIFY(aucune_boite.montrees().isEmpty());
+
+        const bool passe = tx != 15.0f || ty != 15.0f;
+        // The notice, loaded (rescaled once, by its own rule), then shown; the dialog; each
+        // window loaded (its own rule) then rescaled in the first order; each unloaded in the
+        // second. The main window, loaded before, is neither.
+        QStringList attendu;
+        if (passe) {
+            attendu << "message_resolution" << "Identification";
+            for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+                if (e.nom != "Form1") attendu << e.nom << (e.nom == "Result_eval" ? QStringList() : QStringList{e.nom});
+            for (const FenetreDeLaPasse& e : fenetres_par_dechargement())
+                if (e.nom != "Form1") attendu << e.nom + " gone";
+            QCOMPARE(attendu.size(), 2 + 21 * 2 + 21 - 1);
+        }
+        QCOMPARE(journal.lignes, attendu);
+        QVERIFY(!journal.en_cours.contains(false));
+        QVERIFY(!journal.notice_visible.mid(1).contains(false));
+        QVERIFY(!adaptation_en_cours);
+        message_resolution* notice = Fenetre::si_chargee<message_resolution>();
+        QCOMPARE(notice != nullptr, passe);
+        QVERIFY(!notice || notice->isHidden());
+        if (notice) QCOMPARE(notice->Label1->geometry(), QRect(38, 32, 346, 57));
+        QCOMPARE(Fenetre::fenetres_chargees().size(), passe ? 3 : 2);
+        // The main window as it was: same layout, still disabled behind the dialog, hidden by
+        // the pass until the dialog gives the hand back.
+        QCOMPARE(Fenetre::si_chargee<Form1>(), f);
+        QCOMPARE(comparer(relever(f), form1, 1.0), QString());
+        QVERIFY(!f->isEnabled());
+        QCOMPARE(f->isHidden(), passe);
+        // The dialog whole on every screen: its calendar and buttons inside its region.
+        QCOMPARE(d->client()->size(), QSize(505, 201));
+        for (QWidget* w : std::initializer_list<QWidget*>{d->MonthView1, d->Command1, d->Command3})
+            QVERIFY(d->mask().contains(w->geometry()));
+        d->Command3_Click();
+        QVERIFY(f->isVisible() && f->isEnabled());
+
+        // Opened now, every window is rescaled by its own rule alone: the layout of the 96-dpi
+        // screen in pixels, fonts by the horizontal factor once.
+        journal.lignes.clear();
+        enregistrer_fenetres_du_cadre();
+        const QMap<QString, Releve> apres = ouvrir_les_fenetres();
+        QCOMPARE(apres.keys(), reference.keys());
+        // For a look by eye (VANTAREL_CAPTURES; run with QT_FONT_DPI = 1440 / the row's twips
+        // per pixel for the fonts a pupil sees there).
+        const QString prefixe = QStringLiteral("passe_%1_").arg(QTest::currentDataTag());
+        capture_pour_examen(f, prefixe + "Form1");
+        capture_pour_examen(d, prefixe + "Identification");
+        if (notice) capture_pour_examen(notice, prefixe + "message_resolution");
+        for (const FenetreDeLaPasse& e : fenetres_par_adaptation())
+            if (Fenetre* w = e.si_chargee(); w && w != f) capture_pour_examen(w, prefixe + e.nom);
+        capturer_au_travail(prefixe);
+        for (const QString& nom : reference.keys()) {
+            QCOMPARE(journal.lignes.count(nom), passe ? 1 : 0);
+            const QString ecart = comparer(apres[nom], reference[nom], tx / 15.0);
+            QVERIFY2(ecart.isEmpty(), qPrintable(nom + ": " + ecart));
+        }
     }
 
     void un_seul_axe_different_suffit() {
