@@ -4,6 +4,7 @@
 #include "platform/aide.h"
 #include "platform/langue.h"
 #include "platform/polices.h"
+#include "platform/style.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ void preparer_application(QApplication& application) {
     installer_langue_francaise(application);
     aide::installer_touche_f1();
     installer_polices();
+    installer_style();
 }
 
 void demarrer() {
