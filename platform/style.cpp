@@ -1,17 +1,13 @@
 #include "platform/style.h"
 
+#include "platform/images.h"
+
 #include <QApplication>
-#include <QImageReader>
 #include <QProxyStyle>
 #include <QStyleOption>
 
 namespace {
-// A PNG picture from Qt's resources, read without looking for an image-format plugin.
-QPixmap png_de_qt(const QString& chemin) {
-    QImageReader lecteur(chemin, "png");
-    lecteur.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(lecteur.read());
-}
+QPixmap png_de_qt(const QString& chemin) { return QPixmap::fromImage(lire_image(chemin)); }
 
 class StylePlateforme : public QProxyStyle {
 public:
