@@ -179,11 +179,26 @@ void BoitePicture::definir_image(const QImage& image) {
     picture_ = image;
     if (auto_taille_ && !image.isNull()) resize(image.size());
     image_ = QImage();
-    Image();
+    image_a_la_taille();
+    noter_couverture();
     update();
 }
 
 QImage& BoitePicture::Image() {
+    // The caller may draw into the image or replace it: the box is filled with its back colour
+    // before each paint again.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    return image_a_la_taille();
+}
+
+void BoitePicture::noter_couverture() {
+    // An image without transparency that covers the whole box hides the back colour: Qt then
+    // does not fill the box before painting it (the same pixels, one fill fewer each repaint).
+    setAttribute(Qt::WA_OpaquePaintEvent, !image_.isNull() && !image_.hasAlphaChannel() && image_.width() >= width() &&
+                                              image_.height() >= height());
+}
+
+QImage& BoitePicture::image_a_la_taille() {
     const QSize taille(qMax(1, width()), qMax(1, height()));
     if (image_.size() != taille) {
         QImage nouvelle(taille, QImage::Format_RGB32);
@@ -202,6 +217,7 @@ QImage& BoitePicture::Image() {
 void BoitePicture::effacer_image() {
     picture_ = QImage();
     image_ = QImage();
+    noter_couverture();
     update();
 }
 
@@ -235,7 +251,8 @@ void BoitePicture::paintEvent(QPaintEvent*) {
 
 void BoitePicture::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (!image_.isNull()) Image();
+    if (!image_.isNull()) image_a_la_taille();
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) noter_couverture();
 }
 
 void BoitePicture::MousePointer(int valeur) { pointeurs::definir(this, valeur); }
@@ -370,6 +387,7 @@ BoitePicture* copier_controle(const BoitePicture& m) {
     c->bordure_ = m.bordure_;
     c->auto_taille_ = m.auto_taille_;
     c->echelle_ = m.echelle_;
+    c->noter_couverture();
     return c;
 }
 

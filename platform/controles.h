@@ -162,6 +162,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    QImage& image_a_la_taille();
+    void noter_couverture();
+
     QImage picture_;
     QImage image_;
     bool bordure_ = false;
