@@ -11,6 +11,8 @@
 void preparer_application(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vantarel"));
     application.setQuitOnLastWindowClosed(false);
+    // The locale is settled before the fonts' reading starts on its own thread (fontconfig reads
+    // the C library's locale).
     installer_langue_francaise(application);
     aide::installer_touche_f1();
     installer_polices();
