@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <thread>
 
 namespace {
@@ -17,8 +16,7 @@ void attendre_liste() {
     if (liste.joinable()) liste.join();
 }
 
-// The families the windows name, by how soon the program shows them (the main window's menus and
-// labels first), each with the installed fonts that stand for it.
+// The families the windows name, each with the installed fonts that stand for it.
 struct Famille {
     const char* nom;
     const char* remplacants[2];
@@ -43,12 +41,7 @@ void installer_polices() {
     static bool lancee = false;
     if (lancee) return;
     lancee = true;
-    liste = std::thread([] {
-        QFontDatabase::families();
-        // Which installed fonts stand for a family is looked up once for all threads: it is
-        // looked up here, ahead of the windows' first texts.
-        for (const Famille& f : familles) QFontMetrics(QFont(QString::fromLatin1(f.nom))).height();
-    });
+    liste = std::thread([] { QFontDatabase::families(); });
     // The application object waits for the list before it goes.
     qAddPostRoutine(attendre_liste);
 }
