@@ -25,7 +25,7 @@ constexpr int PAS_TEXTES = 30;
 constexpr int TEXTES_PAR_COLONNE = 8;
 }
 
-Ajout_texte::Ajout_texte() : DialogueTexte(disposition) {}
+Ajout_texte::Ajout_texte() : DialogueTexte(disposition) { HelpContextID = fenetre_dessin::sujet_aide; }
 
 void Ajout_texte::Command2_Click() {
     fenetre_dessin* f = Fenetre::si_chargee<fenetre_dessin>();

@@ -36,7 +36,7 @@ private:
 };
 }
 
-DialogueTexte::DialogueTexte(const Disposition& d) : Fenetre(d.largeur, d.hauteur) {
+DialogueTexte::DialogueTexte(const Disposition& d, Qt::WindowFlags drapeaux) : Fenetre(d.largeur, d.hauteur, drapeaux) {
     setWindowTitle(d.titre);
     image_de_fond(image_integree(d.fond, QSize(int(d.largeur / px), int(d.hauteur / px))));
     QWidget* c = client();

@@ -23,7 +23,8 @@ public:
         QString face_valider, face_police;
         QString legende_valider, legende_police, legende_etiquette;
     };
-    explicit DialogueTexte(const Disposition& d);
+    // A sheet chooses its window's kind (an ordinary window unless told).
+    explicit DialogueTexte(const Disposition& d, Qt::WindowFlags drapeaux = Qt::Window);
 
     BoutonCommande* Command2 = nullptr;  // "Valider"
     BoutonCommande* Command1 = nullptr;  // the font dialog

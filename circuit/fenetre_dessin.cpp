@@ -3,9 +3,11 @@
 #include "circuit/ajout_texte.h"
 #include "circuit/effacement.h"
 #include "circuit/etat_circuit.h"
+#include "circuit/param_fil.h"
 #include "frame/etat.h"
 #include "frame/impression.h"
 #include "frame/options.h"
+#include "frame/options_dialogues.h"
 #include "frame/rapport_images.h"
 #include "frame/registre_activites.h"
 #include "platform/calculatrice.h"
@@ -96,7 +98,7 @@ const std::array<ThemeDessin, 4>& fenetre_dessin::themes() {
 }
 
 fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
-    HelpContextID = 5;
+    HelpContextID = sujet_aide;
     couleur_de_fond(0x80FFFF);
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module schématisation?"));
     definir_cle_identification(QStringLiteral("identification"));
@@ -158,6 +160,7 @@ fenetre_dessin::fenetre_dessin() : FenetreActivite(688 * px, 540 * px) {
     placer_barre(0, 42 * px, 56 * px, 81 * px);
     creer_Toolbar2();
     brancher_pointeurs();
+    brancher_Cadre();
     creer_mnuflottant();
     creer_mnuflottanttexte();
     Savoir->lower();
@@ -254,9 +257,9 @@ void fenetre_dessin::creer_elements_du_cadre() {
     };
     traitav.definir_modele(trait(0));
     traitap.definir_modele(trait(8));
-    auto ligne = [this](double x1, double y1, double x2, double y2, int style) {
+    auto ligne = [this](double x1, double y1, double x2, double y2, int style, std::uint32_t couleur = 0) {
         auto* l = new LigneSansFenetre(Cadre, x1, y1, x2, y2);
-        l->BorderColor(0);
+        l->BorderColor(couleur);
         l->BorderStyle(style);
         l->Visible(false);
         return l;
@@ -264,10 +267,12 @@ void fenetre_dessin::creer_elements_du_cadre() {
     LigneSansFenetre* f0 = ligne(56, 16, 104, 16, 1);
     f0->BorderWidth(2);
     fil.definir_modele(f0);
-    fil_virtuel.definir_modele(ligne(56, 8, 104, 8, 3));
+    constexpr std::uint32_t texte_fenetre = 0x80000008;
+    fil_virtuel.definir_modele(ligne(56, 8, 104, 8, 3, texte_fenetre));
     const int debuts[5] = {0, 112, 168, 224, 288};
     const int fins[5] = {0, 160, 216, 272, 336};
-    for (int k = 1; k <= 4; ++k) fil_selection[k].definir_modele(ligne(debuts[k], 0, fins[k], 0, 3));
+    for (int k = 1; k <= 4; ++k)
+        fil_selection[k].definir_modele(ligne(debuts[k], 0, fins[k], 0, 3, k == 4 ? 0 : texte_fenetre));
 
     auto* texte = new EtiquetteSansFenetre(Cadre, QStringLiteral("Texte_ajoute"));
     texte->Move(11, 49, 63, 14);
@@ -321,7 +326,14 @@ void fenetre_dessin::relacher(int bouton) {
     if (QAction* a = boutons_Toolbar2.at(std::size_t(bouton))) a->setChecked(false);
 }
 
-void fenetre_dessin::activer_Cadre(bool actif) { Cadre->setEnabled(actif); }
+void fenetre_dessin::activer_Cadre(bool actif) {
+    if (actif) {
+        const bool dessin_permis = cadre_dessin->isHidden() || Valid->isEnabledTo(this);
+        const Param_fil* p = Fenetre::si_chargee<Param_fil>();
+        if (!dessin_permis || (p && !p->isHidden())) return;
+    }
+    Cadre->setEnabled(actif);
+}
 
 void fenetre_dessin::montrer_identification() { Fenetre::obtenir<Identification_dessin>()->Show(); }
 
@@ -406,6 +418,11 @@ void fenetre_dessin::Toolbar1_ButtonClick(const QString& cle) {
                        vb::vbCritical | vb::vbOKOnly));
         return;
     }
+    if (cle == QLatin1String("Parametre_fil")) {
+        setEnabled(false);
+        montrer_devant(Fenetre::obtenir<Param_fil2>(), this);
+        return;
+    }
     FenetreActivite::Toolbar1_ButtonClick(cle);
 }
 
@@ -467,5 +484,7 @@ void enregistrer_circuit() {
     enregistrer_fenetre_passe(
         fenetre_de_la_passe<Identification_dessin>(QStringLiteral("Identification_dessin"), 11, 11));
     enregistrer_fenetre_passe(fenetre_de_la_passe<Ajout_texte>(QStringLiteral("Ajout_texte"), 1, 5));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Param_fil>(QStringLiteral("Param_fil"), 20, 20));
+    enregistrer_fenetre_passe(fenetre_de_la_passe<Param_fil2>(QStringLiteral("Param_fil2"), 21, 21));
     enregistrer_etat({QStringLiteral("circuit"), valeurs_de_depart_circuit, reinitialiser_etat_circuit});
 }

@@ -7,6 +7,7 @@
 #include "platform/sans_fenetre.h"
 #include "platform/tableau_controles.h"
 
+#include <QLineF>
 #include <array>
 
 class QActionGroup;
@@ -31,6 +32,8 @@ class fenetre_dessin : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_dessin();
+    // Its help topic, which its dialogs share.
+    static constexpr int sujet_aide = 5;
 
     // The theme panel, its tab and its nine labels (elements 1 to 9).
     BoitePicture* Command1 = nullptr;
@@ -139,7 +142,20 @@ public:
     // Shows the text dialog, which closes with this window.
     void montrer_Ajout_texte();
 
-    // Every change of the drawing area's enabled state goes through here.
+    // The sheet's mouse: with the wire tool a press starts a wire on the grid, a move stretches
+    // its rubber band and the release lays it with the default look; with the selection tool a
+    // drag draws a dotted rectangle whose release hands each wire it encloses to Param_fil, in
+    // turn, waiting for each dialog to close. A right press offers to take back the last wire.
+    // X, Y are the sheet's pixels, outside it too while a press holds the mouse.
+    void Cadre_MouseDown(int Button, int Shift, float X, float Y);
+    void Cadre_MouseMove(int Button, int Shift, float X, float Y);
+    void Cadre_MouseUp(int Button, int Shift, float X, float Y);
+    // True while a selection waits on the dialog of one of its wires.
+    bool attente_Param_fil() const { return attente_param_fil_; }
+
+    // Every change of the drawing area's enabled state goes through here. The sheet is enabled
+    // only while the exercise lets the pupil draw (no theme yet, or a question being answered)
+    // and no wire's dialog is open; otherwise enabling leaves it as it is.
     void activer_Cadre(bool actif);
 
 protected:
@@ -173,6 +189,22 @@ private:
     // The snapshot of the window's area into the answers, at Count + 1.
     void garder_instantane(BoitePicture* tampon);
     QActionGroup* groupe_outils_ = nullptr;
+
+    // Wires (fils.cpp).
+    void brancher_Cadre();
+    void debut_outil(float X, float Y);
+    // Takes back the wire of the highest index; false when there is none but the template.
+    bool defaire_dernier_fil();
+    // The four sides of selection set k laid on these segments (1 to 4), then shown or hidden.
+    void poser_cotes(int k, const std::array<QLineF, 4>& cotes);
+    void montrer_cotes(int k, bool oui);
+    // The current set as the rectangle from the press point to (X, Y), shown.
+    void poser_rectangle(float X, float Y);
+    // The search of the wires a rectangle encloses; false when the window was closed meanwhile.
+    bool selectionner_fils(float X, float Y);
+    // Shows Param_fil and handles events until it closes; false when the window was closed.
+    bool attendre_Param_fil();
+    bool attente_param_fil_ = false;
 };
 
 class Identification_dessin final : public IdentificationPour<fenetre_dessin> {

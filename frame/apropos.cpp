@@ -1,5 +1,6 @@
 #include "frame/apropos.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "platform/images.h"
 
@@ -7,6 +8,7 @@ Apropos::Apropos()
     : Fenetre(5370, 3540, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral(" A propos"));
+    HelpContextID = aide::sujet_fenetre_principale;
     couleur_de_fond(0xFFFFFF);
     image_de_fond(image_integree(":/assets/apropos/fond.svg", QSize(368, 251)));
     Command1 = new BoutonCommande(client(), QStringLiteral("OK"));

@@ -1,5 +1,6 @@
 #include "frame/facteur_impression.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "frame/etat.h"
 #include "platform/images.h"
@@ -45,6 +46,7 @@ int Facteur_impression::dernier_choix_valide() { return choix_valide; }
 
 Facteur_impression::Facteur_impression() : Fenetre(5235, 5700, Qt::Window) {
     setWindowTitle(QStringLiteral("Impression"));
+    HelpContextID = aide::sujet_impression;
     // An ordinary frame: it can be resized; the designed area stays at the top left.
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     layout()->setAlignment(client(), Qt::AlignLeft | Qt::AlignTop);

@@ -41,7 +41,7 @@ Form1::Form1()
     : Fenetre(6345, 3885, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Vantarel : Physique-Chimie en 5ème - EVALUATIONS"));
-    HelpContextID = 2;
+    HelpContextID = aide::sujet_fenetre_principale;
     centree_au_premier_affichage = true;
     couleur_de_fond(0xC0FFFF);
     image_de_fond(image_integree(":/assets/form1/fond.svg", QSize(986, 204)));

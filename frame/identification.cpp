@@ -1,5 +1,6 @@
 #include "frame/identification.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "frame/apropos.h"
 #include "frame/etat.h"
@@ -179,7 +180,9 @@ void DialogueIdentification::Command3_Click() {
 
 Identification::Identification()
     : DialogueIdentification(7575, 3015, Qt::Tool | Qt::FramelessWindowHint, QStringLiteral("Aucun"),
-                             QStringLiteral(":/assets/identification/fond.svg")) {}
+                             QStringLiteral(":/assets/identification/fond.svg")) {
+    HelpContextID = aide::sujet_fenetre_principale;
+}
 
 void Identification::Form_Load() {
     adaptation_en_cours = false;

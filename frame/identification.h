@@ -97,7 +97,11 @@ public:
     FenetreActivite* cible() override { return Fenetre::obtenir<Cible>(); }
 
 protected:
-    using IdentificationActivite::IdentificationActivite;
+    // The dialog's help is its window's topic.
+    IdentificationPour(double largeur_twips, double hauteur_twips, const QString& titre, const QString& legende_command3)
+        : IdentificationActivite(largeur_twips, hauteur_twips, titre, legende_command3) {
+        HelpContextID = Cible::sujet_aide;
+    }
 };
 
 // The region of a rectangle from (x1, y1) to (x2, y2) in pixels, right and bottom excluded,

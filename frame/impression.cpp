@@ -1,5 +1,6 @@
 #include "frame/impression.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "frame/etat.h"
 #include "frame/facteur_impression.h"
@@ -15,6 +16,7 @@
 
 impression::impression() : Fenetre(4680, 3090, Qt::Window | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Form2"));
+    HelpContextID = aide::sujet_impression;
     zone_impression = new BoitePicture(client());
     placer(zone_impression, 480, 225, 3270, 1995);
 }

@@ -1,10 +1,12 @@
 #include "frame/message_resolution.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 
 message_resolution::message_resolution()
     : Fenetre(6315, 1950, Qt::Tool | Qt::FramelessWindowHint) {
     couleur_de_fond(0xFFFFC0);
+    HelpContextID = aide::sujet_fenetre_principale;
     // The blanks fill the first lines of the label, so that the words stand lower down.
     Label1 = new Etiquette(client(), QString(129, QLatin1Char(' ')) +
                                          QStringLiteral("Veuillez patienter - VANTAREL s'ajuste aux propriétés "

@@ -1,5 +1,6 @@
 #include "frame/mot_de_passe.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "frame/etat.h"
 #include "frame/options_dialogues.h"
@@ -18,6 +19,7 @@ Mot_de_passe::Mot_de_passe()
     : Fenetre(6405, 1800, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Mot de passe"));
+    HelpContextID = aide::sujet_options;
     couleur_de_fond(0xFFFFFF);
     image_de_fond(image_integree(":/assets/mot_de_passe/fond.svg", QSize(427, 120)));
     QWidget* c = client();

@@ -1,5 +1,6 @@
 #include "frame/options_dialogues.h"
 
+#include "platform/aide.h"
 #include "frame/adaptation.h"
 #include "frame/etat.h"
 #include "frame/form1.h"
@@ -67,6 +68,7 @@ void placer_rect(QWidget* controle, const QRectF& t) { placer(controle, t.x(), t
 DialogueOptions::DialogueOptions(double largeur_twips, double hauteur_twips, const QString& titre, const QString& fond)
     : Fenetre(largeur_twips, hauteur_twips, cadre_outil) {
     setWindowTitle(titre);
+    HelpContextID = aide::sujet_options;
     couleur_de_fond(0xFFFFFF);
     image_de_fond(image_integree(fond, QSize(int(largeur_twips / 15), int(hauteur_twips / 15))));
 }

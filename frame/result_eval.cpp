@@ -1,5 +1,7 @@
 #include "frame/result_eval.h"
 
+#include "platform/aide.h"
+
 #include "frame/etat.h"
 #include "frame/fenetre_activite.h"
 #include "frame/form1.h"
@@ -27,7 +29,7 @@ Result_eval::Result_eval()
     : Fenetre(7620, 3540, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Résultats de l'évaluation"));
-    HelpContextID = 10;
+    HelpContextID = aide::sujet_resultats;
     couleur_de_fond(0xFFFFFF);
 
     Picture1 = new BoitePicture(client());

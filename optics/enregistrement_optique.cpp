@@ -2,6 +2,8 @@
 
 #include "frame/registre_activites.h"
 #include "optics/menus/angle_rotation.h"
+#include "optics/menus/commandes_optique.h"
+#include "optics/notes/ajout_texte_optique.h"
 #include "optics/sheet/etat_optique.h"
 #include "optics/sheet/fenetre_dessin_optique.h"
 
@@ -17,5 +19,7 @@ void enregistrer_optique() {
     enregistrer_fenetre_passe(
         fenetre_de_la_passe<Identification_dessin_optique>(QStringLiteral("Identification_dessin_optique"), 12, 12));
     enregistrer_fenetre_passe(fenetre_de_la_passe<angle_rotation>(QStringLiteral("angle_rotation"), 3, 7));
+    enregistrer_notes_optique();
     enregistrer_etat({QStringLiteral("optique"), nullptr, reinitialiser_etat_optique});
+    enregistrer_commandes_optique();
 }

@@ -37,6 +37,8 @@ QString page_du_sujet(int sujet) {
 }
 
 namespace aide {
+bool sujet_a_sa_page(int sujet) { return page_du_sujet(sujet) != QStringLiteral(":/assets/aide/sommaire.html"); }
+
 void installer_touche_f1() {
     static FiltreF1* filtre = nullptr;
     if (filtre) return;

@@ -285,8 +285,10 @@ bool CoucheSansFenetre::souris(QEvent* evenement) {
         return true;
     }
     case QEvent::MouseMove: {
-        // While a button is held the pressed label keeps the moves, as a window keeps its grab.
-        QPointer<EtiquetteSansFenetre> et = (appuyee_ && e->buttons() != Qt::NoButton) ? appuyee_.data() : etiquette_a(point);
+        // While a button is held the moves belong to what was pressed, as a window keeps its
+        // grab: the pressed label, or the container when the press was beside every label (a
+        // rubber band drawn across a label stays the container's).
+        QPointer<EtiquetteSansFenetre> et = e->buttons() != Qt::NoButton ? appuyee_.data() : etiquette_a(point);
         survoler(et);
         if (!et) return false;
         e->accept();

@@ -54,6 +54,13 @@ public:
             if (!it->second.isNull()) return it->first;
         return -1;
     }
+    // The lowest loaded index above i, -1 when there is none (a walk that may change the array
+    // between two steps asks for the next index afresh each time).
+    int suivant(int i) const {
+        for (auto it = elements_.upper_bound(i); it != elements_.end(); ++it)
+            if (!it->second.isNull()) return it->first;
+        return -1;
+    }
     int Count() const {
         int n = 0;
         for (const auto& [i, c] : elements_) n += c.isNull() ? 0 : 1;

@@ -66,7 +66,7 @@ const QList<ThemeQCM>& fenetre_QCM::themes() {
 }
 
 fenetre_QCM::fenetre_QCM() : FenetreActivite(10260, 7875) {
-    HelpContextID = 3;
+    HelpContextID = sujet_aide;
     centree_au_premier_affichage = true;
     couleur_de_fond(0x80FFFF);
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module QCM?"));

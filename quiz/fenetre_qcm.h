@@ -23,6 +23,8 @@ class fenetre_QCM : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_QCM();
+    // Its help topic, which its dialogs share.
+    static constexpr int sujet_aide = 3;
 
     BoitePicture* Command1;
     BoitePicture* Command2;

@@ -93,7 +93,7 @@ QImage fenetre_texte::image_texte(int sujet, int image) {
 }
 
 fenetre_texte::fenetre_texte() : FenetreActivite(10320, 7740) {
-    HelpContextID = 4;
+    HelpContextID = sujet_aide;
     couleur_de_fond(0x80FFFF);
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module texte à trous?"));
     QWidget* c = client();

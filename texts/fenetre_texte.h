@@ -29,6 +29,8 @@ class fenetre_texte : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_texte();
+    // Its help topic, which its dialogs share.
+    static constexpr int sujet_aide = 4;
 
     BoitePicture *Command1, *Command2, *Command3;                      // the subject tabs
     BoitePicture *themes_electricite, *Themes_chimie, *Themes_optique;  // their sliding panels

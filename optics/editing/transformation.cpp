@@ -91,12 +91,16 @@ void rendre_opaque(BoitePicture* image) {
     image->repaint();
 }
 
+void redessiner_a_son_angle(BoitePicture* element, const TypeElement& type, int index) {
+    redessiner_icone(*element, type, index, est(type, "lampe"));
+}
+
 void tourner_objet(float& delta) {
     const TypeElement* t = type_element(type_selection);
     BoitePicture* e = element_selectionne();
     if (!t || !t->angles || !e) return;
     (*t->angles)[index_selection] += delta;
-    redessiner_icone(*e, *t, index_selection, est(*t, "lampe"));
+    redessiner_a_son_angle(e, *t, index_selection);
 }
 
 void redimensionner_objet(float fx, float fy) {

@@ -14,6 +14,12 @@ inline float facteur_y = 0.0f;
 // and clickable everywhere); its picture stays.
 void rendre_opaque(BoitePicture* image);
 
+// Draws a placed element of a turning kind afresh from an empty picture at its stored angle, as
+// a turn does (the lamp in the centred scale, its bulb solid), then cuts out its white. The icon
+// routines read the colour tables at index_selection, which must name that element.
+struct TypeElement;
+void redessiner_a_son_angle(BoitePicture* element, const TypeElement& type, int index);
+
 // Adds the turn (degrees, counter-clockwise) to the selected drawn element's angle, never
 // reduced to one turn, and redraws it. Other kinds, a palette item or an element that is not
 // loaded: nothing changes.

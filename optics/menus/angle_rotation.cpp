@@ -1,6 +1,7 @@
 #include "optics/menus/angle_rotation.h"
 
 #include "frame/adaptation.h"
+#include "optics/sheet/fenetre_dessin_optique.h"
 #include "platform/nombres.h"
 
 #include <cmath>
@@ -17,6 +18,7 @@ void angle_rotation::definir_rotation(std::function<void(float)> tourner) { rota
 
 angle_rotation::angle_rotation() : Fenetre(3240, 960) {
     setWindowTitle(QStringLiteral("Angle de rotation"));
+    HelpContextID = fenetre_dessin_optique::sujet_aide;
     QWidget* c = client();
     Text_angle_rotation = new ZoneTexte(c, QStringLiteral("90"));
     placer(Text_angle_rotation, 270, 210, 825, 315);

@@ -1,5 +1,6 @@
 #include "optics/sheet/fenetre_dessin_optique.h"
 
+#include "circuit/composants.h"
 #include "circuit/etat_circuit.h"
 #include "frame/etat.h"
 #include "frame/impression.h"
@@ -58,7 +59,7 @@ constexpr std::uint32_t COULEUR_FEUILLE = 0xFFF4E8;
 const std::array<ThemeOptique, 4>& fenetre_dessin_optique::themes() { return THEMES; }
 
 fenetre_dessin_optique::fenetre_dessin_optique() : FenetreActivite(10770, 8205) {
-    HelpContextID = 6;
+    HelpContextID = sujet_aide;
     centree_au_premier_affichage = true;
     couleur_de_fond(COULEUR_FENETRE);
     definir_question_quitter(QStringLiteral("Voulez-vous vraiment quitter le module schématisation?"));
@@ -137,6 +138,7 @@ void fenetre_dessin_optique::creer_feuille() {
     creer_aides_de_dessin();
     creer_barre_optique();
     brancher_placement();
+    brancher_notes();
 }
 
 void fenetre_dessin_optique::creer_palette() {
@@ -206,7 +208,9 @@ void fenetre_dessin_optique::creer_aides_de_dessin() {
     police_note.setPointSizeF(8.25);
     note->Font(police_note);
     note->BackStyle(0);
-    note->MouseIcon(image_integree(QStringLiteral(":/assets/optique/curseurs/texte.svg"), QSize(32, 32)));
+    note->AutoSize(true);
+    note->MouseIcon(sans_fond_blanc(image_integree(QStringLiteral(":/assets/optique/curseurs/texte.svg"), QSize(32, 32))),
+                    QPoint(15, 15));
     note->MousePointer(99);
     note->Visible(false);
     Texte_ajout_Optique.definir_modele(note);

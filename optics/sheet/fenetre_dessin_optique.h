@@ -33,6 +33,8 @@ class fenetre_dessin_optique : public FenetreActivite {
     Q_OBJECT
 public:
     fenetre_dessin_optique();
+    // Its help topic, which its dialogs share.
+    static constexpr int sujet_aide = 6;
 
     static const std::array<ThemeOptique, 4>& themes();
 
@@ -105,6 +107,19 @@ public:
     // handlers: hidden, where its template is; nullptr when it cannot be loaded.
     BoitePicture* charger_element(const QString& type, int n);
 
+    // The text notes. Note n loaded with its handlers, hidden, where the template is (nullptr when
+    // it cannot be); note i when it lies on the area (loaded, not the template, not cleared away).
+    EtiquetteSansFenetre* ajouter_note(int n);
+    EtiquetteSansFenetre* note_sur_l_aire(int i);
+    // A click opens the note's menu; a press or a move over a note (X, Y in twips) arms it, so
+    // that a press and a move drag it.
+    void Texte_ajout_Optique_Click(int Index);
+    void Texte_ajout_Optique_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    // A dragged control released over the area or over element Index: true when it was a note,
+    // whose drop is then done.
+    bool note_deposee_sur_l_aire(QObject* Source, float X, float Y);
+    bool note_deposee_sur_element(const BoitePicture* cible, int Index, QObject* Source, float X, float Y);
+
 protected:
     void charger_activite() override;
     void montrer_identification() override;
@@ -118,6 +133,7 @@ private:
     void creer_barre_optique();
     void brancher_placement();
     void brancher_element(const QString& type, BoitePicture* element);
+    void brancher_notes();
     void dessiner_modeles();
     void afficher_question();
     // The statement lists in the order of themes().

@@ -101,6 +101,7 @@ void fenetre_dessin_optique::ergot_MouseDown(int, int, float X, float Y) {
 
 void fenetre_dessin_optique::cadre_optique_DragDrop(QObject* Source, float X, float Y) {
     deselectionner();
+    if (note_deposee_sur_l_aire(Source, X, Y)) return;
     if (glisse_ergot) {
         if (Source != ergot) return;
         redimensionner_par_ergot(X, Y);
@@ -131,6 +132,7 @@ void fenetre_dessin_optique::cadre_optique_DragDrop(QObject* Source, float X, fl
 
 void fenetre_dessin_optique::element_DragDrop(const QString& type, int Index, QObject* Source, float X, float Y) {
     BoitePicture* cible = tableau(type)->element(Index);
+    if (note_deposee_sur_element(cible, Index, Source, X, Y)) return;
     if (glisse_ergot) {
         // A palette item takes no handle: the release is as over a control without drop.
         if (Index == 0 || Source != ergot) return;

@@ -553,20 +553,24 @@ private slots:
         QStringList adaptation, dechargement;
         for (const FenetreDeLaPasse& e : fenetres_par_adaptation()) adaptation << e.nom;
         for (const FenetreDeLaPasse& e : fenetres_par_dechargement()) dechargement << e.nom;
-        QCOMPARE(adaptation, QStringList({"Ajout_texte", "angle_rotation", "Apropos", "Facteur_impression", "fenetre_dessin",
-                                          "fenetre_dessin_optique", "fenetre_QCM", "fenetre_texte", "Form1",
+        QCOMPARE(adaptation, QStringList({"Ajout_texte", "Ajout_texte_optique", "angle_rotation", "Apropos",
+                                          "Facteur_impression", "fenetre_dessin", "fenetre_dessin_optique",
+                                          "fenetre_QCM", "fenetre_texte", "Form1",
                                           "Identification_dessin", "Identification_dessin_optique",
                                           "Identification_QCM", "Identification_texte", "impression", "Mot_de_passe",
-                                          "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Result_eval"}));
+                                          "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Param_fil", "Param_fil2",
+                                          "Result_eval"}));
         // Rescaling goes alphabetically, letter case aside.
         QStringList tri = adaptation;
         std::sort(tri.begin(), tri.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(adaptation, tri);
         QCOMPARE(dechargement, QStringList({"fenetre_QCM", "fenetre_texte", "fenetre_dessin", "fenetre_dessin_optique",
-                                            "Ajout_texte", "angle_rotation", "Apropos", "Facteur_impression", "Form1",
+                                            "Ajout_texte", "Ajout_texte_optique", "angle_rotation", "Apropos",
+                                            "Facteur_impression", "Form1",
                                             "Identification_dessin", "Identification_dessin_optique",
                                             "Identification_QCM", "Identification_texte", "impression", "Mot_de_passe",
-                                            "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Result_eval"}));
+                                            "Options_DESSIN", "Options_QCM", "Options_TEXTES", "Param_fil", "Param_fil2",
+                                            "Result_eval"}));
     }
 
     void une_fenetre_enregistree_est_chargee_puis_dechargee_a_sa_place() {

@@ -259,6 +259,8 @@ private slots:
         });
         connect(texte, &EtiquetteSansFenetre::Click, [&] { vus << "clic"; });
         connect(cadre, &BoitePicture::MouseDown, [&] { vus << "cadre"; });
+        connect(texte, &EtiquetteSansFenetre::MouseMove, [&](int b) { if (b) vus << "move"; });
+        connect(cadre, &BoitePicture::MouseMove, [&](int b) { if (b) vus << "cadre move"; });
 
         souris::deplacer(cadre, QPoint(15, 12));
         QCOMPARE(pointeurs::forme_montree(cadre), Qt::SizeAllCursor);
@@ -274,6 +276,13 @@ private slots:
         souris::appuyer(cadre, QPoint(15, 12));
         souris::relacher(cadre, QPoint(15, 12));
         QCOMPARE(vus, QStringList({"cadre", "cadre"}));
+        // A press beside the label keeps the moves over it for the container.
+        texte->Visible(true);
+        vus.clear();
+        souris::appuyer(cadre, QPoint(100, 100));
+        souris::deplacer(cadre, QPoint(15, 12));
+        souris::relacher(cadre, QPoint(15, 12));
+        QCOMPARE(vus, QStringList({"cadre", "cadre move"}));
     }
 
     void le_pointeur_de_la_fenetre_passe_sur_tout() {
