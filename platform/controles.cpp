@@ -188,14 +188,21 @@ QImage& BoitePicture::Image() {
     // The caller may draw into the image or replace it: the box is filled with its back colour
     // before each paint again.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAutoFillBackground(true);
     return image_a_la_taille();
 }
 
 void BoitePicture::noter_couverture() {
     // An image without transparency that covers the whole box hides the back colour: Qt then
     // does not fill the box before painting it (the same pixels, one fill fewer each repaint).
-    setAttribute(Qt::WA_OpaquePaintEvent, !image_.isNull() && !image_.hasAlphaChannel() && image_.width() >= width() &&
-                                              image_.height() >= height());
+    const bool couverte = !image_.isNull() && !image_.hasAlphaChannel() && image_.width() >= width() &&
+                          image_.height() >= height();
+    // A masked box so covered is painted over its container rather than cut out of it: the
+    // container then repaints in one piece, where it would otherwise reach the screen as a strip
+    // for every row of every mask beside it (slow on an X display with many masked boxes).
+    const bool masquee = !mask().isEmpty();
+    setAttribute(Qt::WA_OpaquePaintEvent, couverte && !masquee);
+    setAutoFillBackground(!(couverte && masquee));
 }
 
 QImage& BoitePicture::image_a_la_taille() {
@@ -252,7 +259,7 @@ void BoitePicture::paintEvent(QPaintEvent*) {
 void BoitePicture::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!image_.isNull()) image_a_la_taille();
-    if (testAttribute(Qt::WA_OpaquePaintEvent)) noter_couverture();
+    if (testAttribute(Qt::WA_OpaquePaintEvent) || !autoFillBackground()) noter_couverture();
 }
 
 void BoitePicture::MousePointer(int valeur) { pointeurs::definir(this, valeur); }
