@@ -4,15 +4,19 @@
 #include "platform/aide.h"
 #include "platform/langue.h"
 #include "platform/polices.h"
+#include "platform/style.h"
 
 #include <QApplication>
 
 void preparer_application(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vantarel"));
     application.setQuitOnLastWindowClosed(false);
+    // The locale is settled before the fonts' reading starts on its own thread (fontconfig reads
+    // the C library's locale).
     installer_langue_francaise(application);
     aide::installer_touche_f1();
     installer_polices();
+    installer_style();
 }
 
 void demarrer() {

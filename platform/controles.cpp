@@ -180,11 +180,33 @@ void BoitePicture::definir_image(const QImage& image) {
     picture_ = image;
     if (auto_taille_ && !image.isNull()) resize(image.size());
     image_ = QImage();
-    Image();
+    image_a_la_taille();
+    noter_couverture();
     update();
 }
 
 QImage& BoitePicture::Image() {
+    // The caller may draw into the image or replace it: the box is filled with its back colour
+    // before each paint again.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAutoFillBackground(true);
+    return image_a_la_taille();
+}
+
+void BoitePicture::noter_couverture() {
+    // An image without transparency that covers the whole box hides the back colour: Qt then
+    // does not fill the box before painting it (the same pixels, one fill fewer each repaint).
+    const bool couverte = !image_.isNull() && !image_.hasAlphaChannel() && image_.width() >= width() &&
+                          image_.height() >= height();
+    // A masked box so covered is painted over its container rather than cut out of it: the
+    // container then repaints in one piece, where it would otherwise reach the screen as a strip
+    // for every row of every mask beside it (slow on an X display with many masked boxes).
+    const bool masquee = !mask().isEmpty();
+    setAttribute(Qt::WA_OpaquePaintEvent, couverte && !masquee);
+    setAutoFillBackground(!(couverte && masquee));
+}
+
+QImage& BoitePicture::image_a_la_taille() {
     const QSize taille(qMax(1, width()), qMax(1, height()));
     if (image_.size() != taille) {
         QImage nouvelle(taille, QImage::Format_RGB32);
@@ -202,6 +224,7 @@ QImage& BoitePicture::Image() {
 void BoitePicture::effacer_image() {
     picture_ = QImage();
     image_ = QImage();
+    noter_couverture();
     update();
 }
 
@@ -233,7 +256,8 @@ void BoitePicture::paintEvent(QPaintEvent*) {
 
 void BoitePicture::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (!image_.isNull()) Image();
+    if (!image_.isNull()) image_a_la_taille();
+    if (testAttribute(Qt::WA_OpaquePaintEvent) || !autoFillBackground()) noter_couverture();
 }
 
 void BoitePicture::MousePointer(int valeur) { pointeurs::definir(this, valeur); }
@@ -368,6 +392,7 @@ BoitePicture* copier_controle(const BoitePicture& m) {
     c->bordure_ = m.bordure_;
     c->auto_taille_ = m.auto_taille_;
     c->echelle_ = m.echelle_;
+    c->noter_couverture();
     return c;
 }
 

@@ -78,6 +78,9 @@ public:
     // The persistent image at the box's size (what is drawn and shown).
     QImage& Image();
     void effacer_image();
+    // Notes whether the image covers the box, after its mask changed (image and size changes
+    // are noted by the box itself).
+    void noter_couverture();
     bool bordure() const { return bordure_; }
     void definir_bordure(bool oui);
     // Fit-its-content sizing: the box takes the size of its picture when it gets one.
@@ -162,6 +165,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    QImage& image_a_la_taille();
+
     QImage picture_;
     QImage image_;
     bool bordure_ = false;

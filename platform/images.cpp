@@ -1,6 +1,8 @@
 #include "platform/images.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QResource>
 #include <QtEndian>
 #include <cstring>
@@ -68,9 +70,15 @@ QImage image_de_pixels_rendus(const QByteArray& pixels) {
                   [](void* o) { delete static_cast<QByteArray*>(o); }, octets);
 }
 
+QImage lire_image(const QString& chemin) {
+    QImageReader lecteur(chemin, QFileInfo(chemin).suffix().toLower().toLatin1());
+    lecteur.setAutoDetectImageFormat(false);
+    return lecteur.read();
+}
+
 QImage image_integree(const QString& chemin, QSize taille) {
     if (chemin.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) return image_rendue(chemin, taille);
-    QImage image = en_rgb32(QImage(chemin));
+    QImage image = en_rgb32(lire_image(chemin));
     if (!image.isNull() && taille.isValid() && image.size() != taille)
         image = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return image;

@@ -18,6 +18,10 @@ QImage image_integree(const QString& chemin, QSize taille = QSize());
 // image when the bytes are not such pixels.
 QImage image_de_pixels_rendus(const QByteArray& pixels);
 
+// A picture file read in the format its name's extension gives. Qt would otherwise offer the
+// file to every image-format plugin installed first, loading each of them.
+QImage lire_image(const QString& chemin);
+
 // The SVG pictures asked at a size the build did not render, as "path WIDTHxHEIGHT".
 QStringList images_hors_construction();
 

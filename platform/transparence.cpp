@@ -28,4 +28,5 @@ void rendre_transparent(BoitePicture* image) {
     const QRegion zone = region_sans_blanc(image->rendu());
     // An empty mask would make the widget whole again: a region outside it hides it all.
     image->setMask(zone.isEmpty() ? QRegion(-1, -1, 1, 1) : zone);
+    image->noter_couverture();
 }

@@ -7,7 +7,8 @@
 // ("20x156 20x125") into "<name>_<W>x<H>.rgb". A root carrying shape-rendering="crispEdges" is
 // rendered without any anti-aliasing, text included, so that pictures whose white pixels become
 // holes have no near-white fringe. Every other picture is rendered as Qt's SVG renderer draws it
-// on a white ground.
+// on a white ground. A root carrying data-stockage="tel-quel" is stored uncompressed whatever its
+// size (the main window's background: the program shows it as it starts).
 //
 // A ".rgb" file is the picture's memory as QImage::Format_RGB32 lays it out on this machine, after a 16-byte
 // header ("VRGB", then width and height as 32-bit little-endian numbers, then 4 zero bytes); the
@@ -42,6 +43,7 @@ constexpr qsizetype taille_stockee_telle_quelle = 128 * 1024;
 struct Racine {
     QSize taille;
     bool net = false;  // shape-rendering="crispEdges"
+    bool tel_quel = false;  // data-stockage="tel-quel"
     QList<QSize> autres_tailles;
     QString erreur;
 };
@@ -69,6 +71,7 @@ Racine lire_racine(const QByteArray& contenu) {
     }
     r.taille = QSize(l, h);
     r.net = a.value(QLatin1String("shape-rendering")).trimmed() == QLatin1String("crispEdges");
+    r.tel_quel = a.value(QLatin1String("data-stockage")).trimmed() == QLatin1String("tel-quel");
     static const QRegularExpression motif_taille(QStringLiteral("^([0-9]+)x([0-9]+)$"));
     const QString autres = a.value(QLatin1String("data-tailles")).toString();
     for (const QString& t : autres.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -262,8 +265,10 @@ int main(int argc, char* argv[]) {
                 ++erreurs;
             }
             // Uncompressing costs a fixed tenth of a millisecond or so: small pictures are stored as they
-            // are, and the program takes their pixels straight from its own data.
-            const char* stockage = pixels.size() <= taille_stockee_telle_quelle ? " compression-algorithm=\"none\"" : "";
+            // are, and the program takes their pixels straight from its own data. So are the larger
+            // ones whose root asks for it: those the program shows as it starts.
+            const bool tel_quel = racine.tel_quel || pixels.size() <= taille_stockee_telle_quelle;
+            const char* stockage = tel_quel ? " compression-algorithm=\"none\"" : "";
             qrc += "  <file alias=\"" + nom.toUtf8() + "\"" + stockage + ">" +
                    QFileInfo(chemin).absoluteFilePath().toUtf8() + "</file>\n";
         }

@@ -146,6 +146,27 @@ private slots:
         capture_pour_examen(d, "circuit_symboles_places");
     }
 
+    void mouvement_sur_un_symbole() {
+        // A move over a placed symbol's figure is the symbol's: the sheet's move handler never
+        // sees it. A move over the bare sheet, or over the symbol's white hole, is the sheet's.
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        deposer(d, "Lampe1", 0, {0, 0}, {96, 96});
+        BoitePicture* s = d->symbole("Lampe1").element(1);
+        QObject garde;
+        int au_cadre = 0;
+        connect(d->Cadre, &BoitePicture::MouseMove, &garde, [&au_cadre] { ++au_cadre; });
+        const QRegion figure = s->mask();
+        QVERIFY(!figure.isEmpty());
+        for (const QRect& r : figure) souris::deplacer(s, r.center());
+        QCOMPARE(au_cadre, 0);
+        QCOMPARE(pointeurs::valeur(d), 5);
+        QVERIFY(!figure.contains(QPoint(1, 1)));
+        souris::deplacer(s, {1, 1});
+        QCOMPARE(au_cadre, 1);
+        souris::deplacer(d->Cadre, {300, 300});
+        QCOMPARE(au_cadre, 2);
+    }
+
     void touches_des_outils() {
         fenetre_dessin* d = ouvrir_sur_un_theme();
         auto cle = [d](int bouton) { d->boutons_Toolbar2[std::size_t(bouton)]->trigger(); };

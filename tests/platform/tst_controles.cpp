@@ -171,6 +171,41 @@ private slots:
         QCOMPARE(img.pixel(61, 81), qRgb(255, 255, 255));
     }
 
+    void une_boite_montre_son_fond_hors_de_son_image() {
+        // A box covered by its image is painted by the image alone; wherever an image no longer
+        // covers it, its back colour shows again (never what lay there before).
+        BoitePicture boite(nullptr);
+        boite.resize(40, 40);
+        couleur_fond(&boite, 0x00FF00);
+        boite.definir_image(carre(40, qRgb(255, 0, 0)));
+        QCOMPARE(rendre(&boite).pixel(39, 39), qRgb(255, 0, 0));
+        boite.Image() = carre(10, qRgb(0, 0, 255));
+        QCOMPARE(rendre(&boite).pixel(5, 5), qRgb(0, 0, 255));
+        QCOMPARE(rendre(&boite).pixel(30, 30), qRgb(0, 255, 0));
+        boite.definir_image(carre(40, qRgb(255, 0, 0)));
+        boite.effacer_image();
+        QCOMPARE(rendre(&boite).pixel(20, 20), qRgb(0, 255, 0));
+        boite.definir_image(carre(10, qRgb(255, 0, 0)));  // the smaller picture on the back colour
+        QCOMPARE(rendre(&boite).pixel(30, 30), qRgb(0, 255, 0));
+
+        // Masked, on a container of another colour: the image over the container, and the box's
+        // own back colour again once a smaller image replaces it.
+        BoitePicture conteneur(nullptr);
+        conteneur.resize(60, 60);
+        couleur_fond(&conteneur, 0xFF0000);
+        auto* masquee = new BoitePicture(&conteneur);
+        masquee->setGeometry(10, 10, 40, 40);
+        QImage figure = carre(40, qRgb(255, 0, 0));
+        for (int y = 0; y < 40; ++y) figure.setPixel(39, y, qRgb(255, 255, 255));  // a white column: a hole
+        masquee->definir_image(figure);
+        rendre_transparent(masquee);
+        QCOMPARE(rendre(&conteneur).pixel(30, 30), qRgb(255, 0, 0));
+        QCOMPARE(rendre(&conteneur).pixel(49, 30), qRgb(0, 0, 255));
+        masquee->Image() = carre(10, qRgb(0, 255, 0));
+        QCOMPARE(rendre(&conteneur).pixel(30, 30), qRgb(255, 255, 255));
+        QCOMPARE(rendre(&conteneur).pixel(49, 30), qRgb(0, 0, 255));
+    }
+
     void une_boite_donne_les_evenements_du_systeme() {
         QWidget fenetre;
         fenetre.resize(200, 150);

@@ -7,12 +7,14 @@
 #include "platform/ecran.h"
 #include "platform/images.h"
 #include "platform/messages.h"
+#include "platform/style.h"
 #include "quiz/banques.h"
 #include "tests/support/fixture.h"
 
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -58,6 +60,20 @@ private slots:
     void cleanup() {
         installer_crochet_messages({});
         reinitialiser_programme();
+    }
+
+    void fleche_des_barres_comme_le_style_de_la_plateforme() {
+        // The program's style reads the arrow of a bar whose items do not fit itself: the same
+        // pictures, at the same sizes, as the platform's style gives.
+        std::unique_ptr<QStyle> plateforme(QStyleFactory::create(QApplication::style()->name()));
+        installer_style();
+        for (QStyle::StandardPixmap fleche : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QIcon attendue = plateforme->standardIcon(fleche);
+            const QIcon lue = QApplication::style()->standardIcon(fleche);
+            QCOMPARE(lue.availableSizes(), attendue.availableSizes());
+            QVERIFY(!attendue.availableSizes().isEmpty());
+            for (QSize t : attendue.availableSizes()) QCOMPARE(lue.pixmap(t).toImage(), attendue.pixmap(t).toImage());
+        }
     }
 
     void chaque_image_demandee_est_construite_a_sa_taille() {
