@@ -96,6 +96,15 @@ void tourner(float angle) {
 
 void rotation(const LigneMenuOptique& item, int) { tourner(float(item.valeur)); }
 
+// The angle window's "OK". The window stays open while the pupil works on, and a stroke begun
+// meanwhile gives the selection its own number under the kind pressed last, which can name
+// another element of that kind: the turn goes only to the element framed last, while the
+// selection still names it.
+void tourner_l_element_encadre(float angle) {
+    if (!Fenetre::si_chargee<fenetre_dessin_optique>() || element_selectionne() != element_de_l_ergot()) return;
+    tourner(angle);
+}
+
 void autre_angle(const LigneMenuOptique&, int) {
     fenetre_dessin_optique* feuille = Fenetre::si_chargee<fenetre_dessin_optique>();
     if (!feuille) return;
@@ -220,5 +229,5 @@ void enregistrer_commandes_optique() {
         {F::plan, plan},
     };
     for (const auto& r : routines) fenetre_dessin_optique_menu::definir_commande(r.famille, r.routine);
-    angle_rotation::definir_rotation(tourner);
+    angle_rotation::definir_rotation(tourner_l_element_encadre);
 }
