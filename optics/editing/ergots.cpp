@@ -11,10 +11,10 @@
 namespace {
 const GenreSegment RAYON{"rayon",          marge_rayon, dessin_rayon,     &direction_rayon,  &x1_rayon,
                          &y1_rayon,        &x2_rayon,   &y2_rayon,        &couleur_rayon,    &epaisseur_rayon,
-                         &glisse_ergot_rayon};
+                         &glisse_ergot_rayon, &epaisseur_rayon_courante, &couleur_rayon_courante};
 const GenreSegment TRAIT{"trait",          marge_trait, dessin_trait,     &direction_trait,  &x1_trait,
                          &y1_trait,        &x2_trait,   &y2_trait,        &couleur_trait,    &epaisseur_trait,
-                         &glisse_ergot_trait};
+                         &glisse_ergot_trait, &epaisseur_trait_courante, &couleur_trait_courante};
 
 // The stroke the pins were last put on.
 struct PoseErgots {

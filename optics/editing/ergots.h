@@ -12,7 +12,8 @@ class BoitePicture;
 // rebuilt between the two pins.
 
 // What tells a ray from a line here: its array, the inset of its ends in its box, its stroke
-// routine, its tables and the flag of a drag of its pins.
+// routine, its tables, the flag of a drag of its pins and the pen the next stroke of the kind
+// takes.
 struct GenreSegment {
     const char* nom;  // "rayon" or "trait"
     int marge;
@@ -22,6 +23,8 @@ struct GenreSegment {
     TableOptique<std::uint32_t>* couleur;
     TableOptique<std::int16_t>* epaisseur;
     bool* glisse_ergot;
+    std::int16_t* epaisseur_courante;
+    std::uint32_t* couleur_courante;
 };
 const GenreSegment& genre_rayon();
 const GenreSegment& genre_trait();

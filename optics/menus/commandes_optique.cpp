@@ -1,6 +1,7 @@
 #include "optics/menus/commandes_optique.h"
 
 #include "optics/drawing/traces.h"
+#include "optics/editing/ergots.h"
 #include "optics/editing/selection.h"
 #include "optics/editing/transformation.h"
 #include "optics/menus/angle_rotation.h"
@@ -95,6 +96,15 @@ void tourner(float angle) {
 
 void rotation(const LigneMenuOptique& item, int) { tourner(float(item.valeur)); }
 
+// The angle window's "OK". The window stays open while the pupil works on, and a stroke begun
+// meanwhile gives the selection its own number under the kind pressed last, which can name
+// another element of that kind: the turn goes only to the element framed last, while the
+// selection still names it.
+void tourner_l_element_encadre(float angle) {
+    if (!Fenetre::si_chargee<fenetre_dessin_optique>() || element_selectionne() != element_de_l_ergot()) return;
+    tourner(angle);
+}
+
 void autre_angle(const LigneMenuOptique&, int) {
     fenetre_dessin_optique* feuille = Fenetre::si_chargee<fenetre_dessin_optique>();
     if (!feuille) return;
@@ -135,28 +145,12 @@ void plan(const LigneMenuOptique& item, int k) {
 
 // --- Rays and lines
 
-struct TablesTrace {
-    const char* type;
-    std::int16_t* epaisseur_courante;
-    std::uint32_t* couleur_courante;
-    TableOptique<std::int16_t>* epaisseur;
-    TableOptique<std::uint32_t>* couleur;
-    TableOptique<float>*x1, *y1, *x2, *y2;
-    void (*dessin)(BoitePicture&, float, std::uint32_t, float, float, float, float);
-};
-const std::array<TablesTrace, 2> TRACES = {{
-    {"rayon", &epaisseur_rayon_courante, &couleur_rayon_courante, &epaisseur_rayon, &couleur_rayon, &x1_rayon, &y1_rayon,
-     &x2_rayon, &y2_rayon, dessin_rayon},
-    {"trait", &epaisseur_trait_courante, &couleur_trait_courante, &epaisseur_trait, &couleur_trait, &x1_trait, &y1_trait,
-     &x2_trait, &y2_trait, dessin_trait},
-}};
-
 // The selected ray or line drawn again from its stored ends with that pen; its box, its place
 // and its pins stay. The new current value of its kind comes first, its own entry last.
 void retracer(const LigneMenuOptique& item, bool largeur) {
     const Cible c = cible(M_TRAITS);
     if (!c.element) return;
-    const TablesTrace& t = qstrcmp(c.type->nom, "rayon") == 0 ? TRACES[0] : TRACES[1];
+    const GenreSegment& t = *genre_segment(QString::fromUtf8(c.type->nom));
     const int i = c.index;
     const std::int16_t epaisseur = largeur ? entier_de(item) : t.epaisseur->valeur(i);
     const std::uint32_t couleur = largeur ? t.couleur->valeur(i) : couleur_de(item);
@@ -235,5 +229,5 @@ void enregistrer_commandes_optique() {
         {F::plan, plan},
     };
     for (const auto& r : routines) fenetre_dessin_optique_menu::definir_commande(r.famille, r.routine);
-    angle_rotation::definir_rotation(tourner);
+    angle_rotation::definir_rotation(tourner_l_element_encadre);
 }

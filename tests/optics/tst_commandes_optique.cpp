@@ -223,6 +223,23 @@ private slots:
         QVERIFY(!Fenetre::si_chargee<fenetre_dessin_optique>() && !Fenetre::si_chargee<angle_rotation>());
         QVERIFY(couleur_ecran.valeur(1) == 0xFF00FF && boites.en_ordre());
     }
+
+    void l_angle_tape_apres_un_trace() {
+        // Lamp 2 framed and its angle window open; the first ray begun since names lamp 1.
+        poser("lampe", 1, 40, 40);
+        BoitePicture* lampe2 = poser("lampe", 2, 140, 40);
+        choisir("mnurotautrelampe");
+        f->bouton_optique(1)->trigger();
+        souris::appuyer(f->cadre_optique, QPoint(50, 250));
+        souris::relacher(f->cadre_optique, QPoint(150, 300));
+        Fenetre::obtenir<angle_rotation>()->Command1_Click();
+        QVERIFY(angle_lampe.valeur(1) == 0 && angle_lampe.valeur(2) == 0);
+        viser("lampe", 2);
+        selectionner_objet(lampe2);
+        choisir("mnurotautrelampe");
+        Fenetre::obtenir<angle_rotation>()->Command1_Click();
+        QVERIFY(angle_lampe.valeur(1) == 0 && angle_lampe.valeur(2) == 90);
+    }
 };
 
 QTEST_MAIN(TestCommandesOptique)
