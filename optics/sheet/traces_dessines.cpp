@@ -39,6 +39,9 @@ const OutilTrace OUTILS[3] = {
     {"cercle", 3, 3, &outil_cercle, &trace_cercle, &nb_cercle, marge_trait},
 };
 const QPoint POINT_CHAUD_OUTIL(15, 15);
+// Whether the last press of each tool was refused at the ceiling of its counter: its release
+// then finishes nothing (the last stroke of the kind keeps its shape).
+bool appui_refuse[3] = {};
 
 void placer_ligne(LigneSansFenetre* ligne, double x1, double y1, double x2, double y2) {
     ligne->X1(x1);
@@ -109,7 +112,9 @@ BoitePicture* fenetre_dessin_optique::charger_trace(const QString& type, int n) 
 
 void fenetre_dessin_optique::cadre_optique_MouseDown(int, int, float X, float Y) {
     for (const OutilTrace& o : OUTILS) {
-        if (!*o.outil || !creation_possible(*o.compteur)) continue;
+        bool& refuse = appui_refuse[&o - OUTILS];
+        refuse = *o.outil && !creation_possible(*o.compteur);
+        if (!*o.outil || refuse) continue;
         *o.trace = true;
         *o.compteur = std::int16_t(*o.compteur + 1);
         index_selection = *o.compteur;
@@ -141,7 +146,7 @@ void fenetre_dessin_optique::cadre_optique_MouseUp(int, int, float X, float Y) {
     const float x0 = x_depart.toFloat(), y0 = y_depart.toFloat();
     const char* direction = direction_entre(double(X) - x0, double(Y) - y0);
     for (const OutilTrace& o : OUTILS) {
-        if (!*o.outil) continue;
+        if (!*o.outil || appui_refuse[&o - OUTILS]) continue;
         const QString type = QString::fromLatin1(o.nom);
         const int n = *o.compteur;
         const float m = float(o.marge);

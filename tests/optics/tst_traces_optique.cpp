@@ -219,11 +219,14 @@ private slots:
         // A double click starts one stroke only.
         souris::double_clic(f->cadre_optique, QPoint(80, 80));
         QCOMPARE(nb_trait, 2);
-        // At the ceiling of the counter no stroke starts.
-        nb_trait = INDEX_MAXIMAL_OPTIQUE;
+        // At the ceiling of the counter no stroke starts, and the last one keeps its shape.
+        nb_trait = INDEX_MAXIMAL_OPTIQUE - 1;
+        tracer(f, QPoint(40, 40), QPoint(90, 70));
+        const QRectF dernier = boite(f->tableau("trait")->element(INDEX_MAXIMAL_OPTIQUE));
         souris::appuyer(f->cadre_optique, QPoint(10, 10));
-        QVERIFY(nb_trait == INDEX_MAXIMAL_OPTIQUE && !trace_trait && index_selection == 2);
-        souris::relacher(f->cadre_optique, QPoint(10, 10));
+        QVERIFY(nb_trait == INDEX_MAXIMAL_OPTIQUE && !trace_trait && index_selection == INDEX_MAXIMAL_OPTIQUE);
+        souris::relacher(f->cadre_optique, QPoint(200, 150));
+        QCOMPARE(boite(f->tableau("trait")->element(INDEX_MAXIMAL_OPTIQUE)), dernier);
     }
 
     void les_ergots_sur_les_bouts() {
