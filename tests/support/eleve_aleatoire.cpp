@@ -888,6 +888,14 @@ void Eleve::glisser_sur_feuille() {
         return;
     }
     ++bilan_.fenetres[nom_fenetre(f)];
+    if (chance(0.25)) {
+        // A frame from corner to corner, around whatever lies on the sheet.
+        compter("frame around a sheet");
+        const QPoint coin(hasard(8), hasard(8));
+        faire_glisser(f, nom(c), c->mapTo(f, coin), nom(c),
+                      c->mapTo(f, QPoint(c->width() - 1, c->height() - 1) - coin));
+        return;
+    }
     compter("drag across a sheet");
     faire_glisser(f, nom(c), *depart, nom(c), *arrivee);
 }
