@@ -14,7 +14,7 @@ private slots:
 
     void eleve_au_hasard() {
         constexpr std::uint32_t graine = 20261209;
-        constexpr int nombre_pas = 10000;
+        constexpr int nombre_pas = 15000;
         const BilanEleve bilan = faire_jouer_eleve(graine, nombre_pas);
         qInfo().noquote() << bilan.resume();
         QVERIFY2(bilan.echec.isEmpty(), qPrintable(bilan.echec));

@@ -170,6 +170,16 @@ private:
     void cliquer(Qt::MouseButton bouton, bool double_clic);
     void glisser(bool vers_autre);
     void glisser_entre_depots();
+    // Purposeful moves on a drawing sheet: a drag across the sheet (a stroke or a selection
+    // frame, as the tool chosen makes it), a small handle dragged onto the sheet, a windowless
+    // label dragged on its container, a right press on a control that takes drops.
+    void glisser_sur_feuille();
+    void glisser_poignee();
+    void glisser_etiquette();
+    void clic_droit_sur_depot();
+    void choisir_outil();
+    // The widest visible control of the window that takes drops (its sheet), if any.
+    QWidget* feuille(QWidget* fenetre) const;
     // Press, moves with the button held, release (window coordinates of f; the end may lie
     // outside it, in another window).
     void faire_glisser(QWidget* f, const QString& source, QPoint depart, const QString& cible, QPoint arrivee);
@@ -179,6 +189,9 @@ private:
     void declencher_action();
     void fermer_fenetre();
     void cliquer_etiquette();
+    // The windowless labels the pupil sees, with their windows; only those lying on a control
+    // that takes drops (notes on a sheet) when sur_feuille.
+    QList<QPair<QWidget*, EtiquetteSansFenetre*>> etiquettes_visibles(bool sur_feuille) const;
     bool fermer_un_dialogue();
     bool regler_dossier();
 
@@ -313,7 +326,13 @@ Eleve::Eleve(std::uint32_t graine, int nombre_pas) : gen_(graine), nombre_pas_(n
             }
         };
         parcourir(menu);
-        QAction* a = (possibles.isEmpty() || chance(0.15)) ? nullptr : possibles[hasard(int(possibles.size()))];
+        // A command that opens a dialog ("...") draws the pupil now and then.
+        QList<QAction*> dialogues;
+        for (QAction* a : possibles)
+            if (a->text().endsWith(QLatin1String("..."))) dialogues << a;
+        QAction* a = (possibles.isEmpty() || chance(0.15)) ? nullptr
+                     : (!dialogues.isEmpty() && chance(0.35)) ? dialogues[hasard(int(dialogues.size()))]
+                                                             : possibles[hasard(int(possibles.size()))];
         noter("pop-up menu -> " + (a ? a->text() : QStringLiteral("dismissed")));
         return a;
     });
@@ -542,9 +561,10 @@ QList<QWidget*> Eleve::controles(QWidget* fenetre) const {
 QWidget* Eleve::fenetre_au_hasard() {
     const QList<QWidget*> l = fenetres_visibles();
     if (l.isEmpty()) return nullptr;
-    // Mostly the window in front (loaded last): the one the pupil is working in.
-    QWidget* f = chance(0.5) ? l.last() : l[hasard(int(l.size()))];
-    bilan_.fenetres.insert(nom_fenetre(f));
+    // Mostly the window in front (loaded last): the one the pupil is working in; a sheet in
+    // front keeps it there more.
+    QWidget* f = chance(feuille(l.last()) ? 0.8 : 0.5) ? l.last() : l[hasard(int(l.size()))];
+    ++bilan_.fenetres[nom_fenetre(f)];
     return f;
 }
 
@@ -559,7 +579,8 @@ QWidget* Eleve::controle_au_hasard(QWidget* fenetre) {
     for (const QPointer<QWidget>& w : nouveaux_)
         if (w && l.contains(w.data())) nouveaux << w.data();
     if (!nouveaux.isEmpty() && chance(0.5)) return nouveaux[hasard(int(nouveaux.size()))];
-    if (chance(0.4)) {
+    // On a sheet, the work draws the eye more than the buttons.
+    if (chance(feuille(fenetre) ? 0.15 : 0.4)) {
         QList<QWidget*> boutons;
         for (QWidget* w : l)
             if (qobject_cast<QAbstractButton*>(w)) boutons << w;
@@ -690,12 +711,23 @@ void Eleve::agir() {
     }
     // The teacher sets a report folder in a folder box before anything else is done there.
     if (regler_dossier()) return;
+    // The help is read briefly, then closed: the pupil goes back to the work.
+    if (QWidget* a = aide::fenetre_aide(); a && a->isVisible() && chance(0.25)) {
+        compter("close the help");
+        noter("close the help");
+        a->close();
+        return;
+    }
     // Deep inside waiting handlers, the pupil only closes dialogs: each wait may end.
     if (profondeur_ > 6) {
         compter("close a window (deep)");
         if (!fermer_un_dialogue()) survoler();
         return;
     }
+    // Where the program shows a sheet and its palettes, the pupil works there: places, draws,
+    // takes tools, drags handles and asks the placed elements for their menus.
+    const bool sur_feuille = controles_depots().size() >= 2;
+    if (sur_feuille) compter("steps with a sheet shown");
     struct Poids {
         int poids;
         std::function<void()> action;
@@ -706,8 +738,12 @@ void Eleve::agir() {
         {8, [this] { cliquer(Qt::LeftButton, true); }},
         {10, [this] { glisser(false); }},
         {6, [this] { glisser(true); }},
-        // Where the program shows a sheet and its palettes, the pupil works there.
-        {controles_depots().size() >= 2 ? 20 : 0, [this] { glisser_entre_depots(); }},
+        {sur_feuille ? 25 : 0, [this] { glisser_entre_depots(); }},
+        {sur_feuille ? 12 : 0, [this] { clic_droit_sur_depot(); }},
+        {sur_feuille ? 25 : 0, [this] { glisser_sur_feuille(); }},
+        {sur_feuille ? 8 : 0, [this] { glisser_poignee(); }},
+        {sur_feuille ? 8 : 0, [this] { choisir_outil(); }},
+        {3, [this] { glisser_etiquette(); }},
         {6, [this] { survoler(); }},
         {10, [this] { taper_texte(); }},
         {5, [this] { taper_touche(); }},
@@ -829,9 +865,114 @@ void Eleve::glisser_entre_depots() {
         glisser(true);
         return;
     }
-    bilan_.fenetres.insert(nom_fenetre(f));
+    ++bilan_.fenetres[nom_fenetre(f)];
     compter("drag between controls that take drops");
     faire_glisser(f, nom(c), *depart, nom(c2), f->mapFromGlobal(c2->window()->mapToGlobal(*arrivee)));
+}
+
+QWidget* Eleve::feuille(QWidget* fenetre) const {
+    QWidget* f = nullptr;
+    for (QWidget* w : controles(fenetre))
+        if (glisser::prend_les_depots(w) && (!f || w->width() * w->height() > f->width() * f->height())) f = w;
+    return f;
+}
+
+void Eleve::glisser_sur_feuille() {
+    const QList<QPair<QWidget*, QWidget*>> depots = controles_depots();
+    QWidget* f = depots.isEmpty() ? nullptr : depots[hasard(int(depots.size()))].first;
+    QWidget* c = f ? feuille(f) : nullptr;
+    const auto depart = c ? point_visible(f, c) : std::nullopt;
+    const auto arrivee = c ? point_visible(f, c) : std::nullopt;
+    if (!depart || !arrivee) {
+        glisser(false);
+        return;
+    }
+    ++bilan_.fenetres[nom_fenetre(f)];
+    if (chance(0.25)) {
+        // A frame from corner to corner, around whatever lies on the sheet.
+        compter("frame around a sheet");
+        const QPoint coin(hasard(8), hasard(8));
+        faire_glisser(f, nom(c), c->mapTo(f, coin), nom(c),
+                      c->mapTo(f, QPoint(c->width() - 1, c->height() - 1) - coin));
+        return;
+    }
+    compter("drag across a sheet");
+    faire_glisser(f, nom(c), *depart, nom(c), *arrivee);
+}
+
+void Eleve::glisser_poignee() {
+    // The handles of a sheet (a resize handle, the end pins of a stroke) are its smallest
+    // controls: the pupil takes one and moves it somewhere on the sheet.
+    QList<QPair<QWidget*, QWidget*>> poignees;
+    for (QWidget* f : fenetres_visibles())
+        for (QWidget* w : controles(f))
+            if (w->width() <= 10 && w->height() <= 10 && !w->visibleRegion().isEmpty()) poignees.append(qMakePair(f, w));
+    if (poignees.isEmpty()) {
+        glisser_sur_feuille();
+        return;
+    }
+    const auto [f, c] = poignees[hasard(int(poignees.size()))];
+    QWidget* s = feuille(f);
+    const auto arrivee = s ? point_visible(f, s) : std::nullopt;
+    const QPoint depart = c->mapTo(f, point_dans(c));
+    ++bilan_.fenetres[nom_fenetre(f)];
+    compter("drag a handle");
+    faire_glisser(f, nom(c), depart, s ? nom(s) : nom(f), arrivee ? *arrivee : point_dans(f));
+}
+
+void Eleve::glisser_etiquette() {
+    const QList<QPair<QWidget*, EtiquetteSansFenetre*>> etiquettes = etiquettes_visibles(true);
+    if (etiquettes.isEmpty()) {
+        glisser(false);
+        return;
+    }
+    const auto [f, l] = etiquettes[hasard(int(etiquettes.size()))];
+    QWidget* c = l->conteneur();
+    const QPoint depart = c->mapTo(f, QPointF(l->Left() + hasard(int(l->Width())), l->Top() + hasard(int(l->Height()))).toPoint());
+    ++bilan_.fenetres[nom_fenetre(f)];
+    compter("drag a windowless label");
+    faire_glisser(f, nom(c) + " \"" + l->Caption().left(20) + "\"", depart, nom(c), c->mapTo(f, point_dans(c)));
+}
+
+void Eleve::choisir_outil() {
+    // The tools of a window that shows a sheet: the actions of its buttons.
+    QList<QPair<QWidget*, QAction*>> outils;
+    for (const auto& [f, c] : controles_depots())
+        for (QAbstractButton* b : f->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible() || !b->isEnabled()) continue;
+            for (QAction* a : b->actions())
+                if (!a->isSeparator() && a->isVisible() && a->isEnabled() && !outils.contains(qMakePair(f, a)))
+                    outils.append(qMakePair(f, a));
+        }
+    if (outils.isEmpty()) {
+        declencher_action();
+        return;
+    }
+    const auto [f, a] = outils[hasard(int(outils.size()))];
+    ++bilan_.fenetres[nom_fenetre(f)];
+    compter("tool");
+    noter("tool \"" + a->toolTip() + "\" (" + a->objectName() + ") of " + nom(f));
+    a->trigger();
+}
+
+void Eleve::clic_droit_sur_depot() {
+    const QList<QPair<QWidget*, QWidget*>> depots = controles_depots();
+    if (depots.isEmpty()) {
+        cliquer(Qt::RightButton, false);
+        return;
+    }
+    const auto [f, c] = depots[hasard(int(depots.size()))];
+    const auto p = point_visible(f, c);
+    if (!p) {
+        cliquer(Qt::RightButton, false);
+        return;
+    }
+    ++bilan_.fenetres[nom_fenetre(f)];
+    compter("right click a control that takes drops");
+    noter(QStringLiteral("right click %1 at (%2,%3) of the window").arg(nom(c)).arg(p->x()).arg(p->y()));
+    QPointer<QWidget> haut(f);
+    souris(QEvent::MouseButtonPress, f, *p, Qt::RightButton);
+    if (haut) souris(QEvent::MouseButtonRelease, haut, *p, Qt::RightButton);
 }
 
 QList<QPair<QWidget*, QWidget*>> Eleve::controles_depots() const {
@@ -902,7 +1043,7 @@ void Eleve::taper_texte() {
         return;
     }
     const auto [f, e] = boites[hasard(int(boites.size()))];
-    bilan_.fenetres.insert(nom_fenetre(f));
+    ++bilan_.fenetres[nom_fenetre(f)];
     const QString texte =
         QDir::isAbsolutePath(e->text()) ? dossier_choisi_au_hasard() : texte_au_hasard();
     const bool remplacer = chance(0.7);
@@ -984,7 +1125,7 @@ void Eleve::declencher_action() {
         return;
     }
     const int i = hasard(int(actions.size()));
-    bilan_.fenetres.insert(nom_fenetre(fenetres_des_actions[i]));
+    ++bilan_.fenetres[nom_fenetre(fenetres_des_actions[i])];
     compter("command");
     noter("command \"" + actions[i]->text() + "\" (" + actions[i]->objectName() + ") of " + nom(fenetres_des_actions[i]));
     actions[i]->trigger();
@@ -1011,21 +1152,26 @@ bool Eleve::fermer_un_dialogue() {
     return true;
 }
 
-void Eleve::cliquer_etiquette() {
+QList<QPair<QWidget*, EtiquetteSansFenetre*>> Eleve::etiquettes_visibles(bool sur_feuille) const {
     QList<QPair<QWidget*, EtiquetteSansFenetre*>> etiquettes;
     for (QWidget* f : fenetres_visibles())
         for (ElementSansFenetre* e : elements_sans_fenetre(f)) {
             auto* l = qobject_cast<EtiquetteSansFenetre*>(e);
             if (l && l->Visible() && l->Enabled() && l->conteneur() && l->conteneur()->isVisible() &&
-                l->Width() >= 1 && l->Height() >= 1)
+                (!sur_feuille || glisser::prend_les_depots(l->conteneur())) && l->Width() >= 1 && l->Height() >= 1)
                 etiquettes.append({f, l});
         }
+    return etiquettes;
+}
+
+void Eleve::cliquer_etiquette() {
+    const QList<QPair<QWidget*, EtiquetteSansFenetre*>> etiquettes = etiquettes_visibles(false);
     if (etiquettes.isEmpty()) {
         cliquer(Qt::LeftButton, false);
         return;
     }
     const auto [f, l] = etiquettes[hasard(int(etiquettes.size()))];
-    bilan_.fenetres.insert(nom_fenetre(f));
+    ++bilan_.fenetres[nom_fenetre(f)];
     const QPointF dans(l->Left() + hasard(int(l->Width())), l->Top() + hasard(int(l->Height())));
     const QPoint p = l->conteneur()->mapTo(f, dans.toPoint());
     const bool double_clic = chance(0.2);
@@ -1050,8 +1196,8 @@ QString BilanEleve::resume() const {
              .arg(impressions)
              .arg(documents)
              .arg(images);
-    QStringList f = QStringList(fenetres.cbegin(), fenetres.cend());
-    f.sort();
+    QStringList f;
+    for (auto it = fenetres.cbegin(); it != fenetres.cend(); ++it) f << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
     l << "windows: " + f.join(", ");
     QStringList a;
     for (auto it = actions.cbegin(); it != actions.cend(); ++it) a << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());

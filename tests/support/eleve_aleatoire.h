@@ -11,7 +11,11 @@
 // control and from one control to another (where a sheet and its palettes show, mostly from one
 // control that takes drops onto another, often the sheet), moves without a button, typing into
 // boxes, keys, the commands of the menu and tool bars, windows closed. What a panel's opening
-// uncovers catches its eye. Message boxes, pop-up menus, Save As, the font and colour dialogs and
+// uncovers catches its eye. Where a sheet shows, the pupil works there: it takes the sheet's
+// tools, drags across the sheet (strokes, selection frames, a frame around all of it), drags
+// its small handles and the notes lying on it, and right-clicks what takes drops; in a pop-up
+// menu, a command that opens a dialog ("...") draws it more than the others. The help is read
+// briefly, then closed. Message boxes, pop-up menus, Save As, the font and colour dialogs and
 // the calculator are answered at random through their hooks; prints go to a printer double.
 // Report folders and pictures go to folders chosen inside a temporary folder, which is also the
 // current directory for the run. Windows are named as the program registers them.
@@ -32,7 +36,7 @@ struct BilanEleve {
     int impressions = 0;  // jobs sent to the printer double
     int boites = 0;       // message boxes answered
     QMap<QString, int> actions;  // steps of each kind
-    QSet<QString> fenetres;      // the windows acted in
+    QMap<QString, int> fenetres;  // the windows acted in, with the times the pupil acted there
     // The figures on one line each, for the long runs' report.
     QString resume() const;
 };
