@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
     preparer_langue_systeme();
+    lancer_lecture_polices();
     QApplication application(argc, argv);
     banc::preparer_vantarel(application);
     banc::apres_premiere_peinture(Fenetre::obtenir<Form1>(), [] {

@@ -7,6 +7,7 @@
 #include "frame/form1.h"
 #include "modules.h"
 #include "platform/langue.h"
+#include "platform/polices.h"
 #include "quiz/fenetre_qcm.h"
 
 namespace banc {

@@ -20,5 +20,7 @@ void preparer_application(QApplication& application) {
 }
 
 void demarrer() {
-    Fenetre::obtenir<Form1>()->Show();
+    Form1* fenetre = Fenetre::obtenir<Form1>();
+    attendre_polices();
+    fenetre->Show();
 }

@@ -23,10 +23,16 @@ void ZoneClient::definir_image_fond(const QImage& image) {
     update();
 }
 
-void ZoneClient::paintEvent(QPaintEvent*) {
+void ZoneClient::paintEvent(QPaintEvent* e) {
     if (fond_.isNull()) return;
     QPainter p(this);
-    p.drawImage(0, 0, fond_);
+    // The region left around the child controls is painted one rectangle at a time: a plain
+    // rectangle is copied line by line, where the whole region would go through the general
+    // blending, which hands a large picture out to a pool of threads started for it.
+    for (const QRect& r : e->region()) {
+        p.setClipRect(r);
+        p.drawImage(r.topLeft(), fond_, r);
+    }
 }
 
 void ZoneClient::mouseMoveEvent(QMouseEvent* e) {

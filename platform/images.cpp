@@ -7,10 +7,11 @@
 #include <QtEndian>
 #include <cstring>
 
-// The pictures rendered by the build live in their own resource file; naming it here also
-// keeps it linked in from the static library.
+// The pictures rendered by the build live in their own resource files; naming them here also
+// keeps them linked in from the static library.
 static void enregistrer_images_rendues() {
     Q_INIT_RESOURCE(rendus);
+    Q_INIT_RESOURCE(rendus_compresses);
 }
 
 namespace {

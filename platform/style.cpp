@@ -3,6 +3,7 @@
 #include "platform/images.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
 
@@ -37,6 +38,11 @@ public:
 }
 
 void installer_style() {
-    if (dynamic_cast<StylePlateforme*>(QApplication::style())) return;
-    QApplication::setStyle(new StylePlateforme(QApplication::style()->name()));
+    // Built without a base, the proxy makes for itself the style the application would have made
+    // (the one a -style argument or QT_STYLE_OVERRIDE names, else the desktop's): asking the
+    // application for its style first would make and polish that style once more, for nothing.
+    static QPointer<QStyle> installe;
+    if (installe && QApplication::style() == installe) return;
+    installe = new StylePlateforme();
+    QApplication::setStyle(installe);
 }

@@ -2,7 +2,7 @@
 # Installs, with apt, every Debian package that building, running and testing Vantarel needs.
 # Usage: installer.sh [--tests]   (--tests adds what only the test suite uses)
 set -euo pipefail
-paquets=(cmake g++ make ccache qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+paquets=(cmake g++ make ccache qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev qt6-translations-l10n
          fonts-liberation2 fonts-comic-neue fonts-dejavu-core xvfb xauth)
 if [[ "${1:-}" == "--tests" ]]; then
   paquets+=(libreoffice-writer-nogui poppler-utils imagemagick)

@@ -15,6 +15,11 @@
 // resource compiler compresses the larger ones, and the program only uncompresses them
 // (platform/images.cpp).
 //
+// The pictures stored as they are go to OUT.qrc, the compressed ones to OUT_compresses.qrc: in
+// the compiled data, each stored picture then starts on a 4-byte boundary (every entry of OUT.qrc
+// is a 4-byte length and a multiple of 4 bytes), and the program draws from its own data without
+// copying it first.
+//
 // Usage: rendu_images ASSETS_DIR OUT_DIR OUT.qrc LIST.txt (one path relative to ASSETS_DIR a line)
 // The resource paths are ":/rendus/<relative path without .svg>[_<W>x<H>].rgb".
 #include "platform/polices.h"
@@ -33,6 +38,7 @@
 #include <QTextItem>
 #include <QXmlStreamReader>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -233,6 +239,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QByteArray qrc = "<RCC>\n<qresource prefix=\"/rendus\">\n";
+    QByteArray qrc_compresses = qrc;
     int erreurs = 0;
     for (const QByteArray& ligne : liste.readAll().split('\n')) {
         const QString relatif = QString::fromUtf8(ligne.trimmed());
@@ -269,16 +276,20 @@ int main(int argc, char* argv[]) {
             // ones whose root asks for it: those the program shows as it starts.
             const bool tel_quel = racine.tel_quel || pixels.size() <= taille_stockee_telle_quelle;
             const char* stockage = tel_quel ? " compression-algorithm=\"none\"" : "";
-            qrc += "  <file alias=\"" + nom.toUtf8() + "\"" + stockage + ">" +
-                   QFileInfo(chemin).absoluteFilePath().toUtf8() + "</file>\n";
+            (tel_quel ? qrc : qrc_compresses) += "  <file alias=\"" + nom.toUtf8() + "\"" + stockage + ">" +
+                                                 QFileInfo(chemin).absoluteFilePath().toUtf8() + "</file>\n";
         }
     }
-    qrc += "</qresource>\n</RCC>\n";
     if (erreurs) return 1;
-    QSaveFile f(QString::fromLocal8Bit(argv[3]));
-    if (!f.open(QIODevice::WriteOnly) || f.write(qrc) != qrc.size() || !f.commit()) {
-        std::fprintf(stderr, "%s: cannot be written\n", argv[3]);
-        return 1;
+    const QString chemin_qrc = QString::fromLocal8Bit(argv[3]);
+    const QString chemin_compresses = chemin_qrc.chopped(4) + QStringLiteral("_compresses.qrc");
+    for (const auto& [chemin, contenu] : {std::pair{chemin_qrc, qrc}, std::pair{chemin_compresses, qrc_compresses}}) {
+        const QByteArray texte = contenu + "</qresource>\n</RCC>\n";
+        QSaveFile f(chemin);
+        if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit()) {
+            std::fprintf(stderr, "%s: cannot be written\n", qPrintable(chemin));
+            return 1;
+        }
     }
     return 0;
 }

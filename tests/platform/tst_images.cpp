@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QResource>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -89,6 +90,23 @@ private slots:
             for (int i = 1; i <= liste.Count(); ++i) QVERIFY(!liste.image(i).isNull());
         }
         QVERIFY2(images_hors_construction().isEmpty(), qPrintable(images_hors_construction().join(", ")));
+    }
+
+    void images_stockees_telles_quelles_lues_en_place() {
+        // The pictures stored uncompressed are drawn from the program's own data, never copied:
+        // each starts on a 4-byte boundary, as a picture's rows must.
+        image_integree(":/assets/form1/fond.svg");  // registers the rendered pictures
+        int en_place = 0;
+        QDirIterator rendus(":/rendus", QDir::Files, QDirIterator::Subdirectories);
+        while (rendus.hasNext()) {
+            const QResource r(rendus.next());
+            if (r.compressionAlgorithm() != QResource::NoCompression) continue;
+            QVERIFY2(quintptr(r.data() + 16) % 4 == 0, qPrintable(r.fileName()));
+            ++en_place;
+        }
+        QVERIFY(en_place > 100);
+        const QImage fond = image_integree(":/assets/form1/fond.svg");
+        QCOMPARE(fond.constBits(), QResource(":/rendus/form1/fond.rgb").data() + 16);
     }
 
     void tailles_declarees_supplementaires_et_manquantes() {
