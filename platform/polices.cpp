@@ -4,27 +4,14 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
-#include <condition_variable>
 #include <fontconfig/fontconfig.h>
-#include <mutex>
-#include <thread>
+#include <future>
 
 namespace {
-// Reading the list of installed fonts takes a few milliseconds, most of them in fontconfig's
-// configuration files. It is done on a thread of its own while the first window is being made:
-// fontconfig's configuration from the very start of the program, then Qt's list as soon as the
-// application object exists (the list needs it). The main window waits for the reading before
-// it measures its first text.
-struct Lecture {
-    std::mutex verrou;
-    std::condition_variable signal;
-    bool application_prete = false;
-    bool finie = false;
-};
-// Made once and never destroyed: the thread is detached, and it may still wait for an
-// application object that never comes when the program ends.
-Lecture* lecture = nullptr;
+// fontconfig reads its configuration files the first time a window measures a text: a few
+// milliseconds. The program reads them on a thread of its own from the very start of main(),
+// while the application object and the main window are being made (see lancer_lecture_polices).
+std::future<void> configuration;  // its destructor waits for the reading
 
 // fontconfig's configuration, read as FcInit() reads it, less the descriptions of the
 // configuration files that fontconfig keeps for the tools that list them (it scans every file of
@@ -42,25 +29,6 @@ void lire_configuration() {
     if (lue && FcConfigBuildFonts(configuration)) FcConfigSetCurrent(configuration);
     if (configuration) FcConfigDestroy(configuration);  // the current configuration holds its own reference
     FcInit();
-}
-
-void lire(bool configuration_d_abord) {
-    if (configuration_d_abord) lire_configuration();
-    {
-        std::unique_lock<std::mutex> v(lecture->verrou);
-        lecture->signal.wait(v, [] { return lecture->application_prete; });
-    }
-    QFontDatabase::families();
-    {
-        std::lock_guard<std::mutex> v(lecture->verrou);
-        lecture->finie = true;
-    }
-    lecture->signal.notify_all();
-}
-
-void commencer(bool configuration_d_abord) {
-    lecture = new Lecture;
-    std::thread(lire, configuration_d_abord).detach();
 }
 
 // The families the windows name, each with the installed fonts that stand for it.
@@ -84,30 +52,17 @@ void installer_polices() {
     QFont defaut(QStringLiteral("MS Sans Serif"));
     defaut.setPointSizeF(8.25);
     QApplication::setFont(defaut);
-
-    if (!lecture) commencer(false);
-    {
-        std::lock_guard<std::mutex> v(lecture->verrou);
-        if (lecture->application_prete) return;
-        lecture->application_prete = true;
-    }
-    lecture->signal.notify_all();
-    // The application object waits for the reading before it goes.
-    qAddPostRoutine(attendre_polices);
 }
 
 void lancer_lecture_polices() {
-    if (lecture) return;
+    if (configuration.valid()) return;
     // fontconfig reads the C library's locale (the decimal point of its configuration's
     // numbers): the locale is settled first, as the application object will settle it.
     regler_locale_c();
-    // Nothing has used fontconfig yet: its configuration can be read here, and Qt's list then
-    // finds it read.
-    commencer(true);
+    // Nothing has used fontconfig yet: its configuration can be read here, and Qt finds it read.
+    configuration = std::async(std::launch::async, lire_configuration);
 }
 
 void attendre_polices() {
-    if (!lecture) return;
-    std::unique_lock<std::mutex> v(lecture->verrou);
-    lecture->signal.wait(v, [] { return lecture->finie || !lecture->application_prete; });
+    if (configuration.valid()) configuration.wait();
 }

@@ -1,0 +1,96 @@
+// fontconfig's configuration as the program reads it on its own thread, from the start of main():
+// the same fonts, the same matches and the same rendering settings as fontconfig's own reading.
+#include "platform/langue.h"
+#include "platform/polices.h"
+
+#include <QtTest>
+#include <fontconfig/fontconfig.h>
+
+namespace {
+QString texte(FcPattern* p) {
+    FcChar8* t = FcNameUnparse(p);
+    const QString s = QString::fromUtf8(reinterpret_cast<const char*>(t));
+    FcStrFree(t);
+    return s;
+}
+
+QStringList polices(FcConfig* c) {
+    FcPattern* tout = FcPatternCreate();
+    FcObjectSet* champs = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, nullptr);
+    FcFontSet* ensemble = FcFontList(c, tout, champs);
+    QStringList l;
+    for (int i = 0; ensemble && i < ensemble->nfont; ++i) l << texte(ensemble->fonts[i]);
+    if (ensemble) FcFontSetDestroy(ensemble);
+    FcObjectSetDestroy(champs);
+    FcPatternDestroy(tout);
+    l.sort();
+    return l;
+}
+
+// The font chosen for a request, with everything the configuration adds to it (hinting,
+// anti-aliasing, the file, ...), and the order of the fonts it falls back on.
+QString choix(FcConfig* c, const char* demande) {
+    FcPattern* p = FcNameParse(reinterpret_cast<const FcChar8*>(demande));
+    FcConfigSubstitute(c, p, FcMatchPattern);
+    FcDefaultSubstitute(p);
+    FcResult r;
+    FcPattern* m = FcFontMatch(c, p, &r);
+    QString s = m ? texte(m) : QString();
+    if (m) FcPatternDestroy(m);
+    FcFontSet* suite = FcFontSort(c, p, FcFalse, nullptr, &r);
+    for (int i = 0; suite && i < suite->nfont; ++i) {
+        FcChar8* fichier = nullptr;
+        FcPatternGetString(suite->fonts[i], FC_FILE, 0, &fichier);
+        s += QLatin1Char('\n') + QString::fromUtf8(reinterpret_cast<const char*>(fichier));
+    }
+    if (suite) FcFontSetDestroy(suite);
+    FcPatternDestroy(p);
+    return s;
+}
+
+int fichiers_decrits(FcConfig* c) {
+    FcConfigFileInfoIter i;
+    FcConfigFileInfoIterInit(c, &i);
+    int n = 0;
+    do {
+        FcChar8 *nom = nullptr, *description = nullptr;
+        FcBool actif;
+        if (FcConfigFileInfoIterGet(c, &i, &nom, &description, &actif)) ++n;
+        FcStrFree(nom);
+        FcStrFree(description);
+    } while (FcConfigFileInfoIterNext(c, &i));
+    return n;
+}
+}  // namespace
+
+class TestPolices : public QObject {
+    Q_OBJECT
+private slots:
+    void configuration_lue_au_depart_comme_fontconfig_la_lit() {
+        attendre_polices();
+        FcConfig* lue = FcConfigReference(nullptr);
+        FcConfig* standard = FcInitLoadConfigAndFonts();
+        QVERIFY(lue && standard);
+        // The program's reading skips the descriptions of the unused templates: it is the one in use.
+        QVERIFY(fichiers_decrits(lue) < fichiers_decrits(standard));
+        QCOMPARE(polices(lue), polices(standard));
+        QVERIFY(polices(lue).size() > 3);
+        for (const char* demande : {"Arial", "MS Sans Serif:pixelsize=11", "Comic Sans MS:bold", "Times New Roman:italic",
+                                    "Lucida Sans Unicode", "sans-serif", "serif:pixelsize=13", "monospace",
+                                    "DejaVu Sans:pixelsize=6"})
+            QCOMPARE(choix(lue, demande), choix(standard, demande));
+        FcConfigDestroy(standard);
+        FcConfigDestroy(lue);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    // As the program's main() does, before anything has used fontconfig.
+    preparer_langue_systeme();
+    lancer_lecture_polices();
+    QCoreApplication application(argc, argv);
+    TestPolices essai;
+    return QTest::qExec(&essai, argc, argv);
+}
+
+#include "tst_polices.moc"
