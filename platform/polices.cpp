@@ -5,13 +5,25 @@
 #include <QApplication>
 #include <QFont>
 #include <fontconfig/fontconfig.h>
-#include <future>
+#include <atomic>
+#include <chrono>
+#include <pthread.h>
+#include <sched.h>
+#include <thread>
 
 namespace {
 // fontconfig reads its configuration files the first time a window measures a text: a few
 // milliseconds. The program reads them on a thread of its own from the very start of main(),
 // while the application object and the main window are being made (see lancer_lecture_polices).
-std::future<void> configuration;  // its destructor waits for the reading
+pthread_t fil;
+bool fil_lance = false;
+std::atomic<bool> configuration_lue{false};
+// The program's end waits for the reading, should it still be going on.
+struct Fin {
+    ~Fin() {
+        if (fil_lance) pthread_join(fil, nullptr);
+    }
+} fin;
 
 // fontconfig's configuration, read as FcInit() reads it, less the descriptions of the
 // configuration files that fontconfig keeps for the tools that list them (it scans every file of
@@ -29,6 +41,12 @@ void lire_configuration() {
     if (lue && FcConfigBuildFonts(configuration)) FcConfigSetCurrent(configuration);
     if (configuration) FcConfigDestroy(configuration);  // the current configuration holds its own reference
     FcInit();
+}
+
+void* lire(void*) {
+    lire_configuration();
+    configuration_lue.store(true, std::memory_order_release);
+    return nullptr;
 }
 
 // The families the windows name, each with the installed fonts that stand for it.
@@ -55,14 +73,36 @@ void installer_polices() {
 }
 
 void lancer_lecture_polices() {
-    if (configuration.valid()) return;
+    if (fil_lance || configuration_lue.load()) return;
     // fontconfig reads the C library's locale (the decimal point of its configuration's
     // numbers): the locale is settled first, as the application object will settle it.
     regler_locale_c();
     // Nothing has used fontconfig yet: its configuration can be read here, and Qt finds it read.
-    configuration = std::async(std::launch::async, lire_configuration);
+    // The thread starts on another processor than this one, when there is one: left to itself,
+    // the system may start it beside the main thread, where it would wait for the main thread
+    // to pause.
+    pthread_attr_t attributs;
+    pthread_attr_init(&attributs);
+    cpu_set_t processeurs;
+    const int ici = sched_getcpu();
+    if (ici >= 0 && sched_getaffinity(0, sizeof processeurs, &processeurs) == 0 && CPU_COUNT(&processeurs) > 1) {
+        CPU_CLR(ici, &processeurs);
+        pthread_attr_setaffinity_np(&attributs, sizeof processeurs, &processeurs);
+    }
+    fil_lance = pthread_create(&fil, &attributs, lire, nullptr) == 0;
+    pthread_attr_destroy(&attributs);
+    if (!fil_lance) lire(nullptr);
 }
 
 void attendre_polices() {
-    if (configuration.valid()) configuration.wait();
+    if (!fil_lance || configuration_lue.load(std::memory_order_acquire)) return;
+    // The reading ends within a few milliseconds: the main thread watches for its end rather than
+    // sleeping on it, for waking a sleeping thread can take longer than what is left of the reading.
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
+    while (!configuration_lue.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < limite)
+        std::this_thread::yield();
+    if (!configuration_lue.load(std::memory_order_acquire)) {
+        pthread_join(fil, nullptr);
+        fil_lance = false;
+    }
 }

@@ -3,12 +3,41 @@
 #include "platform/images.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
 
 namespace {
-QPixmap png_de_qt(const QString& chemin) { return QPixmap::fromImage(lire_image(chemin)); }
+// An icon whose PNG pictures are read the first time it is drawn or measured.
+class IconeDifferee : public QIconEngine {
+public:
+    explicit IconeDifferee(QStringList chemins) : chemins_(std::move(chemins)) {}
+
+    void paint(QPainter* p, const QRect& r, QIcon::Mode mode, QIcon::State etat) override {
+        icone().paint(p, r, Qt::AlignCenter, mode, etat);
+    }
+    QPixmap pixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
+        return icone().pixmap(taille, mode, etat);
+    }
+    QSize actualSize(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
+        return icone().actualSize(taille, mode, etat);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State etat) override {
+        return icone().availableSizes(mode, etat);
+    }
+    bool isNull() override { return chemins_.isEmpty(); }
+    QIconEngine* clone() const override { return new IconeDifferee(*this); }
+
+private:
+    QIcon& icone() {
+        if (icone_.isNull())
+            for (const QString& c : chemins_) icone_.addPixmap(QPixmap::fromImage(lire_image(c)));
+        return icone_;
+    }
+    QStringList chemins_;
+    QIcon icone_;
+};
 
 class StylePlateforme : public QProxyStyle {
 public:
@@ -16,21 +45,18 @@ public:
 
     QIcon standardIcon(StandardPixmap image, const QStyleOption* option, const QWidget* widget) const override {
         // The arrow a menu bar or a tool bar shows when its items do not fit, at the sizes Qt's
-        // common style gives it.
+        // common style gives it. Every menu bar makes its arrow button as it is created; the
+        // pictures are read only if the arrow is ever shown.
         if (image == SP_ToolBarHorizontalExtensionButton) {
             const bool droite_a_gauche =
                 option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
             const QString base = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1%2.png")
                                      .arg(droite_a_gauche ? QStringLiteral("rtl-") : QString());
-            QIcon icone;
-            for (int taille : {8, 16, 32}) icone.addPixmap(png_de_qt(base.arg(taille)));
-            return icone;
+            return QIcon(new IconeDifferee({base.arg(8), base.arg(16), base.arg(32)}));
         }
         if (image == SP_ToolBarVerticalExtensionButton) {
             const QString base = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-v-%1.png");
-            QIcon icone;
-            for (int taille : {5, 10, 20}) icone.addPixmap(png_de_qt(base.arg(taille)));
-            return icone;
+            return QIcon(new IconeDifferee({base.arg(5), base.arg(10), base.arg(20)}));
         }
         return QProxyStyle::standardIcon(image, option, widget);
     }
