@@ -1,13 +1,10 @@
 #include "frame/demarrage.h"
 #include "modules.h"
-#include "platform/langue.h"
-#include "platform/polices.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    preparer_langue_systeme();
-    lancer_lecture_polices();
+    preparer_processus();
     QApplication application(argc, argv);
     preparer_application(application);
     enregistrer_modules();

@@ -4,8 +4,7 @@
 #include "bench/vantarel.h"
 
 int main(int argc, char* argv[]) {
-    preparer_langue_systeme();
-    lancer_lecture_polices();
+    preparer_processus();
     QApplication application(argc, argv);
     banc::preparer_vantarel(application);
     banc::apres_premiere_peinture(Fenetre::obtenir<Form1>(), [] {

@@ -12,7 +12,7 @@ bool est_result_eval(QWidget* w) { return qobject_cast<Result_eval*>(w) != nullp
 }
 
 int main(int argc, char* argv[]) {
-    preparer_langue_systeme();
+    preparer_processus();
     QApplication application(argc, argv);
     banc::preparer_vantarel(application);
     installer_crochet_messages([](const QString&, int style, const QString&) {

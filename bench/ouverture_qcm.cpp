@@ -6,7 +6,7 @@
 #include "platform/messages.h"
 
 int main(int argc, char* argv[]) {
-    preparer_langue_systeme();
+    preparer_processus();
     QApplication application(argc, argv);
     banc::preparer_vantarel(application);
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbYes); });

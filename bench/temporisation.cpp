@@ -17,7 +17,7 @@ public:
 }
 
 int main(int argc, char* argv[]) {
-    preparer_langue_systeme();
+    preparer_processus();
     QApplication application(argc, argv);
     banc::preparer_vantarel(application);
     banc::demarrer_jusqu_a_la_peinture();

@@ -6,8 +6,6 @@
 #include "frame/demarrage.h"
 #include "frame/form1.h"
 #include "modules.h"
-#include "platform/langue.h"
-#include "platform/polices.h"
 #include "quiz/fenetre_qcm.h"
 
 namespace banc {

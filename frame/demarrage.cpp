@@ -8,6 +8,11 @@
 
 #include <QApplication>
 
+void preparer_processus() {
+    preparer_langue_systeme();
+    lancer_lecture_polices();
+}
+
 void preparer_application(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vantarel"));
     application.setQuitOnLastWindowClosed(false);

@@ -3,7 +3,6 @@
 // Prints the figures of the run; on a failure, what failed, the seed and the last steps, and
 // ends with status 1.
 #include "frame/demarrage.h"
-#include "platform/langue.h"
 #include "tests/support/eleve_aleatoire.h"
 
 #include <QApplication>
@@ -24,7 +23,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    preparer_langue_systeme();
+    preparer_processus();
     QApplication application(argc, argv);
     preparer_application(application);
     QElapsedTimer chrono;
