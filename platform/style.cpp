@@ -20,6 +20,9 @@ public:
     QPixmap pixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
         return icone().pixmap(taille, mode, etat);
     }
+    QPixmap scaledPixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat, qreal echelle) override {
+        return icone().pixmap(taille, echelle, mode, etat);
+    }
     QSize actualSize(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
         return icone().actualSize(taille, mode, etat);
     }
