@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <cmath>
 
 ZoneClient::ZoneClient(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
@@ -28,7 +29,13 @@ void ZoneClient::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     // The region left around the child controls is painted one rectangle at a time: a plain
     // rectangle is copied line by line, where the whole region would go through the general
-    // blending, which hands a large picture out to a pool of threads started for it.
+    // blending, which hands a large picture out to a pool of threads started for it. At a
+    // fractional pixel ratio, rectangles side by side would not meet on the screen's pixels.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != std::floor(ratio)) {
+        p.drawImage(0, 0, fond_);
+        return;
+    }
     for (const QRect& r : e->region()) {
         p.setClipRect(r);
         p.drawImage(r.topLeft(), fond_, r);

@@ -17,6 +17,7 @@ namespace {
 // while the application object and the main window are being made (see lancer_lecture_polices).
 pthread_t fil;
 bool fil_lance = false;
+bool lecture_differee = false;  // until the application object exists
 std::atomic<bool> configuration_lue{false};
 // The program's end waits for the reading, should it still be going on.
 struct Fin {
@@ -49,6 +50,23 @@ void* lire(void*) {
     return nullptr;
 }
 
+// Nothing has used fontconfig yet: its configuration can be read here, and Qt finds it read.
+// The thread starts on another processor than this one, when there is one: left to itself, the
+// system may start it beside the main thread, where it would wait for the main thread to pause.
+void commencer_lecture() {
+    pthread_attr_t attributs;
+    pthread_attr_init(&attributs);
+    cpu_set_t processeurs;
+    const int ici = sched_getcpu();
+    if (ici >= 0 && sched_getaffinity(0, sizeof processeurs, &processeurs) == 0 && CPU_COUNT(&processeurs) > 1) {
+        CPU_CLR(ici, &processeurs);
+        pthread_attr_setaffinity_np(&attributs, sizeof processeurs, &processeurs);
+    }
+    fil_lance = pthread_create(&fil, &attributs, lire, nullptr) == 0;
+    pthread_attr_destroy(&attributs);
+    if (!fil_lance) lire(nullptr);
+}
+
 // The families the windows name, each with the installed fonts that stand for it.
 struct Famille {
     const char* nom;
@@ -70,28 +88,26 @@ void installer_polices() {
     QFont defaut(QStringLiteral("MS Sans Serif"));
     defaut.setPointSizeF(8.25);
     QApplication::setFont(defaut);
+    if (lecture_differee) {
+        lecture_differee = false;
+        commencer_lecture();
+    }
 }
 
 void lancer_lecture_polices() {
-    if (fil_lance || configuration_lue.load()) return;
+    if (fil_lance || lecture_differee || configuration_lue.load()) return;
     // fontconfig reads the C library's locale (the decimal point of its configuration's
     // numbers): the locale is settled first, as the application object will settle it.
     regler_locale_c();
-    // Nothing has used fontconfig yet: its configuration can be read here, and Qt finds it read.
-    // The thread starts on another processor than this one, when there is one: left to itself,
-    // the system may start it beside the main thread, where it would wait for the main thread
-    // to pause.
-    pthread_attr_t attributs;
-    pthread_attr_init(&attributs);
-    cpu_set_t processeurs;
-    const int ici = sched_getcpu();
-    if (ici >= 0 && sched_getaffinity(0, sizeof processeurs, &processeurs) == 0 && CPU_COUNT(&processeurs) > 1) {
-        CPU_CLR(ici, &processeurs);
-        pthread_attr_setaffinity_np(&attributs, sizeof processeurs, &processeurs);
+    // fontconfig reads the environment too (its folders and files), and the application object
+    // removes the desktop's start-up notices from it as it connects to the display: when there is
+    // one, the reading starts once the application object exists (installer_polices), never while
+    // the environment changes.
+    if (qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") || qEnvironmentVariableIsSet("DESKTOP_AUTOSTART_ID")) {
+        lecture_differee = true;
+        return;
     }
-    fil_lance = pthread_create(&fil, &attributs, lire, nullptr) == 0;
-    pthread_attr_destroy(&attributs);
-    if (!fil_lance) lire(nullptr);
+    commencer_lecture();
 }
 
 void attendre_polices() {

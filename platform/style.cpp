@@ -17,11 +17,12 @@ public:
     void paint(QPainter* p, const QRect& r, QIcon::Mode mode, QIcon::State etat) override {
         icone().paint(p, r, Qt::AlignCenter, mode, etat);
     }
+    // Qt asks for sizes in the screen's pixels: the pictures are taken at those sizes as they are.
     QPixmap pixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
-        return icone().pixmap(taille, mode, etat);
+        return icone().pixmap(taille, qreal(1), mode, etat);
     }
-    QPixmap scaledPixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat, qreal echelle) override {
-        return icone().pixmap(taille, echelle, mode, etat);
+    QPixmap scaledPixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat, qreal) override {
+        return icone().pixmap(taille, qreal(1), mode, etat);
     }
     QSize actualSize(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
         return icone().actualSize(taille, mode, etat);

@@ -89,6 +89,7 @@ int main(int argc, char* argv[]) {
     preparer_langue_systeme();
     lancer_lecture_polices();
     QCoreApplication application(argc, argv);
+    attendre_polices();  // before the test library adds to the environment
     TestPolices essai;
     return QTest::qExec(&essai, argc, argv);
 }
