@@ -22,7 +22,7 @@ public:
         return icone().pixmap(taille, qreal(1), mode, etat);
     }
     QPixmap scaledPixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat, qreal) override {
-        return icone().pixmap(taille, qreal(1), mode, etat);
+        return pixmap(taille, mode, etat);
     }
     QSize actualSize(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override {
         return icone().actualSize(taille, mode, etat);
