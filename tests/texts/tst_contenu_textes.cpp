@@ -1,8 +1,12 @@
 // The blank tables of the fill-in texts and the committed text pictures they locate: counts,
-// fixed rows, ranges, reading order, and each box lying over exactly one blank of its picture.
+// fixed rows, ranges, reading order, each box lying over exactly one blank of its picture, and
+// each box wide enough for every answer its source accepts.
 #include "texts/positions_trous_donnees.h"
+#include "tools/textes/source_texte.h"
 
+#include <QFontDatabase>
 #include <QImage>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -83,6 +87,7 @@ private slots:
     void tables_rangs_et_lignes_fixees();
     void valeurs_dans_leurs_plages_et_dans_l_ordre_de_lecture();
     void images_et_blancs_sous_les_boites();
+    void reponses_acceptees_dans_leurs_boites();
 };
 
 void TestContenuTextes::tables_rangs_et_lignes_fixees() {
@@ -190,5 +195,49 @@ void TestContenuTextes::images_et_blancs_sous_les_boites() {
     QCOMPARE(couleurs_marqueurs.size(), 1);
 }
 
-QTEST_GUILESS_MAIN(TestContenuTextes)
+// Each source gives its blanks in the order of its table's rows once the fixed rows are set apart;
+// every box holds the widest accepted answer in the entry boxes' font, braces stay inside the
+// blanks, and the answers a teacher also accepts for the words pupils write otherwise are there.
+void TestContenuTextes::reponses_acceptees_dans_leurs_boites() {
+    const QString racine = qEnvironmentVariable("VANTAREL_SOURCES");
+    const int id = QFontDatabase::addApplicationFont(racine + "/tools/textes/police/ComicNeue-Regular.otf");
+    QVERIFY(id >= 0);
+    QFont police(QFontDatabase::applicationFontFamilies(id).first());
+    police.setPixelSize(TAILLE_BOITE_PX);
+    police.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF boite(police);
+    const QRegularExpression crochets(QStringLiteral("\\[([^\\]]*)\\]"));
+    QMap<QString, QStringList> acceptees;  // "answer" -> the other answers, over all texts
+    for (const TableTrous& t : tables_trous) {
+        SourceTexte s;
+        QVERIFY2(lire_source(racine, QLatin1String(t.liste), t.image, s), t.nom);
+        QList<TrouSource> trous;
+        QStringList erreurs;
+        for (const QString& ligne : s.texte) {
+            for (const auto& m : crochets.globalMatch(ligne)) trous.append(lire_trou(m.captured(1), erreurs));
+            QVERIFY2(!QString(ligne).remove(crochets).contains(QRegularExpression("[{}\\[\\]]")), qPrintable(ligne));
+        }
+        QList<std::optional<int>> rangs;
+        for (const TrouSource& trou : trous) rangs.append(trou.rang);
+        const QList<int> ordre = rangs_des_trous(rangs, t.nombre_lignes, erreurs);
+        QVERIFY2(erreurs.isEmpty(), qPrintable(erreurs.join(", ")));
+        QCOMPARE(trous.size(), t.nombre_lignes);
+        for (int r = 0; r < t.nombre_lignes; ++r) {
+            const TrouSource& trou = trous[ordre[r]];
+            QVERIFY2(trou.besoin(boite) + JEU_BOITE <= t.lignes[r].Width / 15.0,
+                     qPrintable(QStringLiteral("%1 row %2: « %3 »").arg(QLatin1String(t.nom)).arg(r).arg(trou.plus_large(boite))));
+            acceptees[trou.reponse] += trou.autres;
+        }
+    }
+    const std::pair<const char*, const char*> attendues[] = {
+        {"liquéfiée", "condensée"}, {"liquéfaction", "condensation"}, {"solidification", "congélation"},
+        {"DEL", "LED"}, {"nœuds", "noeuds"}, {"œil", "oeil"}, {"dm³", "dm3"}, {"cm³", "cm3"}, {"1 000", "1000"},
+        {"fils de connexion", "fils"}, {"éprouvette graduée", "éprouvette"}, {"dioxyde de carbone", "gaz carbonique"},
+        {"insoluble", "non soluble"}, {"comprimer", "compresser"}, {"Soleil", "soleil"}, {"incendie", "feu"},
+    };
+    for (const auto& [reponse, autre] : attendues)
+        QVERIFY2(acceptees.value(QString::fromUtf8(reponse)).contains(QString::fromUtf8(autre)), reponse);
+}
+
+QTEST_MAIN(TestContenuTextes)
 #include "tst_contenu_textes.moc"

@@ -4,23 +4,30 @@
 // "---", then the text. Each source line starts a new drawn line at the left margin and goes on
 // over the next lines as far as it needs, cut at spaces (never before ":", ";", "!", "?", "»",
 // nor after "«", and never leaving a blank to begin right of 566 pixels); an empty source line
-// leaves an empty line. A blank is written with its expected answer between brackets, optionally
-// followed by settings separated by '|':
+// leaves an empty line. A blank is written with its expected answer between brackets, then the
+// other answers a teacher accepts, each in braces, then optionally settings separated by '|':
 //   [conducteurs]                  a blank as wide as its answer needs
+//   [liquéfiée{condensée}]         a blank as wide as the widest of its answers needs
 //   [générateur|@3585,465|w1020]   a fixed place (Left, Top in twips) and a fixed width (twips)
 //   [g|@8490|w240]                 a fixed Left only
 //   [fermé|#19]                    a fixed row number (the others take the free rows in reading order)
 // Settings: "haut" (top of the first line in pixels), "pas" (line pitch in pixels, at least 20),
 // "hauteur" (picture height in pixels), "trous" (number of blanks).
+// Every gap, fixed or not, must hold the widest answer its blank accepts; a fixed gap must not be
+// much wider than that either (choose a fuller answer), and the spaces before a blank at a fixed
+// place are stretched only a little.
 //
 // Every line is drawn with the committed font, its words on the baseline of the text typed in the
 // entry boxes. Each blank is a gap as wide as its box, marked by a dotted line in a colour of its
 // own on the bottom row of the box. The answers stay in the sources: the outputs hold none.
 //
-// Usage: generer_textes [--apercu DOSSIER]
+// Usage: generer_textes [--apercu DOSSIER [--plus-larges]]
 // Writes assets/textes/<list>/<n>.png and texts/positions_trous_donnees.cpp under the source tree;
-// with --apercu, also writes into DOSSIER each picture with its answers typed in its boxes.
+// with --apercu, also writes into DOSSIER each picture with its answers typed in its boxes (the
+// expected ones, or with --plus-larges the widest accepted ones).
 // Exit code 1 when anything is reported.
+#include "tools/textes/source_texte.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -46,15 +53,15 @@ const QRect ZONE_BOUTON(488, 5, 121, 20);
 // (8490 twips).
 constexpr int MARGE_GAUCHE = 11, GAUCHE_MAX = 566;
 // A box is 16 pixels high; the text typed in it stands on a baseline 12 pixels below its top.
-// It uses Comic Sans MS 8.25 points (11 pixels at 96 dpi), drawn with Comic Neue; the picture's
-// text is 14 pixels high.
-constexpr int HAUTEUR_BOITE = 16, LIGNE_DE_BASE = 12, TAILLE_BOITE_PX = 11, TAILLE_TEXTE_PX = 14;
-// A box shows its text from 3 pixels inside its left edge and needs a few pixels on the right
-// (JEU_BOITE). A blank whose source gives no width gets its answer's, its margins and some room.
-constexpr int JEU_BOITE = 8, JEU_TROU = 14, LARGEUR_MIN_TROU = 34;
+// The picture's text is 14 pixels high.
+constexpr int HAUTEUR_BOITE = 16, LIGNE_DE_BASE = 12, TAILLE_TEXTE_PX = 14;
+// A blank whose source gives no width gets its widest answer's, its margins and some room.
+constexpr int JEU_TROU = 14, LARGEUR_MIN_TROU = 34;
+// A gap at a fixed width looks empty when that would fill less than this share of it.
+constexpr double REMPLISSAGE_MIN = 0.6;
 // Stretch allowed to the spaces before a blank at a fixed place, and gap allowed before a blank
 // that begins its line.
-constexpr double ETIREMENT_MAX = 5.0;
+constexpr double ETIREMENT_MAX = 1.8;
 constexpr int RETRAIT_MAX = 8;
 const QRgb ENCRE = qRgb(0, 0, 0);
 const QRgb MARQUEUR = qRgb(0, 112, 224);
@@ -72,9 +79,7 @@ const Source SOURCES[] = {
     {"optique", 3}, {"optique", 4},
 };
 
-struct Trou {
-    QString reponse;
-    std::optional<int> gauche, haut, largeur, rang;  // twips, twips, twips, row
+struct Trou : TrouSource {
     // Laid out:
     int x = 0, y = 0, l = 0;  // pixels
 };
@@ -106,27 +111,20 @@ public:
     }
 
     // Lays out and draws one picture; fills its rows. False when its source cannot be read.
-    bool traiter(const Source& s, QList<std::array<int, 3>>& rangs, const QString& apercu) {
+    bool traiter(const Source& s, QList<std::array<int, 3>>& rangs, const QString& apercu, bool plus_larges) {
         const QString nom = QStringLiteral("%1%2").arg(s.liste).arg(s.numero);
-        QFile f(QStringLiteral("%1/tools/textes/sources/%2/%3.txt").arg(racine_, s.liste).arg(s.numero));
-        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        SourceTexte source_texte;
+        if (!lire_source(racine_, s.liste, s.numero, source_texte)) {
             signaler(nom, "source illisible");
             return false;
         }
-        const QStringList lignes = QString::fromUtf8(f.readAll()).split('\n');
-        std::map<QString, int> reglages;
-        int i = 0;
-        for (; i < lignes.size() && lignes[i] != QLatin1String("---"); ++i) {
-            const QStringList mots = lignes[i].split(' ', Qt::SkipEmptyParts);
-            if (mots.size() == 2) reglages[mots[0]] = mots[1].toInt();
-        }
+        std::map<QString, int>& reglages = source_texte.reglages;
         for (const char* cle : {"haut", "pas", "hauteur", "trous"})
             if (!reglages.count(cle)) {
                 signaler(nom, QStringLiteral("réglage « %1 » absent").arg(cle));
                 return false;
             }
-        QStringList texte = lignes.mid(i + 1);
-        while (!texte.isEmpty() && texte.last().trimmed().isEmpty()) texte.removeLast();
+        const QStringList& texte = source_texte.texte;
         const int haut = reglages["haut"], pas = reglages["pas"];
         if (pas < 20) signaler(nom, QStringLiteral("interligne de %1 pixels, moins de 20").arg(pas));
 
@@ -173,21 +171,11 @@ public:
         const int nombre = reglages["trous"];
         if (trous.size() != nombre)
             signaler(nom, QStringLiteral("%1 trous au lieu de %2").arg(trous.size()).arg(nombre));
-        QList<int> ordre(nombre, -1);
-        for (int k = 0; k < trous.size(); ++k) {
-            if (!trous[k].rang) continue;
-            const int r = *trous[k].rang;
-            if (r < 0 || r >= nombre || ordre[r] != -1)
-                signaler(nom, QStringLiteral("rang %1 impossible pour « %2 »").arg(r).arg(trous[k].reponse));
-            else
-                ordre[r] = k;
-        }
-        int libre = 0;
-        for (int k = 0; k < trous.size(); ++k) {
-            if (trous[k].rang) continue;
-            while (libre < nombre && ordre[libre] != -1) ++libre;
-            if (libre < nombre) ordre[libre] = k;
-        }
+        QList<std::optional<int>> rangs_fixes;
+        for (const Trou& t : trous) rangs_fixes.append(t.rang);
+        QStringList erreurs;
+        const QList<int> ordre = rangs_des_trous(rangs_fixes, nombre, erreurs);
+        for (const QString& e : erreurs) signaler(nom, e);
         rangs.clear();
         for (int r = 0; r < nombre; ++r) {
             if (ordre[r] < 0) {
@@ -205,7 +193,7 @@ public:
         // Quality 0: the strongest compression (the pixels are the same at any quality).
         if (!image.save(QStringLiteral("%1/%2.png").arg(dossier).arg(s.numero), "PNG", 0))
             signaler(nom, "image non écrite");
-        if (!apercu.isEmpty()) ecrire_apercu(image, trous, QStringLiteral("%1/%2.png").arg(apercu, nom));
+        if (!apercu.isEmpty()) ecrire_apercu(image, trous, QStringLiteral("%1/%2.png").arg(apercu, nom), plus_larges);
         return true;
     }
 
@@ -230,27 +218,15 @@ private:
                     signaler(ou, "crochet non fermé");
                     break;
                 }
-                const QStringList champs = ligne.mid(k + 1, fin - k - 1).split('|');
+                QStringList erreurs;
                 Trou t;
-                t.reponse = champs[0].trimmed();
-                for (const QString& champ : champs.mid(1)) {
-                    if (champ.startsWith('@')) {
-                        const QStringList v = champ.mid(1).split(',');
-                        t.gauche = v[0].toInt();
-                        if (v.size() > 1) t.haut = v[1].toInt();
-                    } else if (champ.startsWith('w')) {
-                        t.largeur = champ.mid(1).toInt();
-                    } else if (champ.startsWith('#')) {
-                        t.rang = champ.mid(1).toInt();
-                    } else {
-                        signaler(ou, QStringLiteral("réglage de trou inconnu « %1 »").arg(champ));
-                    }
-                }
-                if (t.reponse.isEmpty()) signaler(ou, "trou sans réponse");
+                static_cast<TrouSource&>(t) = lire_trou(ligne.mid(k + 1, fin - k - 1), erreurs);
+                for (const QString& e : erreurs) signaler(ou, e);
                 elements.append({Element::Blanc, QString(), int(trous.size())});
                 trous.append(t);
                 k = fin;
             } else {
+                if (c == '{' || c == '}' || c == ']') signaler(ou, QStringLiteral("« %1 » hors d'un trou").arg(c));
                 mot += c;
             }
         }
@@ -258,10 +234,9 @@ private:
         return elements;
     }
 
-    // The width of a blank: the one its source gives, or its answer's with some room.
+    // The width of a blank: the one its source gives, or its widest answer's with some room.
     static int largeur_trou(const Trou& t, const QFontMetricsF& mb) {
-        const int besoin = int(std::ceil(mb.horizontalAdvance(t.reponse)));
-        return t.largeur ? int(std::ceil(*t.largeur / 15.0)) : std::max(LARGEUR_MIN_TROU, besoin + JEU_TROU);
+        return t.largeur ? int(std::ceil(*t.largeur / 15.0)) : std::max(LARGEUR_MIN_TROU, t.besoin(mb) + JEU_TROU);
     }
 
     // Takes from the front of `reste` the elements that fit on one line (cut at a space, which
@@ -335,14 +310,14 @@ private:
                             for (int j = debut_segment; j < k; ++j) espaces += elements[j].genre == Element::Espace;
                             const double ecart = voulu - gauche;
                             if (espaces == 0 ? ecart > RETRAIT_MAX : ecart / espaces > ETIREMENT_MAX)
-                                signaler_plus_tard.append(QStringLiteral("écart de %1 pixels avant le trou « %2 »")
-                                                 .arg(ecart).arg(t.reponse));
+                                signaler_plus_tard.append(QStringLiteral("écart de %1 pixels avant le trou « %2 » (%3 par espace)")
+                                                 .arg(ecart).arg(t.reponse).arg(espaces ? ecart / espaces : ecart, 0, 'f', 1));
                             for (int j = debut_segment; j < k; ++j)
                                 if (elements[j].genre == Element::Espace) elements[j].etirement += ecart / espaces;
                         }
                         gauche = voulu;
                     }
-                    const int besoin = int(std::ceil(mb.horizontalAdvance(t.reponse)));
+                    const int besoin = t.besoin(mb);
                     t.x = gauche;
                     t.y = y;
                     t.l = largeur_trou(t, mb);
@@ -354,8 +329,11 @@ private:
                         signaler(ou, QStringLiteral("le trou « %1 » est à %2 twips au lieu de %3")
                                          .arg(t.reponse).arg(y * 15).arg(*t.haut));
                     if (t.l < besoin + JEU_BOITE)
-                        signaler(ou, QStringLiteral("le trou « %1 » (%2 px) est plus étroit que sa réponse (%3 px)")
-                                         .arg(t.reponse).arg(t.l).arg(besoin + JEU_BOITE));
+                        signaler(ou, QStringLiteral("le trou « %1 » (%2 px) est plus étroit que « %3 » (%4 px)")
+                                         .arg(t.reponse).arg(t.l).arg(t.plus_large(mb)).arg(besoin + JEU_BOITE));
+                    else if (std::max(LARGEUR_MIN_TROU, besoin + JEU_TROU) < REMPLISSAGE_MIN * t.l)
+                        signaler(ou, QStringLiteral("le trou « %1 » (%2 px) semble trop large pour « %3 » (%4 px)")
+                                         .arg(t.reponse).arg(t.l).arg(t.plus_large(mb)).arg(besoin));
                     if (t.x > GAUCHE_MAX)
                         signaler(ou, QStringLiteral("le trou « %1 » commence après %2 pixels").arg(t.reponse).arg(GAUCHE_MAX));
                     if (t.x + t.l > LARGEUR_UTILE)
@@ -392,7 +370,7 @@ private:
     }
 
     // The picture as a teacher sees the filled sheet: each answer typed in its box.
-    void ecrire_apercu(const QImage& image, const QList<Trou>& trous, const QString& chemin) {
+    void ecrire_apercu(const QImage& image, const QList<Trou>& trous, const QString& chemin, bool plus_larges) {
         QImage a = image.copy(0, 0, 616, 412);
         QPainter p(&a);
         p.setFont(boite_);
@@ -401,7 +379,7 @@ private:
             p.setPen(QColor(160, 160, 160));
             p.drawRect(QRect(t.x, t.y, t.l - 1, HAUTEUR_BOITE - 1));
             p.setPen(QColor(128, 128, 0));
-            p.drawText(QPointF(t.x + 3, t.y + LIGNE_DE_BASE), t.reponse);
+            p.drawText(QPointF(t.x + 3, t.y + LIGNE_DE_BASE), plus_larges ? t.plus_large(QFontMetricsF(boite_)) : t.reponse);
         }
         p.end();
         a.save(chemin);
@@ -422,8 +400,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     const QString racine = QStringLiteral(RACINE_SOURCES);
     QString apercu;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--apercu")) apercu = QString::fromLocal8Bit(argv[i + 1]);
+    bool plus_larges = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString option = QString::fromLocal8Bit(argv[i]);
+        if (option == QLatin1String("--apercu") && i + 1 < argc) apercu = QString::fromLocal8Bit(argv[i + 1]);
+        plus_larges = plus_larges || option == QLatin1String("--plus-larges");
+    }
     if (!apercu.isEmpty()) QDir().mkpath(apercu);
 
     const int id = QFontDatabase::addApplicationFont(racine + "/tools/textes/police/ComicNeue-Regular.otf");
@@ -443,7 +425,7 @@ int main(int argc, char* argv[]) {
     QStringList entrees;
     for (const Source& s : SOURCES) {
         QList<std::array<int, 3>> rangs;
-        if (!g.traiter(s, rangs, apercu)) continue;
+        if (!g.traiter(s, rangs, apercu, plus_larges)) continue;
         const QString nom = QStringLiteral("trous_%1%2").arg(s.liste).arg(s.numero);
         out << "const LigneTrou " << nom << "[] = {\n";
         for (const auto& r : rangs) out << "    " << ligne_cpp(r) << ",\n";
