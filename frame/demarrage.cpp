@@ -8,17 +8,15 @@
 
 #include <QApplication>
 
-void preparer_processus() {
-    preparer_langue_systeme();
-    lancer_lecture_polices();
-}
+void preparer_processus() { preparer_langue_systeme(); }
 
 void preparer_application(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vantarel"));
     application.setQuitOnLastWindowClosed(false);
-    // The locale is settled before the fonts' reading starts on its own thread (fontconfig reads
-    // the C library's locale).
+    // The locale is settled for good before fontconfig starts reading on its own thread (it reads
+    // the C library's locale and the environment).
     installer_langue_francaise(application);
+    lancer_lecture_polices();
     aide::installer_touche_f1();
     installer_polices();
     installer_style();

@@ -34,13 +34,6 @@ void preparer_langue_systeme() {
     environnement_change = true;
 }
 
-void regler_locale_c() {
-    // The application object sets every category from the environment; installer_langue_francaise
-    // then takes the characters back when the French categories could not be set.
-    std::setlocale(LC_ALL, "");
-    if (environnement_change) std::setlocale(LC_CTYPE, "");
-}
-
 QLocale langue_du_programme(const QLocale& systeme) {
     if (systeme.language() == QLocale::French) return systeme;
     return QLocale(QLocale::French, QLocale::France);

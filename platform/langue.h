@@ -12,8 +12,5 @@ void installer_langue_francaise(QCoreApplication& application);
 // dialog, read it rather than the program's locale) becomes French (France) for this program,
 // while numbers and characters keep the system's settings.
 void preparer_langue_systeme();
-// Settles the C library's locale as the application object and installer_langue_francaise will,
-// for a thread started before them (they set it again to the same).
-void regler_locale_c();
 // The locale the program uses on a system of this locale.
 QLocale langue_du_programme(const QLocale& systeme);

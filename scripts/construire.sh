@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures (once) and builds one build folder. Usage: construire.sh DOSSIER [cmake options...]
+# Configures (once) and builds one build folder: every target, or only the one named in CIBLE.
+# Usage: [CIBLE=target] construire.sh DOSSIER [cmake options...]
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 dossier=$1; shift
@@ -8,4 +9,6 @@ command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 if [[ ! -f "$dossier/CMakeCache.txt" ]]; then
   cmake -S "$racine" -B "$dossier" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanceur[@]}" "$@"
 fi
-cmake --build "$dossier" -j"$(nproc)"
+cible=()
+[[ -n "${CIBLE:-}" ]] && cible=(--target "$CIBLE")
+cmake --build "$dossier" -j"$(nproc)" "${cible[@]}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vantarel and starts it.
+# Installs what is missing, builds the program alone (not the tests, benchmarks and tools) and starts it.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/installer.sh"
-"$racine/scripts/construire.sh" "$racine/build"
+CIBLE=vantarel "$racine/scripts/construire.sh" "$racine/build"
 exec "$racine/build/vantarel"

@@ -7,6 +7,8 @@
 #include "platform/aide.h"
 #include "tests/support/fixture.h"
 
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QtTest>
 
 class TestAide : public QObject {
@@ -35,6 +37,25 @@ private slots:
         QTest::keyClick(d->client(), Qt::Key_F1);
         QCOMPARE(aide::sujet_affiche(), fenetre_dessin::sujet_aide);
         QVERIFY(aide::sujet_a_sa_page(aide::sujet_affiche()));
+    }
+
+    // The pages' own sentences use French typography: accented capitals and « guillemets ». The
+    // program's captions, quoted in bold as the windows show them, are left out.
+    void les_pages_suivent_la_typographie_francaise() {
+        const QRegularExpression balises(QStringLiteral("<b>.*?</b>|<[^>]*>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression fautes(QStringLiteral("(^|[.!?])\\s*A |''|\"|\\bE(lectri|cri|l[eè]ve|tat|galement)"));
+        QStringList vues;
+        for (QDirIterator i(QStringLiteral(":/assets/aide"), {QStringLiteral("*.html")}); i.hasNext();) {
+            QFile f(i.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QString texte = QString::fromUtf8(f.readAll());
+            texte.remove(QRegularExpression(QStringLiteral("<head>.*</head>"), QRegularExpression::DotMatchesEverythingOption));
+            texte.replace(balises, QStringLiteral(" "));
+            for (const QString& ligne : texte.split(QLatin1Char('\n')))
+                if (ligne.contains(fautes)) vues << f.fileName() + QStringLiteral(": ") + ligne.trimmed();
+        }
+        QVERIFY2(vues.isEmpty(), qPrintable(vues.join(QLatin1Char('\n'))));
     }
 };
 
