@@ -44,10 +44,10 @@ static const LigneSource lignes_elec1[] = {
      "L'élément n°1 est la pile plate: c'est le générateur du circuit", "4"},
     {"6", "3", "Combien de fils de connexion ce montage comporte-t-il?", "2", "3", "4", "5", "6", "2",
      "Trois fils relient la pile, l'interrupteur et la lampe", "4"},
-    {"7", "1", "Que peut-on dire de ce montage?", "Le circuit est ouvert et la lampe ne brille pas",
-     "L'interrupteur est ouvert et la lampe brille", "L'interrupteur est fermé et la lampe ne brille pas",
-     "Le circuit est fermé et la lampe brille", "", "4",
-     "L'interrupteur n°2 est fermé: le circuit forme une boucle fermée et la lampe brille", "4"},
+    {"7", "1", "Pourquoi la lampe de ce montage brille-t-elle?", "Parce que l'interrupteur est ouvert",
+     "Parce que la pile est branchée à l'envers", "Parce que les fils de connexion sont courts",
+     "Parce que la lampe et la pile forment une boucle fermée", "", "4",
+     "L'interrupteur n°2 est fermé: la lampe et la pile forment une boucle fermée, le courant circule", "4"},
     {"7", "2", "Pour qu'une lampe brille, il faut qu'elle soit:", "reliée à une seule borne de la pile",
      "placée tout près d'une pile", "dans une boucle fermée avec un générateur", "reliée à un interrupteur ouvert",
      "séparée de la pile par un isolant", "3",
@@ -261,10 +261,10 @@ static const LigneSource lignes_elec6[] = {
 // Shared by the three rows of exercise 2, each with its own picture.
 static constexpr const char* tension_entre_a_et_b =
     "Chaque pile porte l'indication 1,5 V. Quelle est la tension entre les bornes A et B de l'association ci-contre?";
-// Correction shared by the rows of pictures 2 (two piles in the same direction) and 3 (three in the
-// same direction and one turned round): both give 3 V, and the two rows are equal but for their picture.
+// Correction shared by the rows of pictures 2 (two piles in the same direction) and 3 (four piles, one
+// of them turned round): the two rows are equal but for their picture, so the sentence holds for both.
 static constexpr const char* correction_trois_volts =
-    "Même sens: 1,5 V + 1,5 V = 3 V. Une pile retournée retranche sa tension: 4,5 V - 1,5 V = 3 V";
+    "Les tensions des piles dans le même sens s'ajoutent, celle d'une pile retournée se retranche: ici 3 V";
 static const LigneSource lignes_elec7[] = {
     {"1", "1", "Pour associer deux piles en série de sorte que leurs tensions s'ajoutent, on relie:",
      "la borne + d'une pile à la borne - de l'autre", "la borne + d'une pile à la borne + de l'autre",

@@ -355,6 +355,65 @@ private slots:
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join('\n')));
     }
 
+    // The eyes question about the candle: from the marked tip of the flame, light reaches the
+    // eyes ( b ) and ( d ) through the holes of the screen and no other eye; neither does the top
+    // of the candle's wax reach ( a ) or ( c ), so that no reading of "la pointe" gives another
+    // choice.
+    void la_pointe_de_la_bougie_et_les_trous_de_l_ecran() {
+        const QImage img = liste_images_qcm(*feuille_de_code("Optique2")).image(1);
+        auto centre = [&](auto choisi, int y0, int y1) {
+            QPointF somme;
+            int n = 0;
+            for (int y = y0; y < y1; ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (choisi(img.pixel(x, y))) somme += QPointF(x, y), ++n;
+            return n ? somme / n : QPointF(-1, -1);
+        };
+        auto rouge = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 70 && qBlue(c) < 70; };
+        auto pupille = [](QRgb c) { return qAbs(qRed(c) - 58) < 25 && qAbs(qGreen(c) - 123) < 25 && qBlue(c) > 160; };
+        auto cire = [](QRgb c) { return qAbs(qRed(c) - 242) < 4 && qAbs(qGreen(c) - 234) < 4 && qAbs(qBlue(c) - 208) < 4; };
+        const QPointF pointe = centre(rouge, 0, img.height());
+        QVERIFY(pointe.x() > 0);
+        // The pupils, top to bottom: ( a ) to ( d ).
+        QList<int> rangs;
+        for (int y = 0; y < img.height(); ++y) {
+            bool vu = false;
+            for (int x = 0; x < img.width() && !vu; ++x) vu = pupille(img.pixel(x, y));
+            if (vu && (rangs.isEmpty() || y > rangs.last() + 1)) rangs << y << y;
+            else if (vu) rangs.last() = y;
+        }
+        QCOMPARE(rangs.size(), 8);
+        QList<QPointF> yeux;
+        for (int i = 0; i < 8; i += 2) yeux << centre(pupille, rangs[i], rangs[i + 1] + 1);
+        // The top of the wax: below the tip, the first of five rows of wax colour beside the wick.
+        int haut_cire = int(pointe.y());
+        for (int n = 0; n < 5 && haut_cire < img.height() - 1; ++haut_cire)
+            n = cire(img.pixel(int(pointe.x()) + 4, haut_cire)) ? n + 1 : 0;
+        const QPointF haut_bougie(pointe.x(), haut_cire - 5);
+        // Whether the straight line meets a dark pixel between the candle and the eyes.
+        auto arrete = [&](QPointF de, QPointF vers) {
+            for (double x = de.x() + 20; x < vers.x() - 20; x += 0.25) {
+                const double y = de.y() + (vers.y() - de.y()) * (x - de.x()) / (vers.x() - de.x());
+                if (qGray(img.pixel(int(std::lround(x)), int(std::lround(y)))) < 100) return true;
+            }
+            return false;
+        };
+        for (int oeil = 0; oeil < 4; ++oeil) {
+            const bool voit = oeil == 1 || oeil == 3;
+            // Light must reach an eye with a pixel to spare on either side, and miss the pupil of
+            // the others whole.
+            const int ecart = voit ? 1 : 5;
+            for (int d = -ecart; d <= ecart; ++d)
+                for (int e = -ecart; e <= ecart; ++e)
+                    QVERIFY2(arrete(pointe + QPointF(0, d), yeux[oeil] + QPointF(0, e)) != voit,
+                             qPrintable(QStringLiteral("tip, eye %1, offsets %2 %3").arg(oeil).arg(d).arg(e)));
+            if (!voit)
+                for (int d = -2; d <= 2; ++d)
+                    QVERIFY2(arrete(haut_bougie + QPointF(0, d), yeux[oeil]),
+                             qPrintable(QStringLiteral("top of the candle, eye %1").arg(oeil)));
+        }
+    }
+
     void un_second_chargement_donne_les_memes_feuilles() {
         QVector<feuille_QCM> avant;
         for (const auto& d : table_feuilles()) avant.append(*d.feuille);
