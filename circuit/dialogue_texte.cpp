@@ -6,6 +6,7 @@
 #include "platform/sans_fenetre.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr double px = 15;  // twips per design pixel
@@ -60,6 +61,18 @@ DialogueTexte::DialogueTexte(const Disposition& d, Qt::WindowFlags drapeaux) : F
 }
 
 void DialogueTexte::Form_Load() { regle_15_twips(*this); }
+
+QPoint DialogueTexte::place_nouvelle_etiquette(int n, int rangs, int largeur_feuille) {
+    constexpr int gauche = 100, haut = 100, ecart = 30;
+    constexpr int pas_colonne = 12;
+    constexpr int place_d_un_mot = 60;  // room kept right of the last column
+    const int colonnes = std::max(1, (largeur_feuille - place_d_un_mot - gauche) / pas_colonne);
+    const int rang = (n - 1) % rangs;
+    const int tour = (n - 1) / rangs;
+    const int passe = tour / colonnes;
+    return {gauche + pas_colonne * (tour % colonnes) + passe % pas_colonne,
+            haut + ecart * (rang + 1) + (passe / pas_colonne) % ecart};
+}
 
 void DialogueTexte::couleur(std::uint32_t bgr) {
     couleur_ = bgr;

@@ -3,6 +3,7 @@
 #include "platform/controles.h"
 #include "platform/fenetre.h"
 
+#include <QPoint>
 #include <QRectF>
 #include <cstdint>
 
@@ -40,6 +41,14 @@ public:
     void vers_etiquette(EtiquetteSansFenetre& e) const;
     void depuis_etiquette(const EtiquetteSansFenetre& e);
     std::uint32_t couleur_Text1() const { return couleur_; }
+
+    // Where a sheet of that width lays its new label number n (n from 1), in sheet pixels: Left
+    // 100 and Top 100 + 30 x the row, down a column of that many rows. Each later round of the
+    // column starts again at the top 12 pixels further right, and back at Left 100 once a short
+    // word would no longer fit before the right edge; each pass over the columns is one pixel
+    // further right, and every twelve passes one pixel lower. No two numbers share a place, so a
+    // new label never hides an older one exactly.
+    static QPoint place_nouvelle_etiquette(int n, int rangs, int largeur_feuille);
 
 protected:
     void Form_Load() override;
