@@ -64,14 +64,16 @@ void DialogueTexte::Form_Load() { regle_15_twips(*this); }
 
 QPoint DialogueTexte::place_nouvelle_etiquette(int n, int rangs, int largeur_feuille) {
     constexpr int gauche = 100, haut = 100, ecart = 30;
-    constexpr int pas_colonne = 12;
-    constexpr int place_d_un_mot = 60;  // room kept right of the last column
-    const int colonnes = std::max(1, (largeur_feuille - place_d_un_mot - gauche) / pas_colonne);
+    constexpr int colonne = 96, decalage = 12;  // eight shifts of 12 pixels fill a column
+    constexpr int place_d_un_mot = 60;          // room kept right of the last column's labels
+    const int colonnes = std::max(1, (largeur_feuille - place_d_un_mot - gauche - (colonne - 1)) / colonne + 1);
     const int rang = (n - 1) % rangs;
     const int tour = (n - 1) / rangs;
-    const int passe = tour / colonnes;
-    return {gauche + pas_colonne * (tour % colonnes) + passe % pas_colonne,
-            haut + ecart * (rang + 1) + (passe / pas_colonne) % ecart};
+    const int passe = tour / (2 * colonnes);
+    // Within its column a pass is shifted 0 to 95 pixels, each once.
+    const int dans_la_colonne = decalage * (passe % 8) + (passe / 8) % decalage;
+    return {gauche + colonne * (tour / 2 % colonnes) + dans_la_colonne,
+            haut + ecart * (rang + 1) + ecart / 2 * (tour % 2) + (passe / colonne) % (ecart / 2)};
 }
 
 void DialogueTexte::couleur(std::uint32_t bgr) {

@@ -43,11 +43,11 @@ public:
     std::uint32_t couleur_Text1() const { return couleur_; }
 
     // Where a sheet of that width lays its new label number n (n from 1), in sheet pixels: Left
-    // 100 and Top 100 + 30 x the row, down a column of that many rows. Each later round of the
-    // column starts again at the top 12 pixels further right, and back at Left 100 once a short
-    // word would no longer fit before the right edge; each pass over the columns is one pixel
-    // further right, and every twelve passes one pixel lower. No two numbers share a place, so a
-    // new label never hides an older one exactly.
+    // 100 and Top 100 + 30 x the row, down a column of that many rows. The next round of the
+    // column goes half-way between those rows, the two after in a column 96 pixels to the right,
+    // as long as the sheet has room. Then the columns are passed over again, each pass shifted
+    // 12 pixels further right, then by the pixels between, then one pixel down. No two numbers
+    // share a place, and a short word of the first rounds hides no other.
     static QPoint place_nouvelle_etiquette(int n, int rangs, int largeur_feuille);
 
 protected:

@@ -75,7 +75,7 @@ private slots:
         capture_pour_examen(f, "notes_optique");
 
         // After circuit notes the numbers go on; an empty text is a note; the tenth starts again
-        // at the top of the 400-pixel area, 12 pixels to the right: the start of note 1 is still
+        // at the top of the 400-pixel area, between the first rows: the top of note 1 is still
         // its own, a click there opens its menu.
         nombre_textes = 3;
         ecrire_note(f, QString());
@@ -83,7 +83,7 @@ private slots:
         nombre_textes = 8;
         ecrire_note(f, QStringLiteral("miroir"));
         ecrire_note(f, QStringLiteral("rayon"));
-        QVERIFY(coin(f, 9) == QPoint(100, 370) && coin(f, 10) == QPoint(112, 130) && nb_textes_ajoutes == 10);
+        QVERIFY(coin(f, 9) == QPoint(100, 370) && coin(f, 10) == QPoint(100, 145) && nb_textes_ajoutes == 10);
         capture_pour_examen(f, "notes_optique_au_deuxieme_tour");
         choisir(QStringLiteral("aucune"));  // the menu dismissed
         souris::deplacer(f->cadre_optique, QPoint(103, 133));
