@@ -17,11 +17,7 @@ const DialogueTexte::Disposition disposition{
     QStringLiteral(":/assets/circuit/ajout_texte/Command1.svg"), QStringLiteral("Valider"),
     QStringLiteral("Autre couleur, police, taille, style,..."), QStringLiteral("Texte:")};
 
-// Labels go down the sheet 30 pixels apart and start again at the top after the eighth, so
-// that each stays in sight.
-constexpr int GAUCHE_TEXTE = 100;
-constexpr int HAUT_TEXTES = 100;
-constexpr int PAS_TEXTES = 30;
+// Eight labels 30 pixels apart fit down the 369-pixel sheet below its first 100.
 constexpr int TEXTES_PAR_COLONNE = 8;
 }
 
@@ -41,8 +37,9 @@ void Ajout_texte::Command2_Click() {
             if (e) {
                 vers_etiquette(*e);
                 e->Visible(true);
-                e->Left(GAUCHE_TEXTE);
-                e->Top(HAUT_TEXTES + PAS_TEXTES * ((n - 1) % TEXTES_PAR_COLONNE + 1));
+                const QPoint place = place_nouvelle_etiquette(n, TEXTES_PAR_COLONNE, f->Cadre->width());
+                e->Left(place.x());
+                e->Top(place.y());
             }
         }
     } else if (e) {

@@ -6,6 +6,7 @@
 #include "platform/sans_fenetre.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr double px = 15;  // twips per design pixel
@@ -60,6 +61,20 @@ DialogueTexte::DialogueTexte(const Disposition& d, Qt::WindowFlags drapeaux) : F
 }
 
 void DialogueTexte::Form_Load() { regle_15_twips(*this); }
+
+QPoint DialogueTexte::place_nouvelle_etiquette(int n, int rangs, int largeur_feuille) {
+    constexpr int gauche = 100, haut = 100, ecart = 30;
+    constexpr int colonne = 96, decalage = 12;  // eight shifts of 12 pixels fill a column
+    constexpr int place_d_un_mot = 60;          // room kept right of the last column's labels
+    const int colonnes = std::max(1, (largeur_feuille - place_d_un_mot - gauche - (colonne - 1)) / colonne + 1);
+    const int rang = (n - 1) % rangs;
+    const int tour = (n - 1) / rangs;
+    const int passe = tour / (2 * colonnes);
+    // Within its column a pass is shifted 0 to 95 pixels, each once.
+    const int dans_la_colonne = decalage * (passe % 8) + (passe / 8) % decalage;
+    return {gauche + colonne * (tour / 2 % colonnes) + dans_la_colonne,
+            haut + ecart * (rang + 1) + ecart / 2 * (tour % 2) + (passe / colonne) % (ecart / 2)};
+}
 
 void DialogueTexte::couleur(std::uint32_t bgr) {
     couleur_ = bgr;

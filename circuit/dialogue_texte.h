@@ -3,6 +3,7 @@
 #include "platform/controles.h"
 #include "platform/fenetre.h"
 
+#include <QPoint>
 #include <QRectF>
 #include <cstdint>
 
@@ -40,6 +41,14 @@ public:
     void vers_etiquette(EtiquetteSansFenetre& e) const;
     void depuis_etiquette(const EtiquetteSansFenetre& e);
     std::uint32_t couleur_Text1() const { return couleur_; }
+
+    // Where a sheet of that width lays its new label number n (n from 1), in sheet pixels: Left
+    // 100 and Top 100 + 30 x the row, down a column of that many rows. The next round of the
+    // column goes half-way between those rows, the two after in a column 96 pixels to the right,
+    // as long as the sheet has room. Then the columns are passed over again, each pass shifted
+    // 12 pixels further right, then by the pixels between, then one pixel down. No two numbers
+    // share a place, and a short word of the first rounds hides no other.
+    static QPoint place_nouvelle_etiquette(int n, int rangs, int largeur_feuille);
 
 protected:
     void Form_Load() override;

@@ -45,6 +45,21 @@ void deselectionner() {
 
 BoitePicture* element_de_l_ergot() { return element_ergot.data(); }
 
+void reprendre_element_de_l_ergot() {
+    if (!element_ergot) return;
+    fenetre_dessin_optique* f = Fenetre::obtenir<fenetre_dessin_optique>();
+    for (const TypeElement& t : types_elements()) {
+        const QString nom = QString::fromUtf8(t.nom);
+        TableauControles<BoitePicture>* tableau = f->tableau(nom);
+        const int i = tableau ? tableau->index_de(element_ergot) : -1;
+        if (i > 0) {
+            type_selection = nom;
+            index_selection = std::int16_t(i);
+            return;
+        }
+    }
+}
+
 BoitePicture* element_selectionne() {
     if (index_selection <= 0) return nullptr;
     TableauControles<BoitePicture>* tableau = Fenetre::obtenir<fenetre_dessin_optique>()->tableau(type_selection);

@@ -13,6 +13,10 @@ void selectionner_objet(BoitePicture* objet);
 void deselectionner();
 // The element the handle was last put on by selectionner_objet (nullptr once it is gone).
 BoitePicture* element_de_l_ergot();
+// Makes type_selection and index_selection name the element the handle was put on, while it is
+// loaded: a palette item pressed since leaves the frame and the handle there, and the handle
+// still acts on what it frames.
+void reprendre_element_de_l_ergot();
 // The placed element that type_selection and index_selection name: nullptr for a palette item
 // or a template (index 0), an unknown kind or an index not loaded.
 BoitePicture* element_selectionne();

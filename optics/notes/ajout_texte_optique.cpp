@@ -25,9 +25,6 @@ constexpr Qt::WindowFlags fenetre_outil_fixe = Qt::Tool | Qt::CustomizeWindowHin
                                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 // The notes' column on the area (pixels): 400 pixels high, it holds nine rows below the first 100.
-constexpr double GAUCHE_NOTES = 100;
-constexpr double HAUT_NOTES = 100;
-constexpr double ECART_NOTES = 30;
 constexpr int RANGS_NOTES = 9;
 
 // The dialog, shown modeless; it goes with the sheet, so that it never writes on a closed one.
@@ -52,8 +49,6 @@ Ajout_texte_optique::Ajout_texte_optique() : DialogueTexte(disposition, fenetre_
     setTabOrder(Command1, Command2);
 }
 
-double haut_note_optique(int n) { return HAUT_NOTES + ECART_NOTES * ((n - 1) % RANGS_NOTES + 1); }
-
 void Ajout_texte_optique::Command2_Click() {
     fenetre_dessin_optique* f = Fenetre::si_chargee<fenetre_dessin_optique>();
     // Edit mode rewrites the note in place; a note the sheet no longer shows (the window was
@@ -67,8 +62,9 @@ void Ajout_texte_optique::Command2_Click() {
         if (EtiquetteSansFenetre* nouvelle = f->ajouter_note(nombre_textes)) {
             vers_etiquette(*nouvelle);
             nouvelle->Visible(true);
-            nouvelle->Left(GAUCHE_NOTES);
-            nouvelle->Top(haut_note_optique(nombre_textes));
+            const QPoint place = place_nouvelle_etiquette(nombre_textes, RANGS_NOTES, f->cadre_optique->width());
+            nouvelle->Left(place.x());
+            nouvelle->Top(place.y());
         }
     }
     edition_texte_optique = false;

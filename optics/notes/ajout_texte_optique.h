@@ -13,10 +13,6 @@ public:
     void Command2_Click() override;
 };
 
-// Where note n of the run stands on the drawing area: 30 pixels apart down its left side,
-// starting again at the top after the ninth so that every note lands inside the area.
-double haut_note_optique(int n);
-
 // The tool bar's "Insérer du texte": the dialog shown with the focus in its text box, the
 // area's pointer back to the default one; the drawing tool chosen stays chosen.
 void inserer_texte_optique(fenetre_dessin_optique* fenetre);

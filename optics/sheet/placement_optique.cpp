@@ -106,6 +106,7 @@ void fenetre_dessin_optique::cadre_optique_Click() {
 void fenetre_dessin_optique::ergot_MouseDown(int, int, float X, float Y) {
     glisse_texte = false;
     glisse_ergot = true;
+    reprendre_element_de_l_ergot();
     x_depart = X;
     y_depart = Y;
     glisser::Drag(ergot);

@@ -13,7 +13,9 @@
 #include "tests/support/pilote.h"
 #include "tests/support/souris.h"
 
+#include <QSet>
 #include <QtTest>
+#include <tuple>
 
 namespace {
 std::size_t type(const char* tableau) {
@@ -303,8 +305,8 @@ private slots:
         QVERIFY(e4->Font().bold() && e4->ForeColor() == 0xFFu && e4->Font().family() == "DejaVu Serif");
         QCOMPARE(nb_textes_ajoutes, std::int16_t(5));
         for (int i = 6; i <= 12; ++i) valider(QString(), false);  // an empty text takes its number
-        QCOMPARE(d->Texte_ajout.element(9)->Top(), 130.0);  // the ninth starts the column again
-        QCOMPARE(d->Texte_ajout.element(12)->Top(), 220.0);
+        QCOMPARE(d->Texte_ajout.element(9)->Top(), 145.0);  // the ninth starts between the rows
+        QCOMPARE(d->Texte_ajout.element(12)->Top(), 235.0);
 
         // "Editer": all but the font name; closing by the box keeps edit mode.
         index_texte = 4;
@@ -341,6 +343,40 @@ private slots:
         boites.attendre(QStringLiteral("Voulez-vous vraiment quitter le module schématisation?"), vb::vbYes);
         d->Unload();
         QTRY_VERIFY(!Fenetre::si_chargee<Ajout_texte>());
+    }
+
+    void les_etiquettes_du_deuxieme_tour_laissent_voir_les_premieres() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        for (int n = 1; n <= 17; ++n) {
+            d->Toolbar2_ButtonClick(QStringLiteral("texte"));
+            Ajout_texte* a = Fenetre::si_chargee<Ajout_texte>();
+            taper(a->Text1, QStringLiteral("Texte %1").arg(n));
+            souris::appuyer(a->Command2, QPoint(5, 5));
+            souris::relacher(a->Command2, QPoint(5, 5));
+        }
+        QCOMPARE(d->Texte_ajout.element(8)->zone().topLeft(), QPointF(100, 340));
+        QCOMPARE(d->Texte_ajout.element(9)->zone().topLeft(), QPointF(100, 145));
+        QCOMPARE(d->Texte_ajout.element(17)->zone().topLeft(), QPointF(196, 130));
+        capture_pour_examen(d, "circuit_etiquettes_au_deuxieme_tour");
+        // The start of label 1 is still its own: a click there opens its menu.
+        installer_crochet_menu_contextuel([](QMenu*) { return nullptr; });
+        souris::deplacer(d->Cadre, QPoint(103, 135));
+        souris::appuyer(d->Cadre, QPoint(103, 135));
+        souris::relacher(d->Cadre, QPoint(103, 135));
+        installer_crochet_menu_contextuel({});
+        QCOMPARE(index_texte, std::int16_t(1));
+
+        // Both sheets, for every number a label can take: never twice the same place, and a
+        // short word's room always left on the sheet.
+        for (const auto& [rangs, largeur, hauteur] : {std::tuple(8, 393, 369), std::tuple(9, 422, 400)}) {
+            QSet<QPoint> places;
+            for (int n = 1; n <= 32767; ++n) {
+                const QPoint p = DialogueTexte::place_nouvelle_etiquette(n, rangs, largeur);
+                QVERIFY2(!places.contains(p), qPrintable(QString::number(n)));
+                QVERIFY(p.x() >= 100 && p.x() + 60 <= largeur && p.y() >= 130 && p.y() < hauteur);
+                places.insert(p);
+            }
+        }
     }
 
     void etiquette_clic_ou_glisser() {

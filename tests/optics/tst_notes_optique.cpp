@@ -74,15 +74,23 @@ private slots:
         QVERIFY(n1->ForeColor() == 0xFF0000u && nombre_textes == 1 && nb_textes_ajoutes == 1);
         capture_pour_examen(f, "notes_optique");
 
-        // After circuit notes the numbers go on; an empty text is a note; the tenth row starts
-        // again at the top of the 400-pixel area.
+        // After circuit notes the numbers go on; an empty text is a note; the tenth starts again
+        // at the top of the 400-pixel area, between the first rows: the top of note 1 is still
+        // its own, a click there opens its menu.
         nombre_textes = 3;
         ecrire_note(f, QString());
         QVERIFY(texte(f, 4).isEmpty() && coin(f, 4) == QPoint(100, 220));
         nombre_textes = 8;
         ecrire_note(f, QStringLiteral("miroir"));
         ecrire_note(f, QStringLiteral("rayon"));
-        QVERIFY(coin(f, 9) == QPoint(100, 370) && coin(f, 10) == QPoint(100, 130) && nb_textes_ajoutes == 10);
+        QVERIFY(coin(f, 9) == QPoint(100, 370) && coin(f, 10) == QPoint(100, 145) && nb_textes_ajoutes == 10);
+        capture_pour_examen(f, "notes_optique_au_deuxieme_tour");
+        choisir(QStringLiteral("aucune"));  // the menu dismissed
+        souris::deplacer(f->cadre_optique, QPoint(103, 133));
+        souris::appuyer(f->cadre_optique, QPoint(103, 133));
+        souris::relacher(f->cadre_optique, QPoint(103, 133));
+        QVERIFY(ouverts.size() == 1 && index_texte_optique == 1);
+        ouverts.clear();
 
         // " Editer le texte" copies all but the font name; the close box keeps edit mode.
         choisir(QStringLiteral("mnuedittexteoptique"));

@@ -355,6 +355,36 @@ private slots:
         QCOMPARE(QPointF(f->ergot->Left(), f->ergot->Top()), QPointF(400, 280));
     }
 
+    void la_poignee_garde_son_element_apres_un_article_de_la_palette() {
+        fenetre_dessin_optique* f = feuille();
+        deposer(f, "cube", QPoint(150, 150));
+        BoitePicture* cube = f->tableau("cube")->element(1);
+        QCOMPARE(geometrie(cube), QRectF(130, 130, 40, 40));
+        // The handle dragged by its (2, 2) so that its corner lands at that point of the area.
+        auto tirer_la_poignee = [f](QPoint coin) {
+            souris::appuyer(f->ergot, QPoint(2, 2));
+            souris::deplacer(f->cadre_optique, coin + QPoint(2, 2));
+            souris::relacher(f->cadre_optique, coin + QPoint(2, 2));
+        };
+
+        // A right press on a palette item leaves frame and handle on the cube.
+        souris::appuyer(modele(f, "lampe"), QPoint(20, 20), Qt::RightButton);
+        souris::relacher(modele(f, "lampe"), QPoint(20, 20), Qt::RightButton);
+        QVERIFY(type_selection == "lampe" && index_selection == 0 && encadre(f) && poignee_sur(f, cube));
+        tirer_la_poignee(QPoint(190, 110));
+        QCOMPARE(geometrie(cube), QRectF(120, 120, 60, 60));
+        QVERIFY(type_selection == "cube" && index_selection == 1 && encadre(f) && poignee_sur(f, cube));
+
+        // A palette item dragged and released off the area: the same.
+        souris::appuyer(modele(f, "ecran"), QPoint(20, 20));
+        souris::deplacer(f->Dessin_enonce, QPoint(10, 10));
+        souris::relacher(f->Dessin_enonce, QPoint(10, 10));
+        QVERIFY(f->tableau("ecran")->Count() == 1 && encadre(f) && poignee_sur(f, cube));
+        tirer_la_poignee(QPoint(150, 150));
+        QCOMPARE(geometrie(cube), QRectF(135, 135, 30, 30));
+        QVERIFY(encadre(f) && poignee_sur(f, cube));
+    }
+
     void une_feuille_a_regarder() {
         fenetre_dessin_optique* f = feuille();
         place(f, "lampe", 1, 30, 40);
