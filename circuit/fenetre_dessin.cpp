@@ -85,6 +85,11 @@ constexpr int images_ImageList1[] = {1, 2, 7, 8, 11, 12};
 const QSize TAILLE_IMAGE_BARRE(24, 24);
 
 constexpr double px = 15;  // twips of a design pixel: the window's places are pixels
+
+// The two lamps share one picture, a circle that its leads may meet on either axis: their palette
+// shows each item's leads, this long, so that the pupil sees which way the placed lamp is joined.
+constexpr int BOUT_DE_TRAIT = 8;
+bool traits_en_palette(const TypeComposant& t) { return t.famille == Famille::lampe; }
 }
 
 const std::array<ThemeDessin, 4>& fenetre_dessin::themes() {
@@ -212,7 +217,9 @@ void fenetre_dessin::creer_palettes() {
         // The hint and its rule under the lowest palette item.
         int bas = 0;
         for (const TypeComposant& t : types_composants)
-            if (t.famille == p.famille) bas = qMax(bas, t.haut + 32);
+            if (t.famille == p.famille)
+                bas = qMax(bas, t.haut + 32 +
+                                    (traits_en_palette(t) && t.orientation == Orientation::verticale ? BOUT_DE_TRAIT : 0));
         auto* consigne = new Etiquette(f, QStringLiteral("Glisser et déposer le dipôle"));
         placer(consigne, 4 * px, (bas + 8) * px, (p.largeur - 8) * px, (p.hauteur - bas - 10) * px);
         couleur_texte(consigne, 0x800000);
@@ -239,6 +246,16 @@ void fenetre_dessin::creer_palettes() {
         placer(b, t.gauche * px, t.haut * px, 32 * px, 32 * px);
         couleur_fond(b, 0xFFFFFF);
         symboles[k].definir_modele(b);
+        if (!traits_en_palette(t)) continue;
+        QWidget* cadre = palettes[std::size_t(t.famille)];
+        const int x = t.gauche, y = t.haut, n = BOUT_DE_TRAIT;
+        if (t.orientation == Orientation::horizontale) {
+            new Ligne(cadre, (x - n) * px, (y + 16) * px, x * px, (y + 16) * px);
+            new Ligne(cadre, (x + 32) * px, (y + 16) * px, (x + 32 + n) * px, (y + 16) * px);
+        } else {
+            new Ligne(cadre, (x + 16) * px, (y - n) * px, (x + 16) * px, y * px);
+            new Ligne(cadre, (x + 16) * px, (y + 32) * px, (x + 16) * px, (y + 32 + n) * px);
+        }
     }
 }
 

@@ -35,15 +35,18 @@ QImage avec_point_actif(const QImage& image, QPoint point) {
     return grand;
 }
 
-// The grid with every symbol placed on it at a node, white cut out, with its two leads.
+// The grid with every symbol placed on it at a node, white cut out, with its two leads; the
+// lamp twice, its leads across and up and down, since one picture serves both lamps.
 QImage feuille_garnie() {
     QImage feuille = image_integree(":/assets/circuit/grille.svg", QSize(432, 368));
     QPainter p(&feuille);
+    QList<std::pair<QString, bool>> poses;
+    for (const char* nom : symboles) poses.append({QLatin1String(nom), vertical(QLatin1String(nom))});
+    poses.append({QStringLiteral("Lampe1"), true});
     int rang = 0;
-    for (const char* nom : symboles) {
+    for (const auto& [nom, v] : poses) {
         const bool rouge = rang % 5 == 4;
-        const QImage image = symbole(rouge ? "symboles_rouges" : "symboles", QLatin1String(nom));
-        const bool v = vertical(QLatin1String(nom));
+        const QImage image = symbole(rouge ? "symboles_rouges" : "symboles", nom);
         const int gauche = 40 + (rang % 5) * 80, haut = 40 + (rang / 5) * 88;
         ++rang;
         p.setPen(rouge ? QColor(255, 0, 0) : Qt::black);

@@ -1,12 +1,13 @@
 // Content rules of the statement pictures of the four circuit themes: counts, size, background,
 // each picture drawn from its own source, texts in installed families, legible, whole and written
-// with the characters of the question banks.
+// in French typography.
 #include "platform/images.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -46,11 +47,51 @@ int pixels_differents(const QImage& a, const QImage& b) {
     return n;
 }
 
-bool caracteres_permis(const QString& t) {
-    static const QString accents = QString::fromUtf8("àâçèéêîïôùû°");
+// Words that begin with an accented vowel, in lower case: those of every statement text and the
+// commonest of the instructions, so that a capital without its accent is caught.
+QSet<QString> mots_accentues(const QStringList& textes) {
+    QSet<QString> mots = {QStringLiteral("à"), QStringLiteral("écris"), QStringLiteral("éléments"), QStringLiteral("état")};
+    static const QRegularExpression mot(QStringLiteral("(?<!\\w)[éèêà]\\w*"), QRegularExpression::UseUnicodePropertiesOption);
+    for (const QString& t : textes)
+        for (const auto& m : mot.globalMatch(t.toLower())) mots.insert(m.captured());
+    return mots;
+}
+
+// What a statement text does against French typography, empty when nothing: pictures write
+// « guillemets », the minus sign "−" (a hyphen only joins two letters), "œ", accented capitals
+// and a space that does not break before ? ! ; and :, with the characters of French text.
+QString faute_de_typographie(const QString& t, const QSet<QString>& accentues) {
+    static const QString lettres = QString::fromUtf8("àâäçéèêëîïôöùûüÿœÀÂÇÉÈÊËÎÏÔÙÛŒ");
+    static const QString signes = QString::fromUtf8("«»−°³’\u00a0\u202f");
     for (QChar c : t)
-        if ((c.unicode() < 0x20 || c.unicode() > 0x7E) && !accents.contains(c)) return false;
-    return true;
+        if ((c.unicode() < 0x20 || c.unicode() > 0x7E) && !lettres.contains(c) && !signes.contains(c))
+            return QStringLiteral("character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    if (t.contains(QLatin1String("''")) || t.contains(QLatin1Char('"'))) return QStringLiteral("quotes");
+    for (qsizetype i = t.indexOf(QLatin1Char('-')); i >= 0; i = t.indexOf(QLatin1Char('-'), i + 1))
+        if (i == 0 || i + 1 == t.size() || !t[i - 1].isLetter() || !t[i + 1].isLetter()) return QStringLiteral("hyphen for minus");
+    static const QRegularExpression coupure(QStringLiteral(" [?!;:]"));
+    if (coupure.match(t).hasMatch()) return QStringLiteral("breaking space before a sign");
+    static const QRegularExpression oe(QStringLiteral("oe(u|il)"), QRegularExpression::CaseInsensitiveOption);
+    if (oe.match(t).hasMatch()) return QStringLiteral("oe for œ");
+    static const QRegularExpression capitale(QStringLiteral("(?<!\\w)[AE]\\w*"), QRegularExpression::UseUnicodePropertiesOption);
+    for (const auto& m : capitale.globalMatch(t))
+        for (const QString& accent : {QStringLiteral("à"), QStringLiteral("é"), QStringLiteral("è"), QStringLiteral("ê")})
+            if (accentues.contains(accent + m.captured().mid(1).toLower())) return "capital without its accent: " + m.captured();
+    return {};
+}
+
+// The texts of every statement source, in order.
+QStringList textes_de_toutes_les_sources() {
+    QStringList textes;
+    for (const Liste& l : listes)
+        for (int i = 1; i <= l.nombre; ++i) {
+            QFile fichier(source(l, i));
+            if (!fichier.open(QIODevice::ReadOnly)) continue;
+            QXmlStreamReader xml(&fichier);
+            while (!xml.atEnd())
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") textes << xml.readElementText();
+        }
+    return textes;
 }
 }
 
@@ -98,10 +139,22 @@ private slots:
         }
     }
 
-    // Every text: one installed family, at least 11 px high once scaled, the banks' characters,
-    // and whole inside the picture.
+    // The typography check itself finds each fault it is meant to find, and passes good French.
+    void la_typographie_verifiee_trouve_ses_fautes() {
+        const QSet<QString> accentues = mots_accentues({QStringLiteral("puis écris ce que tu vois")});
+        for (const char* faute : {"sont-elles ''en série'' ?", "la borne - de la pile", "borne -", "-", "le sens de l'oeil",
+                                  "Ecris sous ton schéma", "A la fin", "Eléments", "le \"moteur\"", "formé de :"})
+            QVERIFY2(!faute_de_typographie(QString::fromUtf8(faute), accentues).isEmpty(), faute);
+        for (const char* juste : {"La lampe brille-t-elle\u202f?", "sont-elles «\u00a0en série\u00a0»\u202f?", "la borne − de l'œil",
+                                  "Écris L1 et L2. À la fin, Ensuite, Elles, Entre, Et, Au", "4,5 V"})
+            QCOMPARE(faute_de_typographie(QString::fromUtf8(juste), accentues), QString());
+    }
+
+    // Every text: one installed family that holds its every character, at least 11 px high once
+    // scaled, French typography, and whole inside the picture.
     void textes_des_sources() {
         const QStringList familles = QFontDatabase::families();
+        const QSet<QString> accentues = mots_accentues(textes_de_toutes_les_sources());
         const QRegularExpression transformation(
             R"(^\s*(?:translate\(\s*([-\d.]+)[\s,]+([-\d.]+)\s*\))?\s*(?:scale\(\s*([\d.]+)\s*\))?\s*$)");
         for (const Liste& l : listes)
@@ -151,8 +204,10 @@ private slots:
                     police.setBold(a.value("font-weight") == u"bold");
                     const QString texte = xml.readElementText();  // stops on the text's end
                     reperes.removeLast();
-                    QVERIFY2(caracteres_permis(texte), qPrintable(ou + " characters: " + texte));
+                    const QString faute = faute_de_typographie(texte, accentues);
+                    QVERIFY2(faute.isEmpty(), qPrintable(ou + " " + faute + ": " + texte));
                     const QFontMetricsF mesure(police);
+                    for (QChar c : texte) QVERIFY2(mesure.inFont(c), qPrintable(ou + " glyph missing: " + texte));
                     const double largeur = mesure.horizontalAdvance(texte);
                     const double gauche = ancre == u"middle" ? x - largeur / 2 : ancre == u"end" ? x - largeur : x;
                     QVERIFY2(gauche >= 2 && gauche + largeur <= boite.width() - 2 && y - mesure.ascent() >= 0 &&

@@ -1,5 +1,6 @@
-// The circuit window's pictures: the symbols' pixels, leads and colours, the grid, and the sizes
-// of the icon, cursors, tool bar images, theme tab and text dialog pictures.
+// The circuit window's pictures: the symbols' pixels, leads and colours, the lamp's rim at its
+// leads, the switches' contacts and blade, the grid, and the sizes of the icon, cursors, tool bar
+// images, theme tab and text dialog pictures.
 #include "platform/images.h"
 
 #include <QFile>
@@ -46,19 +47,39 @@ QString couleur_etrangere(const QString& chemin, const QImage& image) {
     return {};
 }
 
-// Whether the lead pixel `de` reaches `vers` through non-white pixels, corners touching.
-bool relies(const QImage& image, QPoint de, QPoint vers) {
+// The pixels reached from `de` through pixels of its own kind, ink or white, corners touching
+// for ink and not for white (a ring's hole is closed by a diagonal step).
+QSet<quint32> region(const QImage& image, QPoint de) {
+    const bool blanc = image.pixel(de) == qRgb(255, 255, 255);
     QSet<quint32> vus;
     QList<QPoint> pile = {de};
     while (!pile.isEmpty()) {
         const QPoint p = pile.takeLast();
-        if (!image.rect().contains(p) || image.pixel(p) == qRgb(255, 255, 255) || vus.contains(p.y() * 64 + p.x())) continue;
-        if (p == vers) return true;
+        if (!image.rect().contains(p) || (image.pixel(p) == qRgb(255, 255, 255)) != blanc || vus.contains(p.y() * 64 + p.x())) continue;
         vus.insert(p.y() * 64 + p.x());
         for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) pile << p + QPoint(dx, dy);
+            for (int dx = -1; dx <= 1; ++dx)
+                if (!blanc || dx == 0 || dy == 0) pile << p + QPoint(dx, dy);
     }
-    return false;
+    return vus;
+}
+
+// Whether the lead pixel `de` reaches `vers` through ink.
+bool relies(const QImage& image, QPoint de, QPoint vers) {
+    return image.pixel(de) != qRgb(255, 255, 255) && region(image, de).contains(vers.y() * 64 + vers.x());
+}
+
+// A symbol read as if its leads ran across on row 16: for one whose leads run up and down, the
+// point (x, y) is its pixel (y, x).
+struct EnTravers {
+    QImage image;
+    bool vertical;
+    QPoint point(int x, int y) const { return vertical ? QPoint(y, x) : QPoint(x, y); }
+    bool encre(int x, int y) const { return image.pixel(point(x, y)) != qRgb(255, 255, 255); }
+};
+
+QImage symbole_noir(const QString& nom) {
+    return image_integree(":/assets/circuit/symboles/" + nom + ".svg", QSize(32, 32));
 }
 
 }  // namespace
@@ -68,6 +89,9 @@ class TestImagesCircuit : public QObject {
 private slots:
     void symboles_data();
     void symboles();
+    void lampe_sans_bout_de_fil();
+    void interrupteurs_data();
+    void interrupteurs();
     void grille();
     void autres_images_data();
     void autres_images();
@@ -116,6 +140,66 @@ void TestImagesCircuit::symboles() {
     QCOMPARE(noirs(gauche, droite), bornes != 2);
     QCOMPARE(noirs(haut, bas), bornes != 1);
     QCOMPARE(bornes == 2 ? relies(noir, haut, bas) : relies(noir, gauche, droite), conduit);
+}
+
+// One picture serves the lamp whichever way its leads go: on either axis the circle itself meets
+// each lead at the edge (its rim runs across the lead), with no stub of wire inside the box that
+// would read as a terminal.
+void TestImagesCircuit::lampe_sans_bout_de_fil() {
+    for (bool vertical : {false, true}) {
+        const EnTravers lampe{symbole_noir("Lampe1"), vertical};
+        for (const auto& [bord, dedans] : {std::pair{0, 1}, std::pair{31, -1}}) {
+            const QString ou = QStringLiteral("%1 edge %2").arg(vertical ? "vertical" : "horizontal").arg(bord);
+            QVERIFY2(lampe.encre(bord, 16) && lampe.encre(bord, 15) && lampe.encre(bord, 17), qPrintable(ou));
+            QVERIFY2(!lampe.encre(bord + dedans, 16) && !lampe.encre(bord + 2 * dedans, 16), qPrintable(ou));
+        }
+    }
+}
+
+void TestImagesCircuit::interrupteurs_data() {
+    QTest::addColumn<QString>("ferme");
+    QTest::addColumn<QString>("ouvert");
+    QTest::addColumn<bool>("vertical");
+    QTest::newRow("horizontal") << "Interrupteur1" << "Interrupteur2" << false;
+    QTest::newRow("vertical") << "Interrupteur4" << "Interrupteur3" << true;
+}
+
+// A closed switch does not read as a wire between two junction dots: its contacts are hollow,
+// its blade thicker than a lead; and the open one is the same picture with the blade turned.
+void TestImagesCircuit::interrupteurs() {
+    QFETCH(QString, ferme);
+    QFETCH(QString, ouvert);
+    QFETCH(bool, vertical);
+    const EnTravers f{symbole_noir(ferme), vertical}, o{symbole_noir(ouvert), vertical};
+    // The holes of the two contacts: the white runs of the closed switch's lead row, each shut in by ink.
+    QList<QPair<int, int>> trous;
+    for (int x = 0; x < 32; ++x) {
+        if (f.encre(x, 16)) continue;
+        if (!trous.isEmpty() && trous.last().second == x - 1) trous.last().second = x;
+        else trous.append({x, x});
+    }
+    QCOMPARE(trous.size(), 2);
+    for (const auto& [debut, fin] : trous)
+        for (quint32 p : region(f.image, f.point(debut, 16))) {
+            const int x = int(p % 64), y = int(p / 64);
+            QVERIFY2(x > 0 && y > 0 && x < 31 && y < 31, "contact open to the edge");
+        }
+    // Between the contacts the blade is at least two pixels thick, everywhere.
+    for (int x = trous[0].second + 2; x <= trous[1].first - 2; ++x) {
+        int epaisseur = 0;
+        for (int y = 0; y < 32; ++y) epaisseur += f.encre(x, y);
+        QVERIFY2(epaisseur >= 2, qPrintable(QStringLiteral("column %1").arg(x)));
+    }
+    // Leads and contacts alike; the blades differ, of about the same ink.
+    int encre_fermee = 0, encre_ouverte = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            if (x <= trous[0].second || x >= trous[1].first)
+                QVERIFY2(f.encre(x, y) == o.encre(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            encre_fermee += f.encre(x, y);
+            encre_ouverte += o.encre(x, y);
+        }
+    QVERIFY2(qAbs(encre_ouverte - encre_fermee) * 5 <= encre_fermee, qPrintable(QStringLiteral("%1 %2").arg(encre_fermee).arg(encre_ouverte)));
 }
 
 // Light grey lines one pixel before each multiple of 8, white elsewhere.

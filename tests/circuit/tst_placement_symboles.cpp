@@ -200,6 +200,22 @@ private slots:
         QCOMPARE(d->Cadre->MousePointer(), 99);
     }
 
+    // Both lamps show the same circle: their palette draws each one's leads beside it, across
+    // for Lampe1 and up and down for Lampe2, above the hint.
+    void palette_des_lampes_et_leurs_traits() {
+        fenetre_dessin* d = ouvrir_sur_un_theme();
+        d->Frame_lampe->show();
+        QImage image(d->Frame_lampe->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        d->Frame_lampe->render(&image);
+        const auto noir = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); };
+        const QPoint lampe1(16, 24), lampe2(72, 24);  // the palette items' corners
+        for (int hors : {-4, 36}) {  // just outside the item, on either side
+            QVERIFY(noir(lampe1.x() + hors, lampe1.y() + 16) && !noir(lampe1.x() + 16, lampe1.y() + hors));
+            QVERIFY(noir(lampe2.x() + 16, lampe2.y() + hors) && !noir(lampe2.x() + hors, lampe2.y() + 16));
+        }
+    }
+
     void pointeur_de_la_fenetre() {
         fenetre_dessin* d = ouvrir_sur_un_theme();
         d->Frame_lampe->show();
