@@ -235,7 +235,7 @@ private slots:
         QVERIFY(bloc.open(QIODevice::WriteOnly));
         choisir_theme(f, 3);
         valider(f, m);
-        m.attendre(echec, vb::vbOK, vb::vbInformation);
+        m.attendre(echec + "\nCause : un élément du chemin n'est pas un dossier.", vb::vbOK, vb::vbInformation);
         m.attendre(termine, vb::vbOK);
         cliquer(f->Continue);
         QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
