@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTextBoundaryFinder>
 #include <climits>
+#include <new>
 
 using namespace traitement_texte;
 
@@ -120,7 +121,7 @@ QString nom_fichier_rapport(const QString& dossier, const QString& prefixe) {
     QString prenom = partie_nom_fichier(prenom_eleve);
     QString date = partie_date(date_evaluation);
     const QString extension = QStringLiteral(".doc");
-    const int fixe = octets(prefixe + QStringLiteral("__") + extension);
+    const int fixe = octets(prefixe + QStringLiteral("__") + extension) + longueur_numero_rapport;
     raccourcir({&nom, &prenom, &date}, longueur_nom_fichier_maximale - fixe);
     return dossier_rapports(dossier) + QLatin1Char('/') + prefixe + nom + QLatin1Char('_') + prenom +
            QLatin1Char('_') + date + extension;
@@ -160,4 +161,87 @@ void ecrire_entete(Application& word, const QString& texte) {
     police.Name(QStringLiteral("Times New Roman"));
     word.selection().TypeText(texte);
     word.SeekView(wdSeekMainDocument);
+}
+
+DocumentsRapport::DocumentsRapport(Application& word) {
+    propre_ = word.Documents_Add();
+    propre_->application().Visible = false;
+    rapport_ = word.Documents_Add();
+}
+
+DocumentsRapport::~DocumentsRapport() {
+    if (reussi_) return;
+    for (const std::shared_ptr<Document>& d : {rapport_, propre_})
+        if (d && !d->ferme()) d->Close();
+}
+
+QString DocumentsRapport::enregistrer_et_fermer(const QString& fichier, bool fermer_document_propre) {
+    const QString ecrit = propre_->application().ActiveDocument().enregistrer_nouveau(fichier);
+    propre_->application().ActiveDocument().Close();
+    if (fermer_document_propre) propre_->Close();
+    reussi_ = true;
+    return ecrit;
+}
+
+QString message_echec_rapport(const QString& message, const std::exception& erreur) {
+    QString cause;
+    if (const auto* refus = dynamic_cast<const Erreur*>(&erreur))
+        cause = refus->cause();
+    else if (dynamic_cast<const std::bad_alloc*>(&erreur))
+        cause = QStringLiteral("la mémoire est insuffisante");
+    else
+        cause = QStringLiteral("erreur inattendue");
+    return message + QStringLiteral("\nCause : ") + cause + QLatin1Char('.');
+}
+
+namespace {
+constexpr char16_t isolement_gauche_a_droite = u'\x2066';  // LRI
+constexpr char16_t isolement_selon_le_texte = u'\x2068';   // FSI
+constexpr char16_t fin_d_isolement = u'\x2069';            // PDI
+constexpr char16_t coupure_possible = u'\x200B';           // zero-width space
+// Longest run of characters without a place to go to the next line.
+constexpr int caracteres_sans_coupure = 24;
+
+bool separateur(QChar c) { return QStringLiteral("/\\_.").contains(c); }
+
+bool droite_a_gauche(const QString& texte) {
+    for (char32_t c : texte.toUcs4())
+        if (QChar::direction(c) == QChar::DirR || QChar::direction(c) == QChar::DirAL) return true;
+    return false;
+}
+
+// A part of the path with places to go to the next line within it, between two characters
+// as the reader sees them.
+QString avec_coupures(const QString& partie) {
+    QString s;
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, partie);
+    qsizetype debut = 0;
+    int compte = 0;
+    for (qsizetype p = limites.toNextBoundary(); p > 0; p = limites.toNextBoundary()) {
+        if (++compte % caracteres_sans_coupure == 0 && p < partie.size()) {
+            s += partie.mid(debut, p - debut) + QChar(coupure_possible);
+            debut = p;
+        }
+    }
+    return s + partie.mid(debut);
+}
+}
+
+QString chemin_a_lire(const QString& chemin) {
+    QString s{QChar(isolement_gauche_a_droite)};
+    qsizetype debut = 0;
+    for (qsizetype i = 0; i <= chemin.size(); ++i) {
+        if (i < chemin.size() && !separateur(chemin.at(i))) continue;
+        const QString partie = chemin.mid(debut, i - debut);
+        if (droite_a_gauche(partie))
+            s += QChar(isolement_selon_le_texte) + avec_coupures(partie) + QChar(fin_d_isolement);
+        else
+            s += avec_coupures(partie);
+        if (i < chemin.size()) {
+            s += chemin.at(i);
+            s += QChar(coupure_possible);
+        }
+        debut = i + 1;
+    }
+    return s + QChar(fin_d_isolement);
 }

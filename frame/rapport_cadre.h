@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <cstdint>
+#include <exception>
+#include <memory>
 
 // What the word-processor reports share: the file name, the line formats, the identity lines
 // and the page header.
@@ -29,11 +31,49 @@ QString dossier_rapports(const QString& chemin);
 // name + "#"); without that room LibreOffice refuses to open or convert the file.
 inline constexpr int longueur_nom_fichier_maximale = 255 - 8;
 
+// The room kept in a shortened name for the number that tells apart the reports of one name
+// (" (2)" to " (999)").
+inline constexpr int longueur_numero_rapport = 6;
+
 // dossier_rapports(dossier) + "/" + prefixe + name + "_" + first name + "_" + date part +
 // ".doc", from the shared pupil identity. The parts are made safe, so the file always lies in
-// that folder, and shortened on whole characters (the longest first) so that the file name
-// holds in longueur_nom_fichier_maximale bytes; the report itself keeps the whole identity.
+// that folder, and shortened on whole characters (the longest first) so that the file name,
+// with a number of longueur_numero_rapport bytes added, holds in longueur_nom_fichier_maximale
+// bytes; the report itself keeps the whole identity.
 QString nom_fichier_rapport(const QString& dossier, const QString& prefixe);
+
+// The two documents of a report: the report's own document object, whose word processor it
+// hides, then the document added after it, which is the active one and receives the report.
+// Whichever of them is still open when the report fails is closed as it ends, so that a
+// failed report leaves no document behind it.
+class DocumentsRapport {
+public:
+    // Adds both documents and hides the word processor.
+    explicit DocumentsRapport(traitement_texte::Application& word);
+    ~DocumentsRapport();
+    DocumentsRapport(const DocumentsRapport&) = delete;
+    DocumentsRapport& operator=(const DocumentsRapport&) = delete;
+    // Saves the report's document under a name that no file bears yet (Document::
+    // enregistrer_nouveau), then closes it and, when asked, the report's own document; the
+    // report has then succeeded. Returns the file written.
+    QString enregistrer_et_fermer(const QString& fichier, bool fermer_document_propre);
+
+private:
+    std::shared_ptr<traitement_texte::Document> propre_;
+    std::shared_ptr<traitement_texte::Document> rapport_;
+    bool reussi_ = false;
+};
+
+// The message of a failed report: its own message, then on a second line the cause of the
+// failure, in French ("Cause : le disque est plein.").
+QString message_echec_rapport(const QString& message, const std::exception& erreur);
+
+// A file's path as a message shows it: kept apart from the direction of the sentence around
+// it and read in its own order, left to right, each of its parts written in a right-to-left
+// script kept apart too (so a date stays after a name in Arabic); with a place to go to the
+// next line after each separator and within long parts, so that a long path wraps inside the
+// box instead of running out of it. The characters added show nothing.
+QString chemin_a_lire(const QString& chemin);
 
 // The format of a line of a report's body (always "Times New Roman", left indent 0).
 struct FormatLigne {

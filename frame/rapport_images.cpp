@@ -19,7 +19,7 @@ namespace {
 // typed after it and the cursor taken one line up, last picture first.
 void inserer_images(Application& word, const ListeImages& images, BoitePicture* tampon) {
     QTemporaryDir dossier;
-    if (!dossier.isValid()) throw Erreur("temporary folder");
+    if (!dossier.isValid()) throw Erreur(QStringLiteral("le dossier temporaire ne peut pas être créé"));
     const QString fichier = dossier.filePath(QStringLiteral("TEMP.BMP"));
     for (int i = images.Count(); i >= 1; --i) {
         {
@@ -27,7 +27,8 @@ void inserer_images(Application& word, const ListeImages& images, BoitePicture* 
             p.drawImage(0, 0, images.image(i));
         }
         tampon->update();
-        if (!enregistrer_bmp(tampon->Image(), fichier)) throw Erreur("temporary picture");
+        if (QString raison; !enregistrer_bmp(tampon->Image(), fichier, &raison))
+            throw Erreur(QStringLiteral("l'image temporaire ne peut pas être écrite (") + raison + QLatin1Char(')'));
         try {
             word.ActiveDocument().AddPicture(fichier);
         } catch (...) {
@@ -56,26 +57,21 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
         const ListeImages a_inserer = images();
 
         Application& word = Word();
-        const std::shared_ptr<Document> propre = word.Documents_Add();
-        propre->application().Visible = false;
-        word.Documents_Add();
+        DocumentsRapport documents(word);
         Document& document = word.ActiveDocument();
         document.Range().InsertParagraphAfter();
         ecrire_identite(document, 2);
         inserer_images(word, a_inserer, tampon);
         ecrire_entete(word, modele.entete);
-        const QString nom = nom_fichier_rapport(dossier, modele.prefixe);
-        word.ActiveDocument().SaveAs(nom);
-        propre->application().ActiveDocument().Close();
-        if (modele.fermer_document_propre) propre->Close();
-        fichier = nom;
-    } catch (const std::exception&) {
-        MsgBox(modele.message_echec, vb::vbInformation);
+        fichier = documents.enregistrer_et_fermer(nom_fichier_rapport(dossier, modele.prefixe),
+                                                  modele.fermer_document_propre);
+    } catch (const std::exception& erreur) {
+        MsgBox(message_echec_rapport(modele.message_echec, erreur), vb::vbInformation);
     }
     if (f && f->vivante()) f->MousePointer(0);
     if (!fichier.isEmpty() && modele.annoncer_fichier)
-        reponse_message =
-            std::int16_t(MsgBox(QStringLiteral("Feuille sauvegardée dans le fichier: ") + fichier, vb::vbInformation));
+        reponse_message = std::int16_t(
+            MsgBox(QStringLiteral("Feuille sauvegardée dans le fichier: ") + chemin_a_lire(fichier), vb::vbInformation));
     return fichier;
 }
 

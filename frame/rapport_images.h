@@ -16,17 +16,19 @@ struct ModeleRapportImages {
     QString entete;          // the page header
     QString message_echec;   // the one message of every failure
     bool fermer_document_propre;  // close the report's own document too, after the active one
-    bool annoncer_fichier;        // "Feuille sauvegardée dans le fichier: " and the file, after success
+    bool annoncer_fichier;        // "Feuille sauvegardée dans le fichier: " and the file written, after success
 };
 
 // Writes a report of pictures: the hourglass on the window, its panels shut, a 10 ms pause;
 // then the pictures (read once the pause is over: a capture may be taken there) go, from the
 // last to the first, each drawn into the buffer at (0, 0), into a new document after an empty
 // first paragraph and the identity lines; then the page header, the file
-// dossier/prefixe<name>_<first name>_<dd_mm_yyyy>.doc and the closing. Each picture goes
+// dossier/prefixe<name>_<first name>_<dd_mm_yyyy>.doc (with " (2)", " (3)"... before ".doc"
+// when that name is taken: no report replaces another) and the closing. Each picture goes
 // through a temporary BMP file in a folder of the report's own, never the program's folder, so
 // that two copies of the program never share it; the file is removed once inserted, and on
-// every failure. Any failure shows the model's message (information icon) and ends the report;
+// every failure. Any failure shows the model's message with its cause on a second line
+// (information icon), closes the report's documents and ends the report;
 // the pointer goes back to the default whatever happens, when the window is still there. A
 // window closed during the pause ends the report there, quietly: no document, no message.
 // Returns the file written, or "" after a failure.

@@ -40,9 +40,7 @@ void sauvegarder_QCM_word() {
         temporisation(10);
 
         Application& word = Word();
-        const std::shared_ptr<Document> propre = word.Documents_Add();
-        propre->application().Visible = false;
-        word.Documents_Add();
+        DocumentsRapport documents(word);
         Document& document = word.ActiveDocument();
 
         ecrire_identite(document, 1);
@@ -59,11 +57,11 @@ void sauvegarder_QCM_word() {
         formater_paragraphe(document.dernier_paragraphe(), lignes_rapport::note);
 
         ecrire_entete(word, QStringLiteral("VANTAREL - Classe de 5éme - Questions à choix multiples"));
-        word.ActiveDocument().SaveAs(nom_fichier_rapport(chemin_QCM, QStringLiteral("evaluation_QCM_")));
-        propre->application().ActiveDocument().Close();
-        propre->Close();
-    } catch (const std::exception&) {
-        MsgBox(QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"),
+        documents.enregistrer_et_fermer(nom_fichier_rapport(chemin_QCM, QStringLiteral("evaluation_QCM_")), true);
+    } catch (const std::exception& erreur) {
+        MsgBox(message_echec_rapport(
+                   QStringLiteral("Sauvegarde du fichier au format Word impossible - Word n'est peut-être pas installé"),
+                   erreur),
                vb::vbInformation);
     }
     // The pause lets events run: the window may have been closed meanwhile.

@@ -17,11 +17,13 @@ QImage capturer_zone(QWidget* client, QSize taille) {
     return image;
 }
 
-bool enregistrer_bmp(const QImage& image, const QString& fichier) {
-    if (image.isNull()) return false;
+bool enregistrer_bmp(const QImage& image, const QString& fichier, QString* erreur) {
     QByteArray bmp;
     QBuffer tampon(&bmp);
-    if (!tampon.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP"))
+    if (image.isNull() || !tampon.open(QIODevice::WriteOnly) ||
+        !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP")) {
+        if (erreur) *erreur = QStringLiteral("l'image ne peut pas être convertie en BMP");
         return false;
-    return ecriture_sure::ecrire(fichier, bmp);
+    }
+    return ecriture_sure::ecrire(fichier, bmp, erreur);
 }

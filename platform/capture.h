@@ -12,5 +12,6 @@ class QWidget;
 QImage capturer_zone(QWidget* client, QSize taille);
 
 // Saves a picture as a BMP file through the checked writer (ecriture_sure): an earlier file
-// is replaced only by a whole picture. False when it could not be written.
-bool enregistrer_bmp(const QImage& image, const QString& fichier);
+// is replaced only by a whole picture. False when it could not be written; `erreur`, when given,
+// then receives the cause, in French.
+bool enregistrer_bmp(const QImage& image, const QString& fichier, QString* erreur = nullptr);

@@ -108,17 +108,17 @@ void Police::changer(F&& modifier) {
 }
 
 void Police::Name(const QString& nom) {
-    if (nom.trimmed().isEmpty()) throw Erreur("font name");
+    if (nom.trimmed().isEmpty()) throw Erreur(QStringLiteral("nom de police vide"));
     changer([&](FormatCaracteres& f) { f.nom = nom; });
 }
 void Police::Size(double points) {
-    if (!(points >= 1.0 && points <= 1638.0)) throw Erreur("font size");
+    if (!(points >= 1.0 && points <= 1638.0)) throw Erreur(QStringLiteral("taille de police hors des limites"));
     // Sizes go by half points.
     const double demi = std::nearbyint(points * 2.0) / 2.0;
     changer([&](FormatCaracteres& f) { f.taille = demi; });
 }
 void Police::Color(std::uint32_t bgr) {
-    if (bgr > 0xFFFFFF) throw Erreur("colour");
+    if (bgr > 0xFFFFFF) throw Erreur(QStringLiteral("couleur hors des limites"));
     changer([&](FormatCaracteres& f) { f.couleur = bgr; });
 }
 void Police::Bold(bool oui) {
@@ -134,7 +134,7 @@ Paragraphe& FormatParagraphe::cible() const {
 }
 
 void FormatParagraphe::LeftIndent(double points) {
-    if (!(points >= -1584.0 && points <= 1584.0)) throw Erreur("indent");
+    if (!(points >= -1584.0 && points <= 1584.0)) throw Erreur(QStringLiteral("retrait hors des limites"));
     if (paragraphe_ < 0) {
         for (Paragraphe& p : document_->verifie()->corps_) p.retrait_gauche = points;
         return;
@@ -143,7 +143,7 @@ void FormatParagraphe::LeftIndent(double points) {
 }
 
 void FormatParagraphe::Alignment(int alignement) {
-    if (alignement < wdAlignParagraphLeft || alignement > wdAlignParagraphJustify) throw Erreur("alignment");
+    if (alignement < wdAlignParagraphLeft || alignement > wdAlignParagraphJustify) throw Erreur(QStringLiteral("alignement inconnu"));
     if (paragraphe_ < 0) {
         for (Paragraphe& p : document_->verifie()->corps_) p.alignement = alignement;
         return;
@@ -204,8 +204,8 @@ void Selection::TypeParagraph() {
 }
 
 void Selection::MoveUp(int unite, int nombre) {
-    if (unite != wdLine && unite != wdParagraph) throw Erreur("cursor unit");
-    if (nombre < 0) throw Erreur("cursor count");
+    if (unite != wdLine && unite != wdParagraph) throw Erreur(QStringLiteral("unité de déplacement inconnue"));
+    if (nombre < 0) throw Erreur(QStringLiteral("déplacement négatif"));
     Document* d = document_->verifie();
     Document::Curseur& c = d->curseur();
     c.paragraphe = std::max(0, c.paragraphe - nombre);
@@ -222,7 +222,7 @@ Document::Document(Application* application) : application_(application) {
 }
 
 Document* Document::verifie() {
-    if (ferme_) throw Erreur("document closed");
+    if (ferme_) throw Erreur(QStringLiteral("le document est déjà fermé"));
     return this;
 }
 
@@ -237,7 +237,7 @@ int Document::position_curseur() const {
 }
 
 Paragraphe& Document::paragraphe_du_corps(int index) {
-    if (index < 1 || index > corps_.size()) throw Erreur("paragraph index");
+    if (index < 1 || index > corps_.size()) throw Erreur(QStringLiteral("paragraphe hors du document"));
     return corps_[index - 1];
 }
 
@@ -292,11 +292,11 @@ Paragraph Document::Paragraphs(int index) {
 void Document::AddPicture(const QString& fichier) {
     verifie();
     QImage image(fichier);
-    if (image.isNull()) throw Erreur("picture file");
+    if (image.isNull()) throw Erreur(QStringLiteral("l'image à insérer est illisible"));
     QByteArray png;
     QBuffer tampon(&png);
     tampon.open(QIODevice::WriteOnly);
-    if (!image.save(&tampon, "PNG")) throw Erreur("picture encoding");
+    if (!image.save(&tampon, "PNG")) throw Erreur(QStringLiteral("l'image ne peut pas être mise dans le document"));
     Morceau m;
     m.png = png;
     m.taille = image.size();
@@ -311,8 +311,17 @@ void Document::AddPicture(const QString& fichier) {
 void Document::SaveAs(const QString& fichier) {
     verifie();
     QString raison;
-    if (!ecriture_sure::ecrire(fichier, rtf(), &raison)) throw Erreur(("save: " + raison).toStdString());
+    if (!ecriture_sure::ecrire(fichier, rtf(), &raison)) throw Erreur(raison);
     if (crochet_enregistrement) crochet_enregistrement(*this, fichier);
+}
+
+QString Document::enregistrer_nouveau(const QString& fichier) {
+    verifie();
+    QString raison;
+    const QString ecrit = ecriture_sure::ecrire_nouveau(fichier, rtf(), &raison);
+    if (ecrit.isEmpty()) throw Erreur(raison);
+    if (crochet_enregistrement) crochet_enregistrement(*this, ecrit);
+    return ecrit;
 }
 
 void installer_crochet_enregistrement(CrochetEnregistrement crochet) { crochet_enregistrement = std::move(crochet); }
@@ -332,7 +341,7 @@ std::shared_ptr<Document> Application::Documents_Add() {
 }
 
 Document& Application::ActiveDocument() {
-    if (documents_.isEmpty()) throw Erreur("no document");
+    if (documents_.isEmpty()) throw Erreur(QStringLiteral("aucun document ouvert"));
     return *documents_.last();
 }
 
@@ -343,7 +352,7 @@ void Application::SeekView(int vue) {
     else if (vue == wdSeekCurrentPageHeader)
         d.changer_vue(Histoire::entete);
     else
-        throw Erreur("view");
+        throw Erreur(QStringLiteral("vue inconnue"));
 }
 
 void Application::tout_fermer() {

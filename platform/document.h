@@ -18,9 +18,11 @@
 // so that a report catches every failure in one place.
 namespace traitement_texte {
 
+// A refusal, with its cause in French for the teacher to read.
 class Erreur : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Erreur(const QString& cause) : std::runtime_error(cause.toStdString()) {}
+    QString cause() const { return QString::fromStdString(what()); }
 };
 
 enum Alignement : int {
@@ -171,6 +173,10 @@ public:
     // a missing or read-only folder) is refused and leaves an earlier file as it was. A link
     // bearing the name is replaced itself, never what it points to.
     void SaveAs(const QString& fichier);
+    // Saves as SaveAs does, but never over a file: under that name, or else that name with
+    // " (2)", " (3)"... before ".doc", the first one free (ecriture_sure::ecrire_nouveau).
+    // Returns the name written.
+    QString enregistrer_nouveau(const QString& fichier);
     void Close();
     bool ferme() const { return ferme_; }
 

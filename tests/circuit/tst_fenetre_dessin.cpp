@@ -401,7 +401,8 @@ private slots:
         choisir(d, 9);
         num_question_dessin = 2;
         valider(d);
-        cliquer_avec(d->Continue, {{ECHEC, vb::vbOK}, {TERMINE, vb::vbOK}});
+        cliquer_avec(d->Continue,
+                     {{ECHEC + "\nCause : un élément du chemin n'est pas un dossier.", vb::vbOK}, {TERMINE, vb::vbOK}});
         QCOMPARE(d->MousePointer(), 0);
 
         chemin_schema = rapports.path();

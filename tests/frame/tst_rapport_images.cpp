@@ -1,14 +1,22 @@
 // The report of pictures shared by the circuit, optics and text reports: the pictures in
 // order, the temporary picture in a folder of its own and never left behind, the failures.
+#include "circuit/fenetre_dessin.h"
 #include "frame/etat.h"
+#include "frame/rapport_cadre.h"
 #include "frame/rapport_images.h"
+#include "optics/sheet/fenetre_dessin_optique.h"
 #include "platform/document.h"
+#include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 #include "quiz/fenetre_qcm.h"
 #include "tests/support/fixture.h"
+#include "tests/support/petit_disque.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextLayout>
+#include <QTimer>
 #include <QtTest>
 
 using namespace traitement_texte;
@@ -32,6 +40,11 @@ ModeleRapportImages schema() {
             false};
 }
 
+ModeleRapportImages texte() {
+    return {QStringLiteral("evaluation_texte_"), QStringLiteral("VANTAREL - Evaluation texte à trous"),
+            QStringLiteral("Sauvegarde du fichier au format Word impossible"), false, true};
+}
+
 // The colours of the pictures of a document, in reading order.
 QList<QRgb> couleurs_des_images(const QList<Paragraphe>& corps) {
     QList<QRgb> l;
@@ -51,6 +64,10 @@ class TestRapportImages : public QObject {
     QList<Paragraphe> corps_;
     QByteArray rtf_;
     QString enregistre_;
+
+    void vider_rapports() {
+        for (const QString& f : QDir(rapports_.path()).entryList({"*.doc"})) QFile::remove(rapports_.filePath(f));
+    }
 
 private slots:
     void init() {
@@ -117,7 +134,7 @@ private slots:
         fenetre_QCM* f = Fenetre::obtenir<fenetre_QCM>();
         chemin_schema = chemin_appli;  // under a file: nothing can be written there
         MessagesScriptes boites;
-        boites.attendre(echec, vb::vbOK, vb::vbInformation);
+        boites.attendre(echec + "\nCause : un élément du chemin n'est pas un dossier.", vb::vbOK, vb::vbInformation);
         const QString fichier = sauvegarder_images_word(
             f, {}, [] { return instantanes({qRgb(1, 2, 3), qRgb(4, 5, 6)}); }, f->copie_savoir, chemin_schema, schema());
         QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
@@ -132,22 +149,162 @@ private slots:
         chemin_textes = rapports_.path();
         const QString attendu = rapports_.path() + "/evaluation_texte_Durand_Léo_12_05_2025.doc";
         MessagesScriptes boites;
-        boites.attendre("Feuille sauvegardée dans le fichier: " + attendu, vb::vbOK, vb::vbInformation);
+        boites.attendre("Feuille sauvegardée dans le fichier: " + chemin_a_lire(attendu), vb::vbOK, vb::vbInformation);
         // One narrow picture: shown at its own size.
         ListeImages une;
         f->copie_savoir->resize(300, 200);
         QImage i(300, 200, QImage::Format_RGB32);
         i.fill(Qt::yellow);
         une.ajouter(i);
-        const ModeleRapportImages texte{QStringLiteral("evaluation_texte_"),
-                                        QStringLiteral("VANTAREL - Evaluation texte à trous"),
-                                        QStringLiteral("Sauvegarde du fichier au format Word impossible"), false, true};
-        QCOMPARE(sauvegarder_images_word(f, {}, [&] { return une; }, f->copie_savoir, chemin_textes, texte), attendu);
+        QCOMPARE(sauvegarder_images_word(f, {}, [&] { return une; }, f->copie_savoir, chemin_textes, texte()), attendu);
         QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
         QCOMPARE(reponse_message, std::int16_t(vb::vbOK));
         QVERIFY(rtf_.contains("\\picwgoal4500\\pichgoal3000"));
         // The report's own document is left open, as the text report leaves it.
         QCOMPARE(Word().nombre_documents(), 1);
+    }
+
+    // The circuit and the optics report of one pupil on one day share a name: the later one
+    // takes the next name free and the earlier file stays as it was.
+    void schemas_du_circuit_et_de_l_optique_le_meme_jour() {
+        vider_rapports();
+        QMap<QString, QList<QRgb>> images_par_fichier;
+        installer_crochet_enregistrement([&](const Document& d, const QString& f) {
+            images_par_fichier[QFileInfo(f).fileName()] = couleurs_des_images(d.paragraphes());
+        });
+        fenetre_dessin* circuit = Fenetre::obtenir<fenetre_dessin>();
+        circuit->copie_cadre_dessin->resize(683, 536);
+        circuit->tableau_reponse_DESSIN = instantanes({qRgb(255, 0, 0)});
+        fenetre_dessin_optique* optique = Fenetre::obtenir<fenetre_dessin_optique>();
+        optique->copie_cadre_dessin_optique->resize(683, 536);
+        optique->tableau_reponse_DESSIN_optique = instantanes({qRgb(0, 0, 255), qRgb(0, 255, 0)});
+        MessagesScriptes aucune_boite;
+        sauvegarder_schema_word(circuit, circuit->themes_electricite, circuit->tableau_reponse_DESSIN,
+                                circuit->copie_cadre_dessin, chemin_schema);
+        const QString premier = rapports_.filePath("evaluation_schema_Durand_Léo_12_05_2025.doc");
+        QFile lu(premier);
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        const QByteArray circuit_rtf = lu.readAll();
+        lu.close();
+        sauvegarder_schema_optique_word();
+        QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
+        QCOMPARE(images_par_fichier.value("evaluation_schema_Durand_Léo_12_05_2025.doc"), QList<QRgb>{qRgb(255, 0, 0)});
+        QCOMPARE(images_par_fichier.value("evaluation_schema_Durand_Léo_12_05_2025 (2).doc"),
+                 QList<QRgb>({qRgb(0, 0, 255), qRgb(0, 255, 0)}));
+        QVERIFY(lu.open(QIODevice::ReadOnly));
+        QCOMPARE(lu.readAll(), circuit_rtf);
+        QCOMPARE(QDir(rapports_.path()).entryList({"*.doc"}).size(), 2);
+    }
+
+    // Two pupils whose names make the same file name: the second report goes to the next name
+    // free, and the message names the file really written.
+    void noms_qui_donnent_le_meme_fichier() {
+        vider_rapports();
+        fenetre_QCM* f = Fenetre::obtenir<fenetre_QCM>();
+        chemin_textes = rapports_.path();
+        f->copie_savoir->resize(300, 200);
+        MessagesScriptes boites;
+        for (const QString& nom : {QStringLiteral("Martin/Léa"), QStringLiteral("Martin_Léa")}) {
+            nom_eleve = nom;
+            const QString numero = nom.contains('/') ? "" : " (2)";
+            const QString attendu = rapports_.filePath("evaluation_texte_Martin_Léa_Léo_12_05_2025" + numero + ".doc");
+            boites.attendre("Feuille sauvegardée dans le fichier: " + chemin_a_lire(attendu), vb::vbOK,
+                            vb::vbInformation);
+            QCOMPARE(sauvegarder_images_word(f, {}, [] { return instantanes({qRgb(9, 9, 9)}); }, f->copie_savoir,
+                                             chemin_textes, texte()),
+                     attendu);
+            QVERIFY(std::any_of(corps_.begin(), corps_.end(), [&](const Paragraphe& p) { return p.texte() == nom + "  Léo"; }));
+        }
+        QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
+    }
+
+    // A failed report says why on a second line, and closes the documents it opened.
+    void un_echec_dit_pourquoi_et_ne_laisse_rien_data() {
+        QTest::addColumn<bool>("disque_plein");
+        QTest::newRow("dossier absent") << false;
+        QTest::newRow("disque plein") << true;
+    }
+    void un_echec_dit_pourquoi_et_ne_laisse_rien() {
+        QFETCH(bool, disque_plein);
+        fenetre_QCM* f = Fenetre::obtenir<fenetre_QCM>();
+        f->copie_savoir->resize(683, 536);
+        const PetitDisque disque(64);
+        QString cause = QStringLiteral("le dossier n'existe pas");
+        chemin_schema = rapports_.filePath("absent");
+        if (disque_plein) {
+            cause = QStringLiteral("le disque est plein");
+            chemin_schema = disque.chemin();
+            if (disque.monte())
+                disque.remplir("plein");
+            else  // no tmpfs here: the writer refuses the report's writes (not the temporary
+                  // picture's, which come first) as a full disk would
+                ecriture_sure::installer_crochet([ouvertures = 0](ecriture_sure::Etape e, qint64) mutable {
+                    if (e == ecriture_sure::Etape::ouverture) ++ouvertures;
+                    return !(e == ecriture_sure::Etape::ecriture && ouvertures % 2 == 0);
+                });
+        }
+        const QStringList avant = QDir(chemin_schema).entryList(QDir::Files);
+        const QStringList temporaires = QDir(temporaire_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        MessagesScriptes boites;
+        for (int essai = 0; essai < 2; ++essai) {
+            boites.attendre(echec + "\nCause : " + cause + ".", vb::vbOK, vb::vbInformation);
+            QVERIFY(sauvegarder_images_word(f, {}, [] { return instantanes({qRgb(1, 2, 3)}); }, f->copie_savoir,
+                                            chemin_schema, schema())
+                        .isEmpty());
+            QCOMPARE(Word().nombre_documents(), 0);
+        }
+        ecriture_sure::installer_crochet({});
+        QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
+        QCOMPARE(QDir(chemin_schema).entryList(QDir::Files), avant);
+        QCOMPARE(QDir(temporaire_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), temporaires);
+    }
+
+    // The announced path wraps inside the box and keeps its own order around a name in Arabic.
+    void chemin_annonce_lisible() {
+        const QString nom = QString::fromUtf8("\u0645\u062D\u0645\u062F"), prenom = QString::fromUtf8("\u0639\u0644\u064A");
+        const QString chemin = "/home/prof/rapports/evaluation_texte_" + nom + "_" + prenom + "_12_05_2025.doc";
+        const QString montre = chemin_a_lire(chemin);
+        QCOMPARE(QString(montre).remove(QRegularExpression("[\\x{200B}\\x{2066}-\\x{2069}]")), chemin);
+        // On one line, the name, the first name and the date stand left to right as in the path.
+        const QString message = "Feuille sauvegardée dans le fichier: " + montre;
+        QTextLayout ligne(message, QFont("DejaVu Sans"));
+        ligne.beginLayout();
+        QTextLine l = ligne.createLine();
+        ligne.endLayout();
+        auto x_de = [&](const QString& partie) {
+            const int debut = int(message.indexOf(partie));
+            return std::min(l.cursorToX(debut), l.cursorToX(debut + int(partie.size())));
+        };
+        QVERIFY(x_de("texte") < x_de(nom));
+        QVERIFY(x_de(nom) < x_de(prenom));
+        QVERIFY(x_de(prenom) < x_de("2025"));
+        // Laid out as a message box lays out its text (at its break opportunities, at most 500
+        // pixels wide), a long path holds in the width.
+        const QString long_ = chemin_a_lire("/home/" + QString(200, 'd') + "/evaluation_texte_" + QString(120, 'N') +
+                                            "_" + QString(60, QChar(0x0645)) + "_12_05_2025.doc");
+        QTextLayout bloc("Feuille sauvegardée dans le fichier: " + long_, QFont("DejaVu Sans"));
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        bloc.setTextOption(option);
+        bloc.beginLayout();
+        int lignes = 0;
+        for (QTextLine t = bloc.createLine(); t.isValid(); t = bloc.createLine(), ++lignes) {
+            t.setLineWidth(500);
+            QVERIFY2(t.naturalTextWidth() <= 500, qPrintable(QString::number(t.naturalTextWidth())));
+        }
+        bloc.endLayout();
+        QVERIFY(lignes > 3);
+        // The real boxes, for a look by eye.
+        if (qEnvironmentVariableIsEmpty("VANTAREL_CAPTURES")) return;
+        for (const auto& [nom_capture, montre_] : {std::pair{"message_chemin_arabe", montre}, std::pair{"message_chemin_long", long_}}) {
+            QTimer::singleShot(300, [nom_capture] {
+                if (QWidget* boite = QApplication::activeModalWidget()) {
+                    capture_pour_examen(boite, nom_capture);
+                    boite->close();
+                }
+            });
+            MsgBox("Feuille sauvegardée dans le fichier: " + montre_, vb::vbInformation);
+        }
     }
 };
 

@@ -8,6 +8,7 @@
 #include "frame/result_eval.h"
 #include "platform/controles.h"
 #include "platform/document.h"
+#include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 #include "quiz/etat_qcm.h"
 #include "quiz/fenetre_qcm.h"
@@ -302,12 +303,15 @@ private slots:
         QCOMPARE(enregistres_[0].corps.last().texte(), QStringLiteral("NOTE INDICATIVE:  13,3 / 20"));
         QCOMPARE(enregistres_[1].corps.last().texte(), QStringLiteral("NOTE INDICATIVE:  05,0 / 20"));
         QCOMPARE(enregistres_[1].corps.size(), 5 * 4 + 5);
-        // Same pupil, same date, same folder: one file name, the later save replaced the earlier.
-        QCOMPARE(enregistres_[0].fichier, enregistres_[1].fichier);
-        QCOMPARE(QDir(chemin_QCM).entryList({"*.doc"}, QDir::Files).size(), 1);
-        QFile lu(enregistres_[1].fichier);
-        QVERIFY(lu.open(QIODevice::ReadOnly));
-        QVERIFY(lu.readAll().contains("Question quatre"));
+        // Same pupil, same date, same folder: the later report takes the next name, the earlier
+        // stays as it was.
+        QCOMPARE(enregistres_[1].fichier, ecriture_sure::nom_numerote(enregistres_[0].fichier, 2));
+        QCOMPARE(QDir(chemin_QCM).entryList({"*.doc"}, QDir::Files).size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QFile lu(enregistres_[i].fichier);
+            QVERIFY(lu.open(QIODevice::ReadOnly));
+            QCOMPARE(lu.readAll().contains("Question quatre"), i == 1);
+        }
     }
 
     void dossier_impossible_a_ecrire() {
@@ -316,7 +320,8 @@ private slots:
         feuille_de_trois_questions();
         chemin_QCM = dossier_.filePath("absent");
         MessagesScriptes messages;
-        messages.attendre(message_echec, vb::vbOK, vb::vbInformation, titre_application);
+        messages.attendre(message_echec + "\nCause : le dossier n'existe pas.", vb::vbOK, vb::vbInformation,
+                          titre_application);
         sauvegarder_QCM_word();
         QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
         QCOMPARE(messages.montrees().size(), 1);
@@ -324,8 +329,8 @@ private slots:
         QCOMPARE(f->Themes_chimie->width(), 0);
         QVERIFY(enregistres_.isEmpty());
         QVERIFY(!QFileInfo::exists(chemin_QCM));
-        // Nothing is undone: the report's documents stay open, unsaved, in the hidden word processor.
-        QCOMPARE(Word().nombre_documents(), 2);
+        // The report's documents are closed: none is left behind in the hidden word processor.
+        QCOMPARE(Word().nombre_documents(), 0);
         QVERIFY(!Word().Visible);
 
         // A file where the folder should be fails the same way and leaves that file as it was.
@@ -335,7 +340,8 @@ private slots:
         bouchon.close();
         chemin_QCM = bouchon.fileName();
         messages.oublier();
-        messages.attendre(message_echec, vb::vbOK, vb::vbInformation);
+        messages.attendre(message_echec + "\nCause : un élément du chemin n'est pas un dossier.", vb::vbOK,
+                          vb::vbInformation);
         sauvegarder_QCM_word();
         QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
         QVERIFY(bouchon.open(QIODevice::ReadOnly));

@@ -12,6 +12,7 @@
 #include "optics/sheet/etat_optique.h"
 #include "optics/sheet/fenetre_dessin_optique.h"
 #include "platform/document.h"
+#include "platform/ecriture_sure.h"
 #include "platform/ecran.h"
 #include "platform/glisser.h"
 #include "platform/messages.h"
@@ -235,7 +236,7 @@ private slots:
         QVERIFY(bloc.open(QIODevice::WriteOnly));
         choisir_theme(f, 3);
         valider(f, m);
-        m.attendre(echec, vb::vbOK, vb::vbInformation);
+        m.attendre(echec + "\nCause : un élément du chemin n'est pas un dossier.", vb::vbOK, vb::vbInformation);
         m.attendre(termine, vb::vbOK);
         cliquer(f->Continue);
         QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
@@ -282,8 +283,10 @@ private slots:
         QVERIFY2(m.en_ordre(), qPrintable(m.bilan()));
         QCOMPARE(images_du_rapport_, 8);
         QCOMPARE(entete_, QStringLiteral("VANTAREL - Evaluation schématisation"));
-        QCOMPARE(fichier_, QDir(rapports_->path()).filePath("evaluation_schema_Martin_Zoé_03_02_2026.doc"));
-        QVERIFY(QFile::exists(fichier_));
+        // The first theme's report keeps its file; the second one's takes the next name.
+        const QString premier = QDir(rapports_->path()).filePath("evaluation_schema_Martin_Zoé_03_02_2026.doc");
+        QCOMPARE(fichier_, ecriture_sure::nom_numerote(premier, 2));
+        QVERIFY(QFile::exists(fichier_) && QFile::exists(premier));
         QCOMPARE(QDir(temporaire_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
         QCOMPARE(f->tableau_reponse_DESSIN_optique.Count(), 8);
         if (!libreoffice_present()) QSKIP("LibreOffice is not installed");

@@ -4,6 +4,7 @@
 #include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 #include "tests/support/fixture.h"
+#include "tests/support/petit_disque.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <cerrno>
 
 using ecriture_sure::Etape;
 
@@ -124,24 +127,77 @@ private slots:
 
     // A real small file system filled up, then made read-only (needs root and tmpfs).
     void disque_plein_reel() {
-        QTemporaryDir point;
-        QProcess montage;
-        montage.start("mount", {"-t", "tmpfs", "-o", "size=128k", "tmpfs", point.path()});
-        if (!montage.waitForFinished(10000) || montage.exitStatus() != QProcess::NormalExit || montage.exitCode() != 0)
+        const PetitDisque disque(128);
+        if (!disque.monte())
             QSKIP("cannot mount a small tmpfs here (needs root): the full-disk case runs through the test hook only");
-        auto demonter = qScopeGuard([&] { QProcess::execute("umount", {point.path()}); });
-        const QString ancien = point.filePath("rapport.doc");
+        const QString ancien = disque.chemin("rapport.doc");
         ecrire_brut(ancien, QByteArray(20 * 1024, 'a'));
         // 20 KiB in use, 108 KiB left: 150 KiB cannot be written, 90 KiB can.
-        QVERIFY(!ecriture_sure::ecrire(ancien, QByteArray(150 * 1024, 'n')));
+        QString raison;
+        QVERIFY(!ecriture_sure::ecrire(ancien, QByteArray(150 * 1024, 'n'), &raison));
+        QCOMPARE(raison, QStringLiteral("le disque est plein"));
         QCOMPARE(lire(ancien), QByteArray(20 * 1024, 'a'));
-        QCOMPARE(fichiers_de(point.path()), QStringList{"rapport.doc"});
+        QCOMPARE(ecriture_sure::ecrire_nouveau(ancien, QByteArray(150 * 1024, 'n')), QString());
+        QCOMPARE(fichiers_de(disque.chemin()), QStringList{"rapport.doc"});
         QVERIFY(ecriture_sure::ecrire(ancien, QByteArray(90 * 1024, 'n')));
         QCOMPARE(lire(ancien).size(), 90 * 1024);
         // A folder nobody may write to (read-only even for root): refused, the file as it was.
-        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", point.path()}), 0);
-        QVERIFY(!ecriture_sure::ecrire(ancien, "court"));
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", disque.chemin()}), 0);
+        QVERIFY(!ecriture_sure::ecrire(ancien, "court", &raison));
+        QCOMPARE(raison, QStringLiteral("le disque est protégé en écriture"));
         QCOMPARE(lire(ancien).size(), 90 * 1024);
+    }
+
+    // A new file never replaces one: it takes the name, else the first numbered name free, in
+    // the same step as it gets it, even when another writer takes the name meanwhile.
+    void nouveau_fichier_sans_remplacer() {
+        ecrire_brut(d("rapport.doc"), "premier");
+        QVERIFY(QDir().mkpath(d("rapport (2).doc")));
+        QCOMPARE(ecriture_sure::ecrire_nouveau(d("rapport.doc"), "second"), d("rapport (3).doc"));
+        QCOMPARE(lire(d("rapport.doc")), QByteArray("premier"));
+        QCOMPARE(lire(d("rapport (3).doc")), QByteArray("second"));
+        // Another writer takes the free name between the check a careless writer would make and
+        // the naming: its file stays whole, this one goes to the next name.
+        ecriture_sure::installer_crochet([&](Etape e, qint64) {
+            if (e == Etape::remplacement && !QFileInfo::exists(d("seul.doc"))) ecrire_brut(d("seul.doc"), "autre");
+            return true;
+        });
+        QCOMPARE(ecriture_sure::ecrire_nouveau(d("seul.doc"), "le mien"), d("seul (2).doc"));
+        QCOMPARE(lire(d("seul.doc")), QByteArray("autre"));
+        QCOMPARE(lire(d("seul (2).doc")), QByteArray("le mien"));
+        QCOMPARE(fichiers_de(dossier_.path()),
+                 QStringList({"rapport (3).doc", "rapport.doc", "seul (2).doc", "seul.doc"}));
+        // The number goes before the extension of the file name, never into a folder's name.
+        QCOMPARE(ecriture_sure::nom_numerote("/a.b/rapport", 2), QStringLiteral("/a.b/rapport (2)"));
+        QCOMPARE(ecriture_sure::nom_numerote("/a/.profil", 3), QStringLiteral("/a/.profil (3)"));
+        QCOMPARE(ecriture_sure::nom_numerote("/a/x.tar.doc", 4), QStringLiteral("/a/x.tar (4).doc"));
+    }
+
+    // The folder is synced once the file bears its name, or the write is reported as failed.
+    void dossier_synchronise_apres_le_nom() {
+        QList<Etape> etapes;
+        ecriture_sure::installer_crochet([&](Etape e, qint64) {
+            etapes.append(e);
+            return e != Etape::synchronisation_dossier;
+        });
+        QString raison;
+        QVERIFY(!ecriture_sure::ecrire(d("a.doc"), "a", &raison));
+        QCOMPARE(raison, QStringLiteral("erreur de lecture ou d'écriture sur le disque"));
+        QCOMPARE(etapes.mid(etapes.size() - 2), QList<Etape>({Etape::remplacement, Etape::synchronisation_dossier}));
+        etapes.clear();
+        QVERIFY(ecriture_sure::ecrire_nouveau(d("b.doc"), "b").isEmpty());
+        QCOMPARE(etapes.last(), Etape::synchronisation_dossier);
+    }
+
+    // The causes a teacher reads, in French.
+    void causes_en_francais() {
+        QString raison;
+        QVERIFY(!ecriture_sure::ecrire(d("absent/rapport.doc"), "x", &raison));
+        QCOMPARE(raison, QStringLiteral("le dossier n'existe pas"));
+        QVERIFY(ecriture_sure::ecrire_nouveau(d(QString(300, 'n') + ".doc"), "x", &raison).isEmpty());
+        QCOMPARE(raison, QStringLiteral("le nom du fichier est trop long"));
+        QCOMPARE(ecriture_sure::cause(ENOSPC), QStringLiteral("le disque est plein"));
+        QCOMPARE(ecriture_sure::cause(EACCES), QStringLiteral("accès refusé"));
     }
 
     void image_enregistree_ou_echec_annonce() {

@@ -3,6 +3,7 @@
 // closed in the middle of a pause.
 #include "frame/etat.h"
 #include "frame/facteur_impression.h"
+#include "frame/rapport_cadre.h"
 #include "frame/form1.h"
 #include "frame/options_dialogues.h"
 #include "frame/result_eval.h"
@@ -304,7 +305,8 @@ private slots:
         });
         const QString fichier = rapports.filePath("evaluation_texte_Durand_Léo_12_05_2025.doc");
         MessagesScriptes boites;
-        boites.attendre("Feuille sauvegardée dans le fichier: " + fichier, vb::vbOK, vb::vbInformation, "Vantarel");
+        boites.attendre("Feuille sauvegardée dans le fichier: " + chemin_a_lire(fichier), vb::vbOK, vb::vbInformation,
+                        "Vantarel");
         cliquer(t->valider_texte);
         QVERIFY(QFile::exists(fichier) && pointeur == 11 && t->MousePointer() == 0);
         QVERIFY(t->themes_electricite->width() == 0 && t->image_onglet(t->Command1) == 2);
@@ -318,7 +320,8 @@ private slots:
             QFile::copy(fichier, captures + "/rapport_texte.doc");  // to open in a word processor
         // A folder that cannot be made: the failure box, no file, no temporary file.
         chemin_textes = fichier + "/dessous";
-        boites.attendre("Sauvegarde du fichier au format Word impossible", vb::vbOK, vb::vbInformation);
+        boites.attendre("Sauvegarde du fichier au format Word impossible\nCause : un élément du chemin n'est pas un dossier.",
+                        vb::vbOK, vb::vbInformation);
         cliquer(t->valider_texte);
         QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
         QVERIFY(t->MousePointer() == 0 && QDir(temporaire.path()).isEmpty());
