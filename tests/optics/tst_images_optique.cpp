@@ -1,5 +1,6 @@
 // The optics window's pictures: counts and sizes, the white cut-out of the sun, the earth, the
 // moon and the cursors, the cursors' hot spot, the menu pictures and the statements' text.
+#include "optics/sheet/etat_optique.h"
 #include "platform/images.h"
 
 #include <QFile>
@@ -117,6 +118,31 @@ private slots:
         }
     }
 
+    // The sun is drawn bigger than the earth and the earth bigger than the moon, a misconception
+    // otherwise: by the widest disc about the centre holding no white (the sun's rays left out)
+    // and by the ink's extent. Each figure is centred, and the moon still a disc to grab.
+    void le_soleil_plus_gros_que_la_terre_plus_grosse_que_la_lune() {
+        double disque_precedent = 99;
+        int etendue_precedente = 99;
+        for (const char* nom : {"soleil", "terre", "lune"}) {
+            const QImage img = image_integree(QStringLiteral(":/assets/optique/%1.svg").arg(QLatin1String(nom)), QSize(40, 40));
+            QRect encre;
+            double disque = 99;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x) {
+                    if (!blanc(img.pixel(x, y)))
+                        encre |= QRect(x, y, 1, 1);
+                    else
+                        disque = std::min(disque, std::hypot(x - 19.5, y - 19.5));
+                }
+            QVERIFY2(encre.left() + encre.right() == 39 && encre.top() + encre.bottom() == 39, nom);
+            QVERIFY2(disque < disque_precedent && encre.width() < etendue_precedente, nom);
+            QVERIFY2(disque >= 5, nom);
+            disque_precedent = disque;
+            etendue_precedente = encre.width();
+        }
+    }
+
     // The cursors' hot spot (15, 15) lies on the figure, at the centre of its black part; the
     // tools' green sign lies at the upper right, clear of the cross-hair.
     void curseurs() {
@@ -158,7 +184,7 @@ private slots:
     // Statements: the font, size and characters of their text, the expected answer beside the
     // source, and no text running off the right edge.
     void enonces() {
-        static const QString accents = QString::fromUtf8("àâçèéêîïôùû°");
+        static const QString lettres = QString::fromUtf8("àâçèéêëîïôùûüœÀÂÇÈÉÊÎÔŒ«»−°\u00a0");
         const QRegularExpression texte("<text\\b[^>]*>([^<]*)</text>"), taille("font-size=\"([0-9.]+)\""),
             famille("font-family=\"([^\"]*)\"");
         for (const Image& i : images_optique()) {
@@ -174,13 +200,47 @@ private slots:
             for (auto m = texte.globalMatch(s); m.hasNext(); ++lignes) {
                 const QString t = m.next().captured(1);
                 for (QChar ch : t)
-                    QVERIFY2((ch.unicode() >= 0x20 && ch.unicode() <= 0x7E) || accents.contains(ch), qPrintable(i.chemin + (": " + t)));
+                    QVERIFY2((ch.unicode() >= 0x20 && ch.unicode() <= 0x7E && ch != '"') || lettres.contains(ch), qPrintable(i.chemin + (": " + t)));
             }
             QVERIFY2(lignes >= 4, qPrintable(i.chemin));
             const QImage img = rendue(i);
             for (int y = 0; y < img.height(); ++y)
                 for (int x = img.width() - 4; x < img.width(); ++x)
                     QVERIFY2(qGray(img.pixel(x, y)) >= 110, qPrintable(QStringLiteral("%1: ink at %2,%3").arg(i.chemin).arg(x).arg(y)));
+        }
+    }
+
+    // The statements are pictures, not quiz rows: « guillemets » held by non-breaking spaces, œ,
+    // accented capitals and the minus sign. Their footers name the palette's elements and the
+    // tools by their tooltips, as the pupil finds them under the pointer.
+    void typographie_des_enonces() {
+        const QRegularExpression texte("<text\\b[^>]*>([^<]*)</text>"), pied("^Éléments : (.*) Outils : (.*)$"),
+            remarque(" ?\\([^)]*\\)");
+        const QList<QRegularExpression> fautes = {
+            QRegularExpression("''"), QRegularExpression("\\b[Oo]e(il|uf|uvre)"),
+            QRegularExpression("\\bE(cri|l[éèe]|cran|tat|t[ée])"), QRegularExpression("\\bA (la|le|les|l')\\b"),
+            QRegularExpression("(^|[ (])-[0-9]"), QRegularExpression("«(?!\u00a0)|(?<!\u00a0)»")};
+        QStringList elements;
+        for (const TypeElement& t : types_elements())
+            if (t.info_bulle) elements << QString::fromUtf8(t.info_bulle);
+        const QStringList outils = {"Rayon", "Trait", "Cercle et ellipse", "Insérer du texte"};
+        for (const Image& i : images_optique()) {
+            if (i.largeur != 213) continue;
+            const QString s = source(i.chemin);
+            const qsizetype debut_du_pied = s.indexOf("font-size=\"11\"");
+            QString enonce, bas;
+            for (auto m = texte.globalMatch(s); m.hasNext();) {
+                const QRegularExpressionMatch t = m.next();
+                (t.capturedStart() < debut_du_pied ? enonce : bas) += t.captured(1) + " ";
+            }
+            for (const QRegularExpression& faute : fautes)
+                QVERIFY2(!faute.match(enonce).hasMatch(), qPrintable(i.chemin + ": " + faute.pattern() + " in " + enonce));
+            const QRegularExpressionMatch p = pied.match(bas.trimmed());
+            QVERIFY2(p.hasMatch(), qPrintable(i.chemin + ": " + bas));
+            for (const QString& nom : QString(p.captured(1)).remove(remarque).split(", "))
+                QVERIFY2(elements.contains(nom), qPrintable(i.chemin + ": " + nom));
+            for (const QString& nom : QString(p.captured(2)).remove(remarque).split(", "))
+                QVERIFY2(outils.contains(nom), qPrintable(i.chemin + ": " + nom));
         }
     }
 };

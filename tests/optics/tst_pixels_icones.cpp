@@ -84,6 +84,22 @@ private slots:
         }
     }
 
+    // The lamp's bulb, radius 8 about (20, 20) in a 40 x 40 picture, outline included, covers
+    // rows and columns 12 to 28, in the centred scale as in the template's top-left one (red
+    // strokes, so that the bulb is every other ink).
+    void ampoule_de_la_lampe() {
+        QWidget parent;
+        for (const bool centree : {true, false}) {
+            BoitePicture* b = nouvelle_image(&parent, 40, centree, true);
+            dessin_lampe(*b, 0xFF, 0);
+            QRect ampoule;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    if (b->Image().pixel(x, y) != BLANC && b->Image().pixel(x, y) != qRgb(255, 0, 0)) ampoule |= QRect(x, y, 1, 1);
+            QCOMPARE(ampoule, QRect(QPoint(12, 12), QPoint(28, 28)));
+        }
+    }
+
     // Clearing icons drawn twice show only the second; whole turns give the figure of 0.
     void effacement_et_tours_complets() {
         for (const TypeElement& t : types_elements()) {
