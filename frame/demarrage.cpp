@@ -2,6 +2,7 @@
 
 #include "frame/form1.h"
 #include "platform/aide.h"
+#include "platform/dialogues.h"
 #include "platform/langue.h"
 #include "platform/polices.h"
 #include "platform/style.h"
@@ -18,6 +19,7 @@ void preparer_application(QApplication& application) {
     installer_langue_francaise(application);
     lancer_lecture_polices();
     aide::installer_touche_f1();
+    installer_dialogues_sans_memoire();
     installer_polices();
     installer_style();
 }

@@ -1,5 +1,7 @@
 #include "platform/calculatrice.h"
 
+#include "platform/langue.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -25,7 +27,11 @@ bool lancer_calculatrice() {
             continue;
         }
         const QString chemin = QStandardPaths::findExecutable(programme);
-        if (!chemin.isEmpty() && QProcess::startDetached(chemin, {})) return true;
+        if (chemin.isEmpty()) continue;
+        QProcess processus;
+        processus.setProgram(chemin);
+        processus.setProcessEnvironment(environnement_recu());
+        if (processus.startDetached()) return true;
     }
     return false;
 }

@@ -4,7 +4,8 @@
 #include <functional>
 
 // Starts the system's calculator, detached from the program: the first of the usual calculator
-// programs that starts. False when none could be started.
+// programs that starts, with the environment the program received (the user's own language).
+// False when none could be started.
 bool lancer_calculatrice();
 // The programs tried, in order.
 QStringList programmes_calculatrice();

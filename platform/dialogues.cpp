@@ -6,6 +6,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
 #include <QStringList>
 #include <QWidget>
 
@@ -66,6 +68,15 @@ QString avec_extension(const QString& fichier, const QString& extension_defaut) 
     if (fichier.isEmpty() || s.isEmpty()) return fichier;
     if (QFileInfo(fichier).suffix().compare(s, Qt::CaseInsensitive) == 0) return fichier;
     return fichier + QLatin1Char('.') + s;
+}
+
+void installer_dialogues_sans_memoire() {
+    // Below the null device no folder can be made: a settings file there is never found, and
+    // writing it fails before anything is created.
+    const QString nulle_part = QProcess::nullDevice();
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const QSettings::Scope portee : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, portee, nulle_part);
 }
 
 void installer_crochet_enregistrer_sous(CrochetEnregistrerSous crochet) { crochet_enregistrer = std::move(crochet); }

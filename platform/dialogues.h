@@ -17,6 +17,13 @@ QString dialogue_enregistrer_sous(QWidget* parent, const QString& filtre, const 
 // A name given the default extension ("*.bmp") unless it has it already (in any case).
 QString avec_extension(const QString& fichier, const QString& extension_defaut);
 
+// Qt's own dialogs keep their state from one run to the next (the file dialog its last folder,
+// its history and its columns, the colour dialog its custom colours) in a settings file of the
+// user's and the system's configuration folders. The program keeps nothing between runs: Qt's
+// settings are sent where no file can be, so that none is read or written. The dialogs still
+// remember while the program runs (the last folder of the Save As dialog among them).
+void installer_dialogues_sans_memoire();
+
 // Replaces the real dialog (tests): receives the filter and the title, returns the file or "".
 // The name returned is given the default extension as the dialog would.
 using CrochetEnregistrerSous = std::function<QString(const QString& filtre, const QString& titre)>;

@@ -11,7 +11,11 @@
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +40,32 @@ QIcon pastille(std::uint32_t bgr) {
     return QIcon(p);
 }
 
+// The words of the fonts' style names, in French.
+struct MotStyle {
+    const char* anglais;
+    const char* francais;
+};
+const MotStyle mots_style[] = {
+    {"regular", "normal"},   {"normal", "normal"},         {"book", "normal"},        {"roman", "normal"},
+    {"plain", "normal"},     {"bold", "gras"},             {"italic", "italique"},    {"oblique", "oblique"},
+    {"light", "maigre"},     {"thin", "fin"},              {"hairline", "fin"},       {"medium", "médium"},
+    {"black", "noir"},       {"heavy", "noir"},            {"condensed", "condensé"}, {"narrow", "étroit"},
+    {"expanded", "étendu"},  {"extended", "étendu"},       {"wide", "large"},         {"semi", "demi"},
+    {"demi", "demi"},        {"extra", "extra"},           {"ultra", "extra"},
+};
+// Words that join the next one with a hyphen ("ExtraLight" -> "extra-maigre").
+bool prefixe(const QString& mot) { return mot == QStringLiteral("demi") || mot == QStringLiteral("extra"); }
+
+// Shows the style list's names in French; the list keeps the fonts' own names, which the dialog
+// looks the fonts up by.
+class StylesEnFrancais : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& valeur, const QLocale&) const override {
+        return nom_style_francais(valeur.toString());
+    }
+};
+
 // Qt's font dialog as a page, with the colour list under it and the OK and Cancel buttons.
 class DialoguePolice : public QDialog {
 public:
@@ -45,6 +75,7 @@ public:
         page_ = new QFontDialog(this);
         page_->setWindowFlags(Qt::Widget);
         page_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        styles_en_francais();
         // The dialog lists installed families: a substituted name (MS Sans Serif) shows as the
         // font that stands for it.
         depart_ = depart.police();
@@ -90,10 +121,52 @@ protected:
     }
 
 private:
+    // The page's lists are, in order, the families, the styles and the sizes; the style's box
+    // above its list hands the focus to that list.
+    void styles_en_francais() {
+        const QList<QListView*> listes = page_->findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
+        if (listes.size() < 2) return;
+        QListView* styles = listes[1];
+        styles->setItemDelegate(new StylesEnFrancais(styles));
+        for (QLineEdit* boite : page_->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (boite->focusProxy() != styles) continue;
+            // The page writes the chosen style's own name in the box: it is shown in French.
+            auto traduire = [boite] {
+                const QString francais = nom_style_francais(boite->text());
+                if (francais != boite->text()) boite->setText(francais);
+            };
+            connect(boite, &QLineEdit::textChanged, boite, traduire);
+            traduire();
+        }
+    }
+
     QFont depart_;
     QFontDialog* page_;
     QComboBox* couleurs_;
 };
+}
+
+QString nom_style_francais(const QString& nom) {
+    // Words are split at spaces, hyphens and capitals inside a word ("SemiBold").
+    static const QRegularExpression coupures(QStringLiteral("[\\s_-]+|(?<=[a-z])(?=[A-Z])"));
+    QStringList mots;
+    for (const QString& mot : nom.split(coupures, Qt::SkipEmptyParts)) {
+        // A word of the font's own (or already French) is left as it is.
+        QString traduit = mot;
+        for (const MotStyle& m : mots_style)
+            if (mot.compare(QLatin1String(m.anglais), Qt::CaseInsensitive) == 0) {
+                traduit = QString::fromUtf8(m.francais);
+                break;
+            }
+        mots << traduit;
+    }
+    QString francais;
+    for (int i = 0; i < mots.size(); ++i) {
+        francais += mots[i];
+        if (i + 1 < mots.size()) francais += prefixe(mots[i]) ? QLatin1Char('-') : QLatin1Char(' ');
+    }
+    if (!francais.isEmpty()) francais[0] = francais[0].toUpper();
+    return francais;
 }
 
 QFont ChoixPolice::police() const {
@@ -120,7 +193,9 @@ std::optional<ChoixPolice> ShowFont(QWidget* parent, const ChoixPolice& depart) 
 std::optional<std::uint32_t> ShowColor(QWidget* parent, std::uint32_t depart) {
     if (crochet_couleur) return crochet_couleur(depart);
     const AttenteEvenements attente;
-    const QColor c = QColorDialog::getColor(couleur_vb(depart), parent);
+    // Qt's own dialog, in French like the others, never the desktop's (which keeps its custom
+    // colours in the user's settings).
+    const QColor c = QColorDialog::getColor(couleur_vb(depart), parent, QString(), QColorDialog::DontUseNativeDialog);
     if (!c.isValid()) return std::nullopt;
     return vers_bgr(c);
 }

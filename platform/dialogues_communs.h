@@ -27,6 +27,11 @@ std::optional<ChoixPolice> ShowFont(QWidget* parent, const ChoixPolice& depart);
 // modal. The chosen colour as &HBBGGRR, or nothing when it was cancelled.
 std::optional<std::uint32_t> ShowColor(QWidget* parent, std::uint32_t depart);
 
+// A font's style name in French, as the font dialog lists it ("Bold Italic" -> "Gras italique",
+// "Condensed ExtraLight" -> "Condensé extra-maigre"); a word it does not know (a French one
+// among them) is kept as it is.
+QString nom_style_francais(const QString& nom);
+
 // Replace the real dialogs (tests): each hook gets the preset and gives the answer.
 using CrochetPolice = std::function<std::optional<ChoixPolice>(const ChoixPolice& depart)>;
 using CrochetCouleur = std::function<std::optional<std::uint32_t>(std::uint32_t depart)>;

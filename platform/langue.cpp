@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QTranslator>
 #include <clocale>
 
@@ -17,20 +18,28 @@ QByteArray categorie(const char* nom) {
 }
 bool francais(const QByteArray& locale) { return locale.startsWith("fr"); }
 bool environnement_change = false;
+// The variables changed for the program, with the value each had before (null: unset).
+QList<std::pair<QByteArray, QByteArray>> valeurs_recues;
+
+void changer(const char* variable, const QByteArray& valeur) {
+    valeurs_recues.append({variable, qgetenv(variable)});
+    valeur.isNull() ? qunsetenv(variable) : qputenv(variable, valeur);
+}
 }
 
 void preparer_langue_systeme() {
+    valeurs_recues.clear();
     if (francais(categorie("LC_TIME")) && francais(categorie("LC_MESSAGES"))) return;
     // LC_ALL would override the two categories: its value goes to every other one instead.
     const QByteArray tout = qgetenv("LC_ALL");
     if (!tout.isEmpty()) {
         for (const char* c : {"LANG", "LC_CTYPE", "LC_NUMERIC", "LC_COLLATE", "LC_MONETARY", "LC_PAPER", "LC_NAME",
                               "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"})
-            qputenv(c, tout);
-        qunsetenv("LC_ALL");
+            changer(c, tout);
+        changer("LC_ALL", QByteArray());
     }
-    qputenv("LC_TIME", "fr_FR.UTF-8");
-    qputenv("LC_MESSAGES", "fr_FR.UTF-8");
+    changer("LC_TIME", "fr_FR.UTF-8");
+    changer("LC_MESSAGES", "fr_FR.UTF-8");
     environnement_change = true;
 }
 
@@ -52,4 +61,17 @@ void installer_langue_francaise(QCoreApplication& application) {
         QCoreApplication::installTranslator(traducteur);
     else
         delete traducteur;
+}
+
+QProcessEnvironment environnement_recu() {
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    // In the reverse order of the changes: a variable changed twice gets its first value back.
+    for (auto i = valeurs_recues.crbegin(); i != valeurs_recues.crend(); ++i) {
+        const QString nom = QString::fromLatin1(i->first);
+        if (i->second.isNull())
+            environnement.remove(nom);
+        else
+            environnement.insert(nom, QString::fromLocal8Bit(i->second));
+    }
+    return environnement;
 }

@@ -2,6 +2,7 @@
 
 class QCoreApplication;
 class QLocale;
+class QProcessEnvironment;
 
 // The program speaks French whatever the system's language. On a system whose language is not
 // French, dates, the calendar and Qt's own dialogs use French (France); a French system keeps
@@ -14,3 +15,7 @@ void installer_langue_francaise(QCoreApplication& application);
 void preparer_langue_systeme();
 // The locale the program uses on a system of this locale.
 QLocale langue_du_programme(const QLocale& systeme);
+// The environment as the program received it, less what Qt itself took out of it (the
+// desktop's start-up notices): the one the programs it starts are given, so that they speak the
+// user's language, not the program's.
+QProcessEnvironment environnement_recu();

@@ -3,7 +3,9 @@
 #include "platform/images.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QIconEngine>
+#include <QImage>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -43,9 +45,43 @@ private:
     QIcon icone_;
 };
 
+// A surface of 96 dots per inch, for measuring as on a screen of 15 twips per pixel.
+const QImage& surface_96_dpi() {
+    static const QImage surface = [] {
+        QImage i(1, 1, QImage::Format_Mono);
+        i.setDotsPerMeterX(3780);  // 96.01 dpi
+        i.setDotsPerMeterY(3780);
+        return i;
+    }();
+    return surface;
+}
+
 class StylePlateforme : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+
+    // The windows keep their pixel sizes on every screen (their controls are rescaled by the
+    // twips per pixel), but a style draws its tick boxes and option buttons larger as the screen's
+    // dots per inch grow: they would no longer fit their controls. They keep the size they have at
+    // 96 dpi, as the controls do.
+    int pixelMetric(PixelMetric mesure, const QStyleOption* option, const QWidget* widget) const override {
+        switch (mesure) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: {
+            // The option's base part only, marked as such: no style may take it for the whole.
+            QStyleOption a_96_dpi = option ? *option : QStyleOption();
+            a_96_dpi.type = QStyleOption::SO_Default;
+            a_96_dpi.version = QStyleOption::Version;
+            const QFont police = widget ? widget->font() : QApplication::font();
+            a_96_dpi.fontMetrics = QFontMetrics(police, &surface_96_dpi());
+            return QProxyStyle::pixelMetric(mesure, &a_96_dpi, widget);
+        }
+        default:
+            return QProxyStyle::pixelMetric(mesure, option, widget);
+        }
+    }
 
     QIcon standardIcon(StandardPixmap image, const QStyleOption* option, const QWidget* widget) const override {
         // The arrow a menu bar or a tool bar shows when its items do not fit, at the sizes Qt's

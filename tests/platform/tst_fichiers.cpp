@@ -44,22 +44,6 @@ QImage image_unie(QColor couleur) {
     return i;
 }
 
-// Runs an action on the next modal window of that kind as soon as it is up (each modal dialog
-// runs its own event loop, so the test acts from a timer).
-template <class T, class Action>
-void quand_modale(Action action) {
-    auto* minuterie = new QTimer(qApp);
-    minuterie->setInterval(10);
-    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, action] {
-        if (T* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            minuterie->deleteLater();
-            minuterie->stop();
-            action(w);
-        }
-    });
-    minuterie->start();
-}
-
 // Types a name into Qt's Save As dialog and presses Enter, as a pupil would.
 void taper_nom(QFileDialog* d, const QString& nom) {
     auto* zone = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -10,8 +10,12 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -102,6 +106,48 @@ private slots:
         QVERIFY(!ShowFont(nullptr, depart));
     }
 
+    void les_styles_de_police_sont_nommes_en_francais() {
+        const QList<std::pair<QString, QString>> noms = {
+            {"Regular", "Normal"},         {"Book", "Normal"},
+            {"Bold Italic", "Gras italique"}, {"Condensed Bold Oblique", "Condensé gras oblique"},
+            {"ExtraLight", "Extra-maigre"},  {"Semi-Bold", "Demi-gras"},
+            {"Light Italic", "Maigre italique"}, {"Gras italique", "Gras italique"},
+            {"Bold Display", "Gras Display"},
+        };
+        for (const auto& [anglais, francais] : noms) QCOMPARE(nom_style_francais(anglais), francais);
+
+        // The real dialog: the list and the box over it speak French, and the style chosen by
+        // its French name is the font given back.
+        ChoixPolice depart;
+        depart.FontName = "Liberation Sans";
+        QStringList montres;
+        QString boite_au_depart, boite_apres;
+        repondre_au_dialogue(QDialogButtonBox::Ok, [&](QDialog* d) {
+            auto* page = d->findChild<QFontDialog*>();
+            QListView* styles = page->findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly).value(1);
+            QLineEdit* boite = nullptr;
+            for (QLineEdit* b : page->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly))
+                if (b->focusProxy() == styles) boite = b;
+            boite_au_depart = boite->text();
+            auto* delegue = qobject_cast<QStyledItemDelegate*>(styles->itemDelegate());
+            QModelIndex gras_italique;
+            for (int i = 0; i < styles->model()->rowCount(); ++i) {
+                const QModelIndex ligne = styles->model()->index(i, 0);
+                montres << delegue->displayText(ligne.data(), QLocale());
+                if (montres.last() == "Gras italique") gras_italique = ligne;
+            }
+            styles->setCurrentIndex(gras_italique);
+            boite_apres = boite->text();
+        });
+        const std::optional<ChoixPolice> choisi = ShowFont(nullptr, depart);
+        montres.sort();
+        QCOMPARE(montres, QStringList({"Gras", "Gras italique", "Italique", "Normal"}));
+        QCOMPARE(boite_au_depart, QString("Normal"));
+        QCOMPARE(boite_apres, QString("Gras italique"));
+        QVERIFY(choisi && choisi->FontBold && choisi->FontItalic);
+        QCOMPARE(choisi->FontName, QString("Liberation Sans"));
+    }
+
     void la_calculatrice_essaie_les_programmes_dans_l_ordre() {
         QStringList essayes;
         int accepte = 0;  // the program that starts, by its rank (0: none)
@@ -115,6 +161,49 @@ private slots:
         accepte = 1;  // the first starts: no other is tried
         QVERIFY(lancer_calculatrice());
         QCOMPARE(essayes, programmes_calculatrice().mid(0, 1));
+    }
+
+    // On an English desktop the calculator opens in English: it gets the environment the program
+    // received, not the French one the program set for itself.
+    void la_calculatrice_garde_la_langue_de_l_utilisateur() {
+        QTemporaryDir dossier;
+        const QString rapport = dossier.filePath("environnement");
+        const QString calculatrice = dossier.filePath(programmes_calculatrice().first());
+        QFile script(calculatrice);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\nenv > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(rapport).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+
+        QStringList variables = {"PATH", "LC_ALL", "LANG", "LC_TIME", "LC_MESSAGES"};
+        for (const char* c : {"CTYPE", "NUMERIC", "COLLATE", "MONETARY", "PAPER", "NAME", "ADDRESS", "TELEPHONE",
+                              "MEASUREMENT", "IDENTIFICATION"})
+            variables << QString("LC_") + c;
+        QHash<QString, QByteArray> avant;
+        for (const QString& v : variables) avant[v] = qgetenv(qPrintable(v));
+        auto remettre = qScopeGuard([&] {
+            for (const QString& v : variables) {
+                qunsetenv(qPrintable(v));
+                if (!avant[v].isNull()) qputenv(qPrintable(v), avant[v]);
+            }
+        });
+        qputenv("PATH", QFile::encodeName(dossier.path()) + ":" + avant["PATH"]);
+        qputenv("LC_ALL", "en_GB.UTF-8");
+        qunsetenv("LANG");
+        qunsetenv("LC_TIME");
+        qunsetenv("LC_MESSAGES");
+        preparer_langue_systeme();
+        QCOMPARE(qgetenv("LC_TIME"), QByteArray("fr_FR.UTF-8"));  // the program's own
+
+        QVERIFY(lancer_calculatrice());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(rapport), 10000);
+        QFile f(rapport);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lignes = f.readAll().split('\n');
+        QVERIFY(lignes.contains("LC_ALL=en_GB.UTF-8"));
+        for (const QByteArray& ligne : lignes)
+            QVERIFY2(!ligne.startsWith("LC_TIME=") && !ligne.startsWith("LC_MESSAGES=") && !ligne.startsWith("LANG="),
+                     ligne.constData());
     }
 
     void le_programme_parle_francais_sur_tout_systeme() {

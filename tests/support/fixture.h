@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 // Scripted message boxes: a test states each box it expects (text, answer); a box that was
 // not expected, or that comes with another text, is recorded as a failure and answered with
@@ -57,3 +59,19 @@ class QWidget;
 // Renders a whole window (bars included) into a PNG under $VANTAREL_CAPTURES, when that
 // variable is set, for a look by eye; returns the file written or "".
 QString capture_pour_examen(QWidget* fenetre, const QString& nom);
+
+// Runs an action on the next modal window of that kind as soon as it is up (each modal dialog
+// runs its own event loop, so the test acts from a timer).
+template <class T, class Action>
+void quand_modale(Action action) {
+    auto* minuterie = new QTimer(qApp);
+    minuterie->setInterval(10);
+    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, action] {
+        if (T* w = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            minuterie->deleteLater();
+            minuterie->stop();
+            action(w);
+        }
+    });
+    minuterie->start();
+}
