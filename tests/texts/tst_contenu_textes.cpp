@@ -234,6 +234,9 @@ void TestContenuTextes::reponses_acceptees_dans_leurs_boites() {
         {"DEL", "LED"}, {"nœuds", "noeuds"}, {"œil", "oeil"}, {"dm³", "dm3"}, {"cm³", "cm3"}, {"1 000", "1000"},
         {"fils de connexion", "fils"}, {"éprouvette graduée", "éprouvette"}, {"dioxyde de carbone", "gaz carbonique"},
         {"insoluble", "non soluble"}, {"comprimer", "compresser"}, {"Soleil", "soleil"}, {"incendie", "feu"},
+        {"dioxygène", "oxygène"}, {"sous-voltée", "sous voltée"}, {"survoltée", "sur-voltée"},
+        {"tube à essais", "tube à essai"}, {"tare", "zéro"}, {"DEL", "diode électroluminescente"}, {"ouvert", "coupé"},
+        {"évaporée", "vaporisée"},
     };
     for (const auto& [reponse, autre] : attendues)
         QVERIFY2(acceptees.value(QString::fromUtf8(reponse)).contains(QString::fromUtf8(autre)), reponse);
