@@ -119,8 +119,10 @@ private slots:
     }
 
     // The sun is drawn bigger than the earth and the earth bigger than the moon, a misconception
-    // otherwise: by the widest disc about the centre holding no white (the sun's rays left out)
-    // and by the ink's extent. Each figure is centred, and the moon still a disc to grab.
+    // otherwise: by the widest disc about the centre holding no white and by the ink's extent.
+    // The sun is a disc filling its box, its edge sharp for the rays that graze it (no long
+    // spikes around it); the earth is at most three fifths of it, the moon about half the earth.
+    // Each figure is centred, and the moon still a disc to grab.
     void le_soleil_plus_gros_que_la_terre_plus_grosse_que_la_lune() {
         double disque_precedent = 99;
         int etendue_precedente = 99;
@@ -138,6 +140,10 @@ private slots:
             QVERIFY2(encre.left() + encre.right() == 39 && encre.top() + encre.bottom() == 39, nom);
             QVERIFY2(disque < disque_precedent && encre.width() < etendue_precedente, nom);
             QVERIFY2(disque >= 5, nom);
+            if (etendue_precedente == 99)
+                QVERIFY2(encre.width() >= 36 && encre.width() / 2.0 - disque <= 1.5, nom);
+            else
+                QVERIFY2(encre.width() <= etendue_precedente * 0.6, nom);
             disque_precedent = disque;
             etendue_precedente = encre.width();
         }
