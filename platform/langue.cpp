@@ -17,7 +17,6 @@ QByteArray categorie(const char* nom) {
     return QByteArray("C");
 }
 bool francais(const QByteArray& locale) { return locale.startsWith("fr"); }
-bool environnement_change = false;
 // The variables changed for the program, with the value each had before (null: unset).
 QList<std::pair<QByteArray, QByteArray>> valeurs_recues;
 
@@ -40,7 +39,6 @@ void preparer_langue_systeme() {
     }
     changer("LC_TIME", "fr_FR.UTF-8");
     changer("LC_MESSAGES", "fr_FR.UTF-8");
-    environnement_change = true;
 }
 
 QLocale langue_du_programme(const QLocale& systeme) {
@@ -52,7 +50,7 @@ void installer_langue_francaise(QCoreApplication& application) {
     const QLocale systeme = QLocale::system();
     // The C library may lack a French locale, and then took none at all from the environment:
     // it gets the system's characters back (numbers stay as the C library reads them).
-    if (environnement_change) std::setlocale(LC_CTYPE, "");
+    if (!valeurs_recues.isEmpty()) std::setlocale(LC_CTYPE, "");
     // A French system's own locale stays the default one, with the user's own formats.
     if (systeme.language() != QLocale::French) QLocale::setDefault(langue_du_programme(systeme));
     auto* traducteur = new QTranslator(&application);
