@@ -261,10 +261,10 @@ static const LigneSource lignes_elec6[] = {
 // Shared by the three rows of exercise 2, each with its own picture.
 static constexpr const char* tension_entre_a_et_b =
     "Chaque pile porte l'indication 1,5 V. Quelle est la tension entre les bornes A et B de l'association ci-contre?";
-// Correction shared by the rows of pictures 2 (two piles in the same direction) and 3 (four piles, one
-// of them turned round): the two rows are equal but for their picture, so the sentence holds for both.
+// Correction shared by the rows of pictures 2 and 3: the two rows are equal but for their picture, so both
+// pictures show four piles with one of them turned round (the first in 2, the third in 3).
 static constexpr const char* correction_trois_volts =
-    "Les tensions des piles dans le même sens s'ajoutent, celle d'une pile retournée se retranche: ici 3 V";
+    "Une pile retournée retranche sa tension au lieu de l'ajouter: 1,5 V + 1,5 V + 1,5 V - 1,5 V = 3 V";
 static const LigneSource lignes_elec7[] = {
     {"1", "1", "Pour associer deux piles en série de sorte que leurs tensions s'ajoutent, on relie:",
      "la borne + d'une pile à la borne - de l'autre", "la borne + d'une pile à la borne + de l'autre",
