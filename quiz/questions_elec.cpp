@@ -108,7 +108,7 @@ static const LigneSource lignes_elec3[] = {
      "C'est le filament (n°2) qui produit la lumière: le courant le chauffe très fort", "1"},
     {"1", "6", "Dans la lampe, les deux extrémités du filament sont reliées:", "toutes les deux au culot",
      "l'une au plot, l'autre au culot", "toutes les deux au plot", "", "", "2",
-     "Un fil relie le filament au plot, l'autre au culot: le courant traverse le filament", "1"},
+     "Une extrémité du filament est reliée au plot, l'autre au culot: le courant traverse le filament", "1"},
     {"2", "1", "Dans quel montage la lampe brille-t-elle?", "Le montage ( a )", "Le montage ( b )",
      "Le montage ( c )", "Le montage ( d )", "", "3",
      "Dans ( c ), la pile est reliée au plot et au culot: le circuit est fermé", "2"},
@@ -121,7 +121,7 @@ static const LigneSource lignes_elec3[] = {
      "Une lampe ne brille jamais avec une pile ronde", "", "3",
      "Un fil touche le verre, qui est isolant: le circuit n'est pas fermé", "2"},
     {"2", "4", "Pourquoi la lampe du montage ( d ) ne brille-t-elle pas?",
-     "Les deux fils partent de la même borne", "Le plot est isolant", "La pile n'a qu'une seule borne",
+     "Les deux fils partent de la même borne de la pile", "Le plot est isolant", "La pile n'a qu'une seule borne",
      "Il faut relier le verre de l'ampoule", "La lampe est branchée à l'envers", "1",
      "Dans ( d ), les deux fils partent de la borne +: la borne - n'est pas reliée", "2"},
     {"2", "5", "Dans le montage ( c ), on branche la pile dans l'autre sens. La lampe:", "s'éteint", "brille toujours",
@@ -206,7 +206,7 @@ static const LigneSource lignes_elec5[] = {
      "ont été inversées. Que fait alors le moteur?",
      "Il s'arrête", "Il tourne dans le même sens", "Il tourne dans le sens inverse", "Il tourne plus vite",
      "Il tourne moins vite", "3", "Le sens du courant est inversé, donc le moteur tourne dans l'autre sens", "3"},
-    {"2", "4", "Le circuit ci-contre est fermé. Que peut-on observer?", "La lampe L et la DEL brillent",
+    {"2", "4", "L'interrupteur K est fermé. Que peut-on observer?", "La lampe L et la DEL brillent",
      "La lampe L brille, la DEL reste éteinte", "La DEL brille, la lampe L reste éteinte",
      "La lampe L et la DEL restent éteintes", "", "4",
      "La DEL est dans son sens bloquant: aucun courant ne circule, tout reste éteint", "4"},
@@ -261,10 +261,10 @@ static const LigneSource lignes_elec6[] = {
 // Shared by the three rows of exercise 2, each with its own picture.
 static constexpr const char* tension_entre_a_et_b =
     "Chaque pile porte l'indication 1,5 V. Quelle est la tension entre les bornes A et B de l'association ci-contre?";
-// Correction shared by the rows of pictures 2 (two piles in the same direction) and 3 (four piles, one
-// of them turned round): the two rows are equal but for their picture, so the sentence holds for both.
+// Correction shared by the rows of pictures 2 and 3: the two rows are equal but for their picture, so both
+// pictures show four piles with one of them turned round (the first in 2, the third in 3).
 static constexpr const char* correction_trois_volts =
-    "Les tensions des piles dans le même sens s'ajoutent, celle d'une pile retournée se retranche: ici 3 V";
+    "Une pile retournée retranche sa tension au lieu de l'ajouter: 1,5 V + 1,5 V + 1,5 V - 1,5 V = 3 V";
 static const LigneSource lignes_elec7[] = {
     {"1", "1", "Pour associer deux piles en série de sorte que leurs tensions s'ajoutent, on relie:",
      "la borne + d'une pile à la borne - de l'autre", "la borne + d'une pile à la borne + de l'autre",

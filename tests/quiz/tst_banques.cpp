@@ -179,8 +179,12 @@ private slots:
             }
             const QString bonne = l[numero_bonne_reponse];
             QVERIFY2(bonne.size() == 1 && bonne >= "1" && bonne.toInt() <= n, qPrintable(ou + " right choice"));
-            for (int c = 1; c <= 11; ++c)
+            for (int c = 1; c <= 11; ++c) {
                 QVERIFY2(caracteres_permis(l[c]), qPrintable(ou + QStringLiteral(" character set, field %1").arg(c)));
+                // Numbers of five digits or more are written in groups of three ("10 000").
+                static const QRegularExpression cinq_chiffres("[0-9]{5}");
+                QVERIFY2(!l[c].contains(cinq_chiffres), qPrintable(ou + " digits not grouped"));
+            }
             for (const QString& t : {l[enonce], l[correction]})
                 QVERIFY2(t == t.trimmed() && !t.contains("  "), qPrintable(ou + " stray blanks"));
             // Two choices of one row never read the same.
