@@ -3,10 +3,11 @@
 #include "frame/etat.h"
 #include "frame/fenetre_activite.h"
 #include "frame/rapport_cadre.h"
-#include "platform/capture.h"
 #include "platform/document.h"
+#include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QPointer>
@@ -15,6 +16,17 @@
 using namespace traitement_texte;
 
 namespace {
+// The temporary picture, as a BMP file: a plain write, since the file is read back at once and
+// removed (its folder with it).
+void ecrire_image_temporaire(const QImage& image, const QString& fichier) {
+    QByteArray bmp;
+    QBuffer tampon(&bmp);
+    QString raison = QStringLiteral("l'image ne peut pas être convertie en BMP");
+    if (!tampon.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP") ||
+        !ecriture_sure::ecrire_simplement(fichier, bmp, &raison))
+        throw Erreur(QStringLiteral("l'image temporaire ne peut pas être écrite (") + raison + QLatin1Char(')'));
+}
+
 // The body: each picture through the temporary file, inserted at the cursor, a paragraph mark
 // typed after it and the cursor taken one line up, last picture first.
 void inserer_images(Application& word, const ListeImages& images, BoitePicture* tampon) {
@@ -27,8 +39,7 @@ void inserer_images(Application& word, const ListeImages& images, BoitePicture* 
             p.drawImage(0, 0, images.image(i));
         }
         tampon->update();
-        if (QString raison; !enregistrer_bmp(tampon->Image(), fichier, &raison))
-            throw Erreur(QStringLiteral("l'image temporaire ne peut pas être écrite (") + raison + QLatin1Char(')'));
+        ecrire_image_temporaire(tampon->Image(), fichier);
         try {
             word.ActiveDocument().AddPicture(fichier);
         } catch (...) {

@@ -224,6 +224,20 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur) 
                               [&](const QString& temporaire) { return remplacer(temporaire, fichier); });
 }
 
+bool ecrire_simplement(const QString& fichier, const QByteArray& contenu, QString* erreur) {
+    QFile f(fichier);
+    errno = 0;
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenu) == contenu.size() && f.flush()) {
+        f.close();
+        if (f.error() == QFileDevice::NoError) return true;
+    }
+    const int code = derniere_erreur();
+    f.close();
+    QFile::remove(fichier);
+    if (erreur) *erreur = cause(code);
+    return false;
+}
+
 QString nom_numerote(const QString& fichier, int n) {
     const qsizetype debut_du_nom = std::max(fichier.lastIndexOf(QLatin1Char('/')), fichier.lastIndexOf(QLatin1Char('\\'))) + 1;
     qsizetype point = fichier.lastIndexOf(QLatin1Char('.'));

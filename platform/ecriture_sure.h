@@ -27,6 +27,12 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur =
 // the name written, or "" when anything failed (no temporary file remains; `erreur` as above).
 QString ecrire_nouveau(const QString& fichier, const QByteArray& contenu, QString* erreur = nullptr);
 
+// Writes a file that is not kept (a temporary file, read back at once and removed): a plain
+// write over any file of that name, each write, the flush and the close checked, without the
+// syncs to disk nor the new name of ecrire(). False when anything failed (the file is then
+// removed; `erreur` as above).
+bool ecrire_simplement(const QString& fichier, const QByteArray& contenu, QString* erreur = nullptr);
+
 // The name with " (n)" before its extension (the part of the file name from its last dot).
 QString nom_numerote(const QString& fichier, int n);
 
