@@ -29,7 +29,7 @@ void ecrire_image_temporaire(const QImage& image, const QString& fichier) {
 
 // The body: each picture through the temporary file, inserted at the cursor, a paragraph mark
 // typed after it and the cursor taken one line up, last picture first.
-void inserer_images(Application& word, const ListeImages& images, BoitePicture* tampon) {
+void inserer_images(Application& word, Document& document, const ListeImages& images, BoitePicture* tampon) {
     QTemporaryDir dossier;
     if (!dossier.isValid()) throw Erreur(QStringLiteral("le dossier temporaire ne peut pas être créé"));
     const QString fichier = dossier.filePath(QStringLiteral("TEMP.BMP"));
@@ -41,7 +41,7 @@ void inserer_images(Application& word, const ListeImages& images, BoitePicture* 
         tampon->update();
         ecrire_image_temporaire(tampon->Image(), fichier);
         try {
-            word.ActiveDocument().AddPicture(fichier);
+            document.AddPicture(fichier);
         } catch (...) {
             QFile::remove(fichier);
             throw;
@@ -69,10 +69,10 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
 
         Application& word = Word();
         DocumentsRapport documents(word);
-        Document& document = word.ActiveDocument();
+        Document& document = documents.rapport();
         document.Range().InsertParagraphAfter();
         ecrire_identite(document, 2);
-        inserer_images(word, a_inserer, tampon);
+        inserer_images(word, document, a_inserer, tampon);
         ecrire_entete(word, modele.entete);
         fichier = documents.enregistrer_et_fermer(nom_fichier_rapport(dossier, modele.prefixe),
                                                   modele.fermer_document_propre);
