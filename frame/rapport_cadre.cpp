@@ -163,10 +163,14 @@ void ecrire_entete(Application& word, const QString& texte) {
     word.SeekView(wdSeekMainDocument);
 }
 
-DocumentsRapport::DocumentsRapport(Application& word) {
-    propre_ = word.Documents_Add();
+DocumentsRapport::DocumentsRapport(Application& word) : propre_(word.Documents_Add()) {
     propre_->application().Visible = false;
-    rapport_ = word.Documents_Add();
+    try {
+        rapport_ = word.Documents_Add();
+    } catch (...) {
+        propre_->Close();  // a constructor that fails runs no destructor
+        throw;
+    }
 }
 
 DocumentsRapport::~DocumentsRapport() {
@@ -176,8 +180,8 @@ DocumentsRapport::~DocumentsRapport() {
 }
 
 QString DocumentsRapport::enregistrer_et_fermer(const QString& fichier, bool fermer_document_propre) {
-    const QString ecrit = propre_->application().ActiveDocument().enregistrer_nouveau(fichier);
-    propre_->application().ActiveDocument().Close();
+    const QString ecrit = rapport_->enregistrer_nouveau(fichier);
+    rapport_->Close();
     if (fermer_document_propre) propre_->Close();
     reussi_ = true;
     return ecrit;

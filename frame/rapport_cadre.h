@@ -44,8 +44,8 @@ QString nom_fichier_rapport(const QString& dossier, const QString& prefixe);
 
 // The two documents of a report: the report's own document object, whose word processor it
 // hides, then the document added after it, which is the active one and receives the report.
-// Whichever of them is still open when the report fails is closed as it ends, so that a
-// failed report leaves no document behind it.
+// Whichever of them is still open when the report fails is closed as it ends (the first one
+// too when the second cannot be added), so that a failed report leaves no document behind it.
 class DocumentsRapport {
 public:
     // Adds both documents and hides the word processor.
@@ -53,9 +53,12 @@ public:
     ~DocumentsRapport();
     DocumentsRapport(const DocumentsRapport&) = delete;
     DocumentsRapport& operator=(const DocumentsRapport&) = delete;
-    // Saves the report's document under a name that no file bears yet (Document::
-    // enregistrer_nouveau), then closes it and, when asked, the report's own document; the
-    // report has then succeeded. Returns the file written.
+    // The document that receives the report.
+    traitement_texte::Document& rapport() { return *rapport_; }
+    // Saves the document that receives the report under a name that no file bears yet
+    // (Document::enregistrer_nouveau), then closes it and, when asked, the report's own
+    // document: those two, whatever document is active. The report has then succeeded.
+    // Returns the file written.
     QString enregistrer_et_fermer(const QString& fichier, bool fermer_document_propre);
 
 private:

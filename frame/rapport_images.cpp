@@ -3,10 +3,11 @@
 #include "frame/etat.h"
 #include "frame/fenetre_activite.h"
 #include "frame/rapport_cadre.h"
-#include "platform/capture.h"
 #include "platform/document.h"
+#include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QPointer>
@@ -15,9 +16,20 @@
 using namespace traitement_texte;
 
 namespace {
+// The temporary picture, as a BMP file: a plain write, since the file is read back at once and
+// removed (its folder with it).
+void ecrire_image_temporaire(const QImage& image, const QString& fichier) {
+    QByteArray bmp;
+    QBuffer tampon(&bmp);
+    QString raison = QStringLiteral("l'image ne peut pas être convertie en BMP");
+    if (!tampon.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP") ||
+        !ecriture_sure::ecrire_simplement(fichier, bmp, &raison))
+        throw Erreur(QStringLiteral("l'image temporaire ne peut pas être écrite (") + raison + QLatin1Char(')'));
+}
+
 // The body: each picture through the temporary file, inserted at the cursor, a paragraph mark
 // typed after it and the cursor taken one line up, last picture first.
-void inserer_images(Application& word, const ListeImages& images, BoitePicture* tampon) {
+void inserer_images(Application& word, Document& document, const ListeImages& images, BoitePicture* tampon) {
     QTemporaryDir dossier;
     if (!dossier.isValid()) throw Erreur(QStringLiteral("le dossier temporaire ne peut pas être créé"));
     const QString fichier = dossier.filePath(QStringLiteral("TEMP.BMP"));
@@ -27,10 +39,9 @@ void inserer_images(Application& word, const ListeImages& images, BoitePicture* 
             p.drawImage(0, 0, images.image(i));
         }
         tampon->update();
-        if (QString raison; !enregistrer_bmp(tampon->Image(), fichier, &raison))
-            throw Erreur(QStringLiteral("l'image temporaire ne peut pas être écrite (") + raison + QLatin1Char(')'));
+        ecrire_image_temporaire(tampon->Image(), fichier);
         try {
-            word.ActiveDocument().AddPicture(fichier);
+            document.AddPicture(fichier);
         } catch (...) {
             QFile::remove(fichier);
             throw;
@@ -58,10 +69,10 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
 
         Application& word = Word();
         DocumentsRapport documents(word);
-        Document& document = word.ActiveDocument();
+        Document& document = documents.rapport();
         document.Range().InsertParagraphAfter();
         ecrire_identite(document, 2);
-        inserer_images(word, a_inserer, tampon);
+        inserer_images(word, document, a_inserer, tampon);
         ecrire_entete(word, modele.entete);
         fichier = documents.enregistrer_et_fermer(nom_fichier_rapport(dossier, modele.prefixe),
                                                   modele.fermer_document_propre);

@@ -15,7 +15,7 @@ struct ModeleRapportImages {
     QString prefixe;         // of the file name: "evaluation_schema_", "evaluation_texte_"
     QString entete;          // the page header
     QString message_echec;   // the one message of every failure
-    bool fermer_document_propre;  // close the report's own document too, after the active one
+    bool fermer_document_propre;  // close the report's own document too, after the one saved
     bool annoncer_fichier;        // "Feuille sauvegardée dans le fichier: " and the file written, after success
 };
 
@@ -26,11 +26,12 @@ struct ModeleRapportImages {
 // dossier/prefixe<name>_<first name>_<dd_mm_yyyy>.doc (with " (2)", " (3)"... before ".doc"
 // when that name is taken: no report replaces another) and the closing. Each picture goes
 // through a temporary BMP file in a folder of the report's own, never the program's folder, so
-// that two copies of the program never share it; the file is removed once inserted, and on
-// every failure. Any failure shows the model's message with its cause on a second line
-// (information icon), closes the report's documents and ends the report;
-// the pointer goes back to the default whatever happens, when the window is still there. A
-// window closed during the pause ends the report there, quietly: no document, no message.
+// that two copies of the program never share it; the file is written plainly, not synced to the
+// disk, and removed once inserted, and on every failure. Any failure shows the model's message
+// with its cause on a second line (information icon), closes the report's documents and ends
+// the report; the pointer goes back to the default whatever happens, when the window is still
+// there. A window closed during the pause ends the report there, quietly: no document, no
+// message.
 // Returns the file written, or "" after a failure.
 QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePicture*>& panneaux,
                                 const std::function<ListeImages()>& images, BoitePicture* tampon,

@@ -41,7 +41,7 @@ void sauvegarder_QCM_word() {
 
         Application& word = Word();
         DocumentsRapport documents(word);
-        Document& document = word.ActiveDocument();
+        Document& document = documents.rapport();
 
         ecrire_identite(document, 1);
         for (int i = 1; i <= nb_reponses_QCM; ++i) {

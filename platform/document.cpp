@@ -10,6 +10,7 @@ namespace traitement_texte {
 
 namespace {
 CrochetEnregistrement crochet_enregistrement;
+std::function<bool()> crochet_ajout;
 
 // A text as it goes into a paragraph: "\r\n", "\r" and "\n" become manual line breaks.
 QString normaliser(const QString& texte) {
@@ -334,7 +335,10 @@ void Document::Close() {
 
 // --- Application
 
+void installer_crochet_ajout(std::function<bool()> crochet) { crochet_ajout = std::move(crochet); }
+
 std::shared_ptr<Document> Application::Documents_Add() {
+    if (crochet_ajout && !crochet_ajout()) throw Erreur(QStringLiteral("le document ne peut pas être créé"));
     std::shared_ptr<Document> d(new Document(this));
     documents_.append(d);
     return d;

@@ -250,6 +250,11 @@ Application& Word();
 using CrochetEnregistrement = std::function<void(const Document& document, const QString& fichier)>;
 void installer_crochet_enregistrement(CrochetEnregistrement crochet);
 
+// Test hook, called by Documents_Add before it adds a document; returning false refuses the
+// document (Erreur), as a word processor that cannot open one more would. An empty function
+// removes it.
+void installer_crochet_ajout(std::function<bool()> crochet);
+
 // The RTF text of a string: \, { and } escaped, line breaks as \line, and every character
 // beyond ASCII as a \uN escape followed by its Windows-1252 byte (\'hh) for the readers that
 // know no Unicode, or by "?" when that code page has no such character. A surrogate that is not

@@ -56,19 +56,17 @@ bool synchroniser(QFile& f) {
 }
 
 // Pushes the folder's list of names to the disk, so that a name just given to a file is still
-// there after a power cut. 0, or the error number.
-int synchroniser_dossier(const QString& dossier) {
+// there after a power cut. Best effort: the file already bears its name (some file systems and
+// network shares cannot sync a folder; a folder that may be written to but not read has no
+// list to sync from here).
+void synchroniser_dossier(const QString& dossier) {
 #ifdef Q_OS_WIN
     Q_UNUSED(dossier);  // the move was asked to write through: the name is on the disk already
-    return 0;
 #else
     const int fd = ::open(QFile::encodeName(dossier).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    // A folder that may be written to but not read has no list to sync from here.
-    if (fd < 0) return errno == EACCES ? 0 : derniere_erreur();
-    const int code = ::fsync(fd) == 0 ? 0 : derniere_erreur();
+    if (fd < 0) return;
+    ::fsync(fd);
     ::close(fd);
-    // Some file systems (and some network shares) cannot sync a folder: nothing more to do there.
-    return code == EINVAL || code == ENOTSUP || code == EOPNOTSUPP ? 0 : code;
 #endif
 }
 
@@ -89,9 +87,10 @@ int remplacer(const QString& temporaire, const QString& fichier) {
 }
 
 // Gives the new file the final name in one step, only if nothing bears it: 0, EEXIST when
-// something does, or another error number.
-int nommer(const QString& temporaire, const QString& fichier) {
+// something does, or another error number (the name is then left as it was).
+int nommer(const QString& temporaire, const QString& fichier, qint64 octets) {
 #ifdef Q_OS_WIN
+    Q_UNUSED(octets);
     const QString de = QDir::toNativeSeparators(temporaire), vers = QDir::toNativeSeparators(fichier);
     return MoveFileExW(reinterpret_cast<LPCWSTR>(de.utf16()), reinterpret_cast<LPCWSTR>(vers.utf16()),
                        MOVEFILE_WRITE_THROUGH)
@@ -100,13 +99,23 @@ int nommer(const QString& temporaire, const QString& fichier) {
 #else
     const QByteArray de = QFile::encodeName(temporaire), vers = QFile::encodeName(fichier);
 #if defined(Q_OS_LINUX) && defined(RENAME_NOREPLACE)
-    if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(), RENAME_NOREPLACE) == 0) return 0;
+    if (!permis(Etape::nom_exclusif, octets))
+        errno = EINVAL;  // as on a file system that cannot
+    else if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return derniere_erreur();
 #endif
     // A second name for the file, refused when the name is taken, then the first one removed.
+    // When it cannot be removed, the new name is given back and the write fails: a hidden
+    // second name never stays beside a file reported saved.
     if (::link(de.constData(), vers.constData()) == 0) {
-        ::unlink(de.constData());
-        return 0;
+        if (!permis(Etape::retrait_temporaire, octets))
+            errno = EIO;
+        else if (::unlink(de.constData()) == 0)
+            return 0;
+        const int code = derniere_erreur();
+        ::unlink(vers.constData());
+        return code;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS) return derniere_erreur();
     // A file system without second names (FAT on a USB stick): the name is taken by creating
@@ -147,8 +156,9 @@ int ouvrir_temporaire(const QString& dossier, QFile& f, QString& nom) {
 }
 
 // The steps of a write up to its new name. `nommer_fichier` gives the complete file its name
-// (0, or the error number); the folder is synced after it.
-bool ecrire_puis_nommer(const QString& fichier, const QByteArray& contenu, QString* erreur,
+// (0, or the error number); the folder is synced after it. `remplace`: the file takes the place
+// of the one that bears the name, and its permissions.
+bool ecrire_puis_nommer(const QString& fichier, const QByteArray& contenu, QString* erreur, bool remplace,
                         const std::function<int(const QString& temporaire)>& nommer_fichier) {
     auto echec = [&](int code) {
         if (erreur) *erreur = cause(code);
@@ -180,12 +190,13 @@ bool ecrire_puis_nommer(const QString& fichier, const QByteArray& contenu, QStri
     errno = 0;
     if (!permis(Etape::vidage, ecrits)) return abandon(ENOSPC);
     if (!f.flush()) return abandon(derniere_erreur());
+    // A file replaced keeps its permissions, as a file written in place would (where the file
+    // system has none to set, such as some network shares, the new file keeps its own); set
+    // before the sync, which takes them to the disk with the content. A new file keeps its own.
+    if (remplace && final_.exists() && !final_.isSymLink()) f.setPermissions(final_.permissions());
     errno = 0;
     if (!permis(Etape::synchronisation, ecrits)) return abandon(ENOSPC);
     if (!synchroniser(f)) return abandon(derniere_erreur());
-    // A file replaced keeps its permissions, as a file written in place would (where the file
-    // system has none to set, such as some network shares, the new file keeps its own).
-    if (final_.exists() && !final_.isSymLink()) QFile::setPermissions(temporaire, final_.permissions());
     errno = 0;
     f.close();
     if (f.error() != QFileDevice::NoError) return abandon(derniere_erreur());
@@ -196,8 +207,8 @@ bool ecrire_puis_nommer(const QString& fichier, const QByteArray& contenu, QStri
         QFile::remove(temporaire);
         return echec(code);
     }
-    if (!permis(Etape::synchronisation_dossier, ecrits)) return echec(EIO);
-    if (const int code_dossier = synchroniser_dossier(final_.path())) return echec(code_dossier);
+    // The file bears its name: it is saved, whatever the folder's sync gives.
+    if (permis(Etape::synchronisation_dossier, ecrits)) synchroniser_dossier(final_.path());
     return true;
 }
 }
@@ -209,8 +220,22 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur) 
         if (erreur) *erreur = cause(EISDIR);
         return false;
     }
-    return ecrire_puis_nommer(fichier, contenu, erreur,
+    return ecrire_puis_nommer(fichier, contenu, erreur, true,
                               [&](const QString& temporaire) { return remplacer(temporaire, fichier); });
+}
+
+bool ecrire_simplement(const QString& fichier, const QByteArray& contenu, QString* erreur) {
+    QFile f(fichier);
+    errno = 0;
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenu) == contenu.size() && f.flush()) {
+        f.close();
+        if (f.error() == QFileDevice::NoError) return true;
+    }
+    const int code = derniere_erreur();
+    f.close();
+    QFile::remove(fichier);
+    if (erreur) *erreur = cause(code);
+    return false;
 }
 
 QString nom_numerote(const QString& fichier, int n) {
@@ -222,11 +247,11 @@ QString nom_numerote(const QString& fichier, int n) {
 
 QString ecrire_nouveau(const QString& fichier, const QByteArray& contenu, QString* erreur) {
     QString pris;
-    const bool ecrit = ecrire_puis_nommer(fichier, contenu, erreur, [&](const QString& temporaire) {
+    const bool ecrit = ecrire_puis_nommer(fichier, contenu, erreur, false, [&](const QString& temporaire) {
         int code = EEXIST;
         for (int n = 1; code == EEXIST && n < 100000; ++n) {
             pris = n == 1 ? fichier : nom_numerote(fichier, n);
-            code = nommer(temporaire, pris);
+            code = nommer(temporaire, pris, contenu.size());
         }
         return code;
     });

@@ -105,6 +105,11 @@ private slots:
         MessagesScriptes aucune_boite;
         const ListeImages liste = instantanes({qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 255)});
         int largeur_au_moment_des_images = -1;
+        int synchronisations = 0;  // of the report's file alone, not of the temporary pictures
+        ecriture_sure::installer_crochet([&](ecriture_sure::Etape e, qint64) {
+            synchronisations += e == ecriture_sure::Etape::synchronisation;
+            return true;
+        });
         const QString fichier = sauvegarder_images_word(
             f, {f->themes_electricite},
             [&] {
@@ -112,6 +117,8 @@ private slots:
                 return liste;
             },
             f->copie_savoir, chemin_schema, schema());
+        ecriture_sure::installer_crochet({});
+        QCOMPARE(synchronisations, 1);
         QVERIFY2(aucune_boite.en_ordre(), qPrintable(aucune_boite.bilan()));
         QCOMPARE(fichier, rapports_.path() + "/evaluation_schema_Durand_Léo_12_05_2025.doc");
         QCOMPARE(enregistre_, fichier);
@@ -236,12 +243,8 @@ private slots:
             chemin_schema = disque.chemin();
             if (disque.monte())
                 disque.remplir("plein");
-            else  // no tmpfs here: the writer refuses the report's writes (not the temporary
-                  // picture's, which come first) as a full disk would
-                ecriture_sure::installer_crochet([ouvertures = 0](ecriture_sure::Etape e, qint64) mutable {
-                    if (e == ecriture_sure::Etape::ouverture) ++ouvertures;
-                    return !(e == ecriture_sure::Etape::ecriture && ouvertures % 2 == 0);
-                });
+            else  // no tmpfs here: the writer refuses the report's writes as a full disk would
+                ecriture_sure::installer_crochet([](ecriture_sure::Etape e, qint64) { return e != ecriture_sure::Etape::ecriture; });
         }
         const QStringList avant = QDir(chemin_schema).entryList(QDir::Files);
         const QStringList temporaires = QDir(temporaire_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

@@ -91,6 +91,7 @@ private slots:
     }
     void cleanup() {
         installer_crochet_enregistrement({});
+        installer_crochet_ajout({});
         Word().tout_fermer();
         reinitialiser_programme();
     }
@@ -312,6 +313,19 @@ private slots:
             QVERIFY(lu.open(QIODevice::ReadOnly));
             QCOMPARE(lu.readAll().contains("Question quatre"), i == 1);
         }
+    }
+
+    // A report saves and closes its own documents, whatever document is active; when the
+    // second cannot be added, the first is closed.
+    void documents_du_rapport() {
+        installer_crochet_ajout([ajouts = 0]() mutable { return ++ajouts != 2; });
+        QVERIFY_THROWS_EXCEPTION(Erreur, DocumentsRapport{Word()});
+        QCOMPARE(Word().nombre_documents(), 0);
+        DocumentsRapport documents(Word());
+        const auto autre = Word().Documents_Add();
+        documents.enregistrer_et_fermer(dossier_.filePath("rapport.doc"), true);
+        QCOMPARE(Word().nombre_documents(), 1);
+        QCOMPARE(&Word().ActiveDocument(), autre.get());
     }
 
     void dossier_impossible_a_ecrire() {

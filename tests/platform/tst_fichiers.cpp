@@ -17,6 +17,10 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using ecriture_sure::Etape;
 
@@ -157,20 +161,58 @@ private slots:
         QCOMPARE(ecriture_sure::nom_numerote("/a/x.tar.doc", 4), QStringLiteral("/a/x.tar (4).doc"));
     }
 
-    // The folder is synced once the file bears its name, or the write is reported as failed.
+    // The folder is synced once the file bears its name; the file is saved then, even when
+    // that sync fails.
     void dossier_synchronise_apres_le_nom() {
         QList<Etape> etapes;
         ecriture_sure::installer_crochet([&](Etape e, qint64) {
             etapes.append(e);
             return e != Etape::synchronisation_dossier;
         });
-        QString raison;
-        QVERIFY(!ecriture_sure::ecrire(d("a.doc"), "a", &raison));
-        QCOMPARE(raison, QStringLiteral("erreur de lecture ou d'écriture sur le disque"));
+        QVERIFY(ecriture_sure::ecrire(d("a.doc"), "a"));
         QCOMPARE(etapes.mid(etapes.size() - 2), QList<Etape>({Etape::remplacement, Etape::synchronisation_dossier}));
         etapes.clear();
-        QVERIFY(ecriture_sure::ecrire_nouveau(d("b.doc"), "b").isEmpty());
+        QCOMPARE(ecriture_sure::ecrire_nouveau(d("b.doc"), "b"), d("b.doc"));
         QCOMPARE(etapes.last(), Etape::synchronisation_dossier);
+        QCOMPARE(fichiers_de(dossier_.path()), QStringList({"a.doc", "b.doc"}));
+    }
+
+    // Where a name cannot be taken in one call, the file gets a second name, then loses its
+    // temporary one; when that removal fails, the name is given back and the write fails.
+    void second_nom_sans_nom_cache_laisse() {
+        Etape refusee = Etape::nom_exclusif;
+        ecriture_sure::installer_crochet([&](Etape e, qint64) { return e != Etape::nom_exclusif && e != refusee; });
+        QCOMPARE(ecriture_sure::ecrire_nouveau(d("rapport.doc"), "premier"), d("rapport.doc"));
+        refusee = Etape::retrait_temporaire;
+        QCOMPARE(ecriture_sure::ecrire_nouveau(d("rapport.doc"), "second"), QString());
+        QCOMPARE(fichiers_de(dossier_.path()), QStringList{"rapport.doc"});
+    }
+
+    // A new file never takes the permissions of the file whose name it avoids: its owner may
+    // read and write it. Checked in a child process that gives up root (who may open any file).
+    void nouveau_fichier_a_ses_propres_droits() {
+        QTemporaryDir dossier;
+        const QByteArray chemin = QFile::encodeName(dossier.path());
+        const pid_t enfant = ::fork();
+        QVERIFY(enfant >= 0);
+        if (enfant == 0) {
+            if ((::geteuid() == 0 && (::chown(chemin.constData(), 65534, 65534) || ::setgroups(0, nullptr) ||
+                                      ::setgid(65534) || ::setuid(65534))) ||
+                ::access(chemin.constData(), W_OK | X_OK))
+                ::_exit(77);
+            bool bon = true;
+            for (const auto& [nom, mode] : {std::pair{"rapport.doc", 0}, std::pair{"lecture.doc", 0444}}) {
+                ::close(::open(QFile::encodeName(dossier.filePath(nom)).constData(), O_WRONLY | O_CREAT, mode));
+                QFile nouveau(ecriture_sure::ecrire_nouveau(dossier.filePath(nom), "x"));
+                bon = bon && nouveau.open(QIODevice::ReadWrite) && nouveau.readAll() == "x";
+            }
+            ::_exit(bon ? 0 : 1);
+        }
+        int etat = 0;
+        QCOMPARE(::waitpid(enfant, &etat, 0), enfant);
+        QVERIFY(WIFEXITED(etat));
+        if (WEXITSTATUS(etat) == 77) QSKIP("cannot act as an unprivileged user here");
+        QCOMPARE(WEXITSTATUS(etat), 0);
     }
 
     // The causes a teacher reads, in French.
