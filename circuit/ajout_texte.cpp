@@ -16,9 +16,6 @@ const DialogueTexte::Disposition disposition{
     QStringLiteral(":/assets/circuit/ajout_texte/Command2.svg"),
     QStringLiteral(":/assets/circuit/ajout_texte/Command1.svg"), QStringLiteral("Valider"),
     QStringLiteral("Autre couleur, police, taille, style,..."), QStringLiteral("Texte:")};
-
-// Eight labels 30 pixels apart fit down the 369-pixel sheet below its first 100.
-constexpr int TEXTES_PAR_COLONNE = 8;
 }
 
 Ajout_texte::Ajout_texte() : DialogueTexte(disposition) { HelpContextID = fenetre_dessin::sujet_aide; }
@@ -37,7 +34,7 @@ void Ajout_texte::Command2_Click() {
             if (e) {
                 vers_etiquette(*e);
                 e->Visible(true);
-                const QPoint place = place_nouvelle_etiquette(n, TEXTES_PAR_COLONNE, f->Cadre->width());
+                const QPoint place = place_nouvelle_etiquette(n, *e);
                 e->Left(place.x());
                 e->Top(place.y());
             }

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace {
 constexpr double px = 15;  // twips per design pixel
@@ -62,18 +64,46 @@ DialogueTexte::DialogueTexte(const Disposition& d, Qt::WindowFlags drapeaux) : F
 
 void DialogueTexte::Form_Load() { regle_15_twips(*this); }
 
-QPoint DialogueTexte::place_nouvelle_etiquette(int n, int rangs, int largeur_feuille) {
-    constexpr int gauche = 100, haut = 100, ecart = 30;
-    constexpr int colonne = 96, decalage = 12;  // eight shifts of 12 pixels fill a column
-    constexpr int place_d_un_mot = 60;          // room kept right of the last column's labels
-    const int colonnes = std::max(1, (largeur_feuille - place_d_un_mot - gauche - (colonne - 1)) / colonne + 1);
-    const int rang = (n - 1) % rangs;
-    const int tour = (n - 1) / rangs;
-    const int passe = tour / (2 * colonnes);
-    // Within its column a pass is shifted 0 to 95 pixels, each once.
-    const int dans_la_colonne = decalage * (passe % 8) + (passe / 8) % decalage;
-    return {gauche + colonne * (tour / 2 % colonnes) + dans_la_colonne,
-            haut + ecart * (rang + 1) + ecart / 2 * (tour % 2) + (passe / colonne) % (ecart / 2)};
+QPoint DialogueTexte::place_nouvelle_etiquette(int n, const EtiquetteSansFenetre& nouvelle) {
+    constexpr int gauche = 100, haut = 100, ecart = 30, colonne = 96;
+    const QWidget* feuille = nouvelle.conteneur();
+    const QSizeF taille = nouvelle.zone().size();
+    const double largeur = feuille ? feuille->width() : 0, hauteur = feuille ? feuille->height() : 0;
+    // The text of the other labels shown: a hidden template or an emptied label covers nothing.
+    QList<QRectF> textes;
+    if (const CoucheSansFenetre* couche = feuille ? CoucheSansFenetre::si_existe(feuille) : nullptr)
+        for (ElementSansFenetre* e : couche->elements()) {
+            const auto* autre = qobject_cast<const EtiquetteSansFenetre*>(e);
+            if (autre && autre != &nouvelle && autre->Visible() && !autre->Caption().isEmpty()) textes << autre->zone();
+        }
+
+    QList<QPoint> places{QPoint(gauche, haut + ecart * n)};
+    for (int y = haut + ecart; y < hauteur; y += ecart) places << QPoint(gauche, y);
+    QList<int> colonnes;
+    for (int x = gauche; x < largeur; x += colonne) colonnes << x;
+    for (int x = gauche - colonne; x >= 0; x -= colonne) colonnes << x;
+    for (int decalage : {0, ecart / 2})
+        for (int x : colonnes)
+            for (int y = haut % ecart + decalage; y < hauteur; y += ecart) places << QPoint(x, y);
+
+    // Measured at each place: how far it runs off the sheet, then how much text it covers.
+    QPoint meilleure = places.first();
+    std::pair<double, double> moindre{std::numeric_limits<double>::infinity(), 0};
+    for (const QPoint& p : places) {
+        const QRectF r(p, taille);
+        const double dehors = std::max(0.0, r.right() - largeur) + std::max(0.0, r.bottom() - hauteur);
+        double couvert = 0;
+        for (const QRectF& t : textes) {
+            const QRectF commun = r.intersected(t);
+            couvert += commun.width() * commun.height();
+        }
+        if (std::pair(dehors, couvert) < moindre) {
+            moindre = {dehors, couvert};
+            meilleure = p;
+        }
+        if (dehors == 0 && couvert == 0) break;
+    }
+    return meilleure;
 }
 
 void DialogueTexte::couleur(std::uint32_t bgr) {

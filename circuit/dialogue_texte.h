@@ -42,13 +42,15 @@ public:
     void depuis_etiquette(const EtiquetteSansFenetre& e);
     std::uint32_t couleur_Text1() const { return couleur_; }
 
-    // Where a sheet of that width lays its new label number n (n from 1), in sheet pixels: Left
-    // 100 and Top 100 + 30 x the row, down a column of that many rows. The next round of the
-    // column goes half-way between those rows, the two after in a column 96 pixels to the right,
-    // as long as the sheet has room. Then the columns are passed over again, each pass shifted
-    // 12 pixels further right, then by the pixels between, then one pixel down. No two numbers
-    // share a place, and a short word of the first rounds hides no other.
-    static QPoint place_nouvelle_etiquette(int n, int rangs, int largeur_feuille);
+    // Where the new label number n (from 1), already given its text and style, goes on its sheet
+    // (its container), in sheet pixels: its own place, Left 100 and Top 100 + 30 x n, when it
+    // lies there wholly on the sheet and covers no other label's text. Otherwise the first place
+    // that does, among the places of that column from Top 130 down, then a grid of cells 96 x 30
+    // pixels laid on that column (Left 4 + 96 i, Top 10 + 30 j): column by column from that one
+    // rightwards and then leftwards, each top down, and the same cells again 15 pixels lower.
+    // When none does, the first of those places that leaves the least of it off the sheet, and
+    // then covers the least of the others' text.
+    static QPoint place_nouvelle_etiquette(int n, const EtiquetteSansFenetre& nouvelle);
 
 protected:
     void Form_Load() override;

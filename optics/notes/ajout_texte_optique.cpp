@@ -24,9 +24,6 @@ const DialogueTexte::Disposition disposition{
 constexpr Qt::WindowFlags fenetre_outil_fixe = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
-// The notes' column on the area (pixels): 400 pixels high, it holds nine rows below the first 100.
-constexpr int RANGS_NOTES = 9;
-
 // The dialog, shown modeless; it goes with the sheet, so that it never writes on a closed one.
 Ajout_texte_optique* montrer_dialogue(fenetre_dessin_optique* feuille) {
     auto* d = Fenetre::obtenir<Ajout_texte_optique>();
@@ -62,7 +59,7 @@ void Ajout_texte_optique::Command2_Click() {
         if (EtiquetteSansFenetre* nouvelle = f->ajouter_note(nombre_textes)) {
             vers_etiquette(*nouvelle);
             nouvelle->Visible(true);
-            const QPoint place = place_nouvelle_etiquette(nombre_textes, RANGS_NOTES, f->cadre_optique->width());
+            const QPoint place = place_nouvelle_etiquette(nombre_textes, *nouvelle);
             nouvelle->Left(place.x());
             nouvelle->Top(place.y());
         }

@@ -195,8 +195,10 @@ void fenetre_dessin_optique::cadre_optique_MouseUp(int, int, float X, float Y) {
             }
         }
         *o.trace = false;
+        // The band was the selection frame: its handle goes with it, even when the release falls
+        // outside the area, where no click on the area follows to hide it.
         if (o.bouton == 3)
-            for (LigneSansFenetre* l : {Line1_optique, Line2_optique, Line3_optique, Line4_optique}) l->Visible(false);
+            deselectionner();
         else
             rayon_virtuel->Visible(false);
         if (item) {

@@ -142,6 +142,16 @@ private slots:
         QVERIFY(e->Left() == -3000 && e->Top() == 100 && !encadre());
     }
 
+    void une_ellipse_lachee_hors_de_l_aire_emporte_le_cadre_et_la_poignee() {
+        poser("lampe", 1, 50, 50);
+        f->bouton_optique(3)->trigger();
+        souris::appuyer(f->cadre_optique, QPoint(200, 100));
+        souris::deplacer(f->cadre_optique, QPoint(300, 200));
+        souris::relacher(f->cadre_optique, QPoint(f->cadre_optique->width() + 40, 200));
+        QVERIFY(!f->tableau("cercle")->element(1)->isHidden());
+        QVERIFY(!f->Line1_optique->Visible() && f->ergot->isHidden());
+    }
+
     void couleurs_des_elements() {
         // Recoloured at their angle, as fresh elements of that colour at that angle.
         BoitePicture* ecran = poser("ecran", 1, 100, 100, 30);

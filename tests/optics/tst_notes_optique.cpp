@@ -74,16 +74,16 @@ private slots:
         QVERIFY(n1->ForeColor() == 0xFF0000u && nombre_textes == 1 && nb_textes_ajoutes == 1);
         capture_pour_examen(f, "notes_optique");
 
-        // After circuit notes the numbers go on; an empty text is a note; the tenth starts again
-        // at the top of the 400-pixel area, between the first rows: the top of note 1 is still
-        // its own, a click there opens its menu.
+        // After circuit notes the numbers go on; an empty text is a note; the tenth, past the
+        // column, takes its first place that covers no text: below the large note 1, whose top
+        // is still its own, a click there opens its menu.
         nombre_textes = 3;
         ecrire_note(f, QString());
         QVERIFY(texte(f, 4).isEmpty() && coin(f, 4) == QPoint(100, 220));
         nombre_textes = 8;
         ecrire_note(f, QStringLiteral("miroir"));
         ecrire_note(f, QStringLiteral("rayon"));
-        QVERIFY(coin(f, 9) == QPoint(100, 370) && coin(f, 10) == QPoint(100, 145) && nb_textes_ajoutes == 10);
+        QVERIFY(coin(f, 9) == QPoint(100, 370) && coin(f, 10) == QPoint(100, 160) && nb_textes_ajoutes == 10);
         capture_pour_examen(f, "notes_optique_au_deuxieme_tour");
         choisir(QStringLiteral("aucune"));  // the menu dismissed
         souris::deplacer(f->cadre_optique, QPoint(103, 133));
@@ -107,6 +107,25 @@ private slots:
         QVERIFY(texte(f, 9).isEmpty());
         ecrire_note(f, QStringLiteral("oeil"));
         QVERIFY(texte(f, 9) == "oeil" && nombre_textes == 10);
+    }
+
+    void les_notes_ne_se_couvrent_pas_et_restent_sur_l_aire() {
+        fenetre_dessin_optique* f = sur_un_theme();
+        nombre_textes = 16;  // labels of the circuit sheet
+        for (int n = 17; n <= 40; ++n)
+            ecrire_note(f, n % 4 ? QStringLiteral("Jour %1").arg(n)
+                                 : QStringLiteral("La Lune tourne autour de la Terre en un mois, note %1").arg(n));
+        const QRectF aire(0, 0, f->cadre_optique->width(), f->cadre_optique->height());
+        for (int i = 17; i <= 40; ++i) {
+            const QRectF zone = f->Texte_ajout_Optique(i)->zone();
+            QVERIFY2(aire.contains(zone), qPrintable(texte(f, i)));
+            for (int j = 17; j < i; ++j) QVERIFY2(!zone.intersects(f->Texte_ajout_Optique(j)->zone()), qPrintable(texte(f, i)));
+        }
+        capture_pour_examen(f, "notes_optique_nombreuses");
+        // A cleared sheet has its first place free again.
+        effacer_dessin();
+        ecrire_note(f, QStringLiteral("Nuit"));
+        QCOMPARE(coin(f, 41), QPoint(100, 130));
     }
 
     void une_note_invisible_ne_prend_pas_le_texte() {
