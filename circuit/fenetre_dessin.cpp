@@ -431,8 +431,9 @@ void fenetre_dessin::Toolbar1_ButtonClick(const QString& cle) {
     if (cle == QLatin1String("Calculatrice")) {
         if (!lancer_calculatrice())
             reponse_message = std::int16_t(
-                MsgBox(QStringLiteral("Impossible de trouver la calculatrice Windows (Chemin: C:\\Windows\\System32\\Calc.exe)"),
-                       vb::vbCritical | vb::vbOKOnly));
+                MsgBoxFichier(QStringLiteral("Impossible de trouver la calculatrice Windows (Chemin: "),
+                              QStringLiteral("C:\\Windows\\System32\\Calc.exe"), QStringLiteral(")"),
+                              vb::vbCritical | vb::vbOKOnly));
         return;
     }
     if (cle == QLatin1String("Parametre_fil")) {

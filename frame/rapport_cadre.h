@@ -71,13 +71,6 @@ private:
 // failure, in French ("Cause : le disque est plein.").
 QString message_echec_rapport(const QString& message, const std::exception& erreur);
 
-// A file's path as a message shows it: kept apart from the direction of the sentence around
-// it and read in its own order, left to right, each of its parts written in a right-to-left
-// script kept apart too (so a date stays after a name in Arabic); with a place to go to the
-// next line after each separator and within long parts, so that a long path wraps inside the
-// box instead of running out of it. The characters added show nothing.
-QString chemin_a_lire(const QString& chemin);
-
 // The format of a line of a report's body (always "Times New Roman", left indent 0).
 struct FormatLigne {
     double taille;

@@ -82,7 +82,7 @@ QString sauvegarder_images_word(FenetreActivite* fenetre, const QList<BoitePictu
     if (f && f->vivante()) f->MousePointer(0);
     if (!fichier.isEmpty() && modele.annoncer_fichier)
         reponse_message = std::int16_t(
-            MsgBox(QStringLiteral("Feuille sauvegardée dans le fichier: ") + chemin_a_lire(fichier), vb::vbInformation));
+            MsgBoxFichier(QStringLiteral("Feuille sauvegardée dans le fichier: "), fichier, QString(), vb::vbInformation));
     return fichier;
 }
 

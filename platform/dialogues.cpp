@@ -4,11 +4,15 @@
 #include "platform/capture.h"
 #include "platform/messages.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStringList>
+#include <QTranslator>
+#include <QTreeView>
 #include <QWidget>
 
 namespace {
@@ -30,6 +34,34 @@ QString suffixe(const QString& extension_defaut) {
     return s;
 }
 
+// The French of Qt's file dialog where Qt's catalogue has none ("Folder" in the type column) or
+// lacks the full stop after the question's first sentence.
+class TextesDialogueFichiers : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contexte, const char* source, const char*, int) const override {
+        struct Texte {
+            const char* contexte;
+            const char* source;
+            const char* francais;
+        };
+        static const Texte textes[] = {
+            {"QFileDialog", "%1 already exists.\nDo you want to replace it?", "Le fichier %1 existe déjà.\nVoulez-vous l'écraser ?"},
+            {"QAbstractFileIconProvider", "Folder", "Dossier"},
+            {"QAbstractFileIconProvider", "File", "Fichier"},
+        };
+        for (const Texte& t : textes)
+            if (qstrcmp(contexte, t.contexte) == 0 && qstrcmp(source, t.source) == 0) return QString::fromUtf8(t.francais);
+        return QString();
+    }
+};
+
+void installer_textes_dialogue_fichiers() {
+    static const bool installes = QCoreApplication::installTranslator(new TextesDialogueFichiers(qApp));
+    Q_UNUSED(installes);
+}
+
 // Qt's dialog adds its default suffix only to a name without any; a name with another
 // extension gets it here, before the dialog checks whether that file exists.
 class DialogueEnregistrerSous : public QFileDialog {
@@ -41,6 +73,11 @@ public:
         // Qt's own dialog, the same everywhere, so that the name check above always runs.
         setOption(QFileDialog::DontUseNativeDialog);
         setDefaultSuffix(suffixe(extension));
+        // Names only, which nothing cuts; the detail view, when chosen, fits its columns to
+        // what they show.
+        setViewMode(QFileDialog::List);
+        if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView")))
+            details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     }
 
     void accept() override {
@@ -84,6 +121,7 @@ void installer_crochet_enregistrer_sous(CrochetEnregistrerSous crochet) { croche
 QString dialogue_enregistrer_sous(QWidget* parent, const QString& filtre, const QString& titre,
                                   const QString& extension_defaut) {
     if (crochet_enregistrer) return avec_extension(crochet_enregistrer(filtre, titre), extension_defaut);
+    installer_textes_dialogue_fichiers();
     DialogueEnregistrerSous dialogue(parent, titre, filtre_qt(filtre), extension_defaut);
     const AttenteEvenements attente;
     if (dialogue.exec() != QDialog::Accepted) return QString();

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
@@ -15,7 +16,10 @@
 #include <QListView>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <tuple>
 #include <QVBoxLayout>
 
 namespace {
@@ -128,6 +132,16 @@ private:
         if (listes.size() < 2) return;
         QListView* styles = listes[1];
         styles->setItemDelegate(new StylesEnFrancais(styles));
+        // The page fills the list in the fonts' own order and then picks in it: the list is put
+        // in the order of the system's font dialog as soon as it is filled ("Normal", "Italique",
+        // "Gras", "Gras italique": the normal weight first, then the others from the lightest;
+        // upright before slanted).
+        if (auto* modele = qobject_cast<QStringListModel*>(styles->model()))
+            connect(modele, &QAbstractItemModel::modelReset, this, [familles = listes[0], modele] {
+                const QStringList noms = modele->stringList();
+                const QStringList ordonnes = styles_en_ordre(familles->currentIndex().data().toString(), noms);
+                if (ordonnes != noms) modele->setStringList(ordonnes);
+            });
         for (QLineEdit* boite : page_->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (boite->focusProxy() != styles) continue;
             // The page writes the chosen style's own name in the box: it is shown in French.
@@ -138,6 +152,16 @@ private:
             connect(boite, &QLineEdit::textChanged, boite, traduire);
             traduire();
         }
+    }
+
+    static QStringList styles_en_ordre(const QString& famille, QStringList noms) {
+        auto rang = [&famille](const QString& style) {
+            const QFont f = QFontDatabase::font(famille, style, 12);
+            return std::tuple{f.stretch() != QFont::Unstretched && f.stretch() != QFont::AnyStretch,
+                              f.weight() != QFont::Normal, int(f.weight()), f.style() != QFont::StyleNormal};
+        };
+        std::stable_sort(noms.begin(), noms.end(), [&](const QString& a, const QString& b) { return rang(a) < rang(b); });
+        return noms;
     }
 
     QFont depart_;

@@ -30,6 +30,15 @@ inline const QString titre_application = QStringLiteral("Vantarel");
 // second, 512 the third), which Enter chooses.
 int MsgBox(const QString& texte, int style = vb::vbOKOnly, const QString& titre = QString());
 
+// A message that names a file: the text, the file's path, then what follows it. The box shows
+// the path kept apart from the sentence, in its own order, left to right (a part written in a
+// right-to-left script keeps its order too, so a date stays after a name in Arabic), going to
+// the next line only after a separator or, for a part too long for a line, within it; a drive
+// ("C:\") stays with what follows. What a teacher selects or copies of it is the text itself,
+// the path's characters and nothing else. The hook receives the whole text.
+int MsgBoxFichier(const QString& texte, const QString& chemin, const QString& suite, int style = vb::vbOKOnly,
+                  const QString& titre = QString());
+
 // Replaces the real boxes (tests): the hook receives the text, the style and the shown title.
 using CrochetMessages = std::function<int(const QString& texte, int style, const QString& titre)>;
 void installer_crochet_messages(CrochetMessages crochet);

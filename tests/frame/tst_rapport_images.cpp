@@ -13,9 +13,7 @@
 #include "tests/support/petit_disque.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
 
@@ -156,7 +154,7 @@ private slots:
         chemin_textes = rapports_.path();
         const QString attendu = rapports_.path() + "/evaluation_texte_Durand_Léo_12_05_2025.doc";
         MessagesScriptes boites;
-        boites.attendre("Feuille sauvegardée dans le fichier: " + chemin_a_lire(attendu), vb::vbOK, vb::vbInformation);
+        boites.attendre("Feuille sauvegardée dans le fichier: " + attendu, vb::vbOK, vb::vbInformation);
         // One narrow picture: shown at its own size.
         ListeImages une;
         f->copie_savoir->resize(300, 200);
@@ -215,7 +213,7 @@ private slots:
             nom_eleve = nom;
             const QString numero = nom.contains('/') ? "" : " (2)";
             const QString attendu = rapports_.filePath("evaluation_texte_Martin_Léa_Léo_12_05_2025" + numero + ".doc");
-            boites.attendre("Feuille sauvegardée dans le fichier: " + chemin_a_lire(attendu), vb::vbOK,
+            boites.attendre("Feuille sauvegardée dans le fichier: " + attendu, vb::vbOK,
                             vb::vbInformation);
             QCOMPARE(sauvegarder_images_word(f, {}, [] { return instantanes({qRgb(9, 9, 9)}); }, f->copie_savoir,
                                              chemin_textes, texte()),
@@ -260,54 +258,6 @@ private slots:
         QVERIFY2(boites.en_ordre(), qPrintable(boites.bilan()));
         QCOMPARE(QDir(chemin_schema).entryList(QDir::Files), avant);
         QCOMPARE(QDir(temporaire_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), temporaires);
-    }
-
-    // The announced path wraps inside the box and keeps its own order around a name in Arabic.
-    void chemin_annonce_lisible() {
-        const QString nom = QString::fromUtf8("\u0645\u062D\u0645\u062F"), prenom = QString::fromUtf8("\u0639\u0644\u064A");
-        const QString chemin = "/home/prof/rapports/evaluation_texte_" + nom + "_" + prenom + "_12_05_2025.doc";
-        const QString montre = chemin_a_lire(chemin);
-        QCOMPARE(QString(montre).remove(QRegularExpression("[\\x{200B}\\x{2066}-\\x{2069}]")), chemin);
-        // On one line, the name, the first name and the date stand left to right as in the path.
-        const QString message = "Feuille sauvegardée dans le fichier: " + montre;
-        QTextLayout ligne(message, QFont("DejaVu Sans"));
-        ligne.beginLayout();
-        QTextLine l = ligne.createLine();
-        ligne.endLayout();
-        auto x_de = [&](const QString& partie) {
-            const int debut = int(message.indexOf(partie));
-            return std::min(l.cursorToX(debut), l.cursorToX(debut + int(partie.size())));
-        };
-        QVERIFY(x_de("texte") < x_de(nom));
-        QVERIFY(x_de(nom) < x_de(prenom));
-        QVERIFY(x_de(prenom) < x_de("2025"));
-        // Laid out as a message box lays out its text (at its break opportunities, at most 500
-        // pixels wide), a long path holds in the width.
-        const QString long_ = chemin_a_lire("/home/" + QString(200, 'd') + "/evaluation_texte_" + QString(120, 'N') +
-                                            "_" + QString(60, QChar(0x0645)) + "_12_05_2025.doc");
-        QTextLayout bloc("Feuille sauvegardée dans le fichier: " + long_, QFont("DejaVu Sans"));
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        bloc.setTextOption(option);
-        bloc.beginLayout();
-        int lignes = 0;
-        for (QTextLine t = bloc.createLine(); t.isValid(); t = bloc.createLine(), ++lignes) {
-            t.setLineWidth(500);
-            QVERIFY2(t.naturalTextWidth() <= 500, qPrintable(QString::number(t.naturalTextWidth())));
-        }
-        bloc.endLayout();
-        QVERIFY(lignes > 3);
-        // The real boxes, for a look by eye.
-        if (qEnvironmentVariableIsEmpty("VANTAREL_CAPTURES")) return;
-        for (const auto& [nom_capture, montre_] : {std::pair{"message_chemin_arabe", montre}, std::pair{"message_chemin_long", long_}}) {
-            QTimer::singleShot(300, [nom_capture] {
-                if (QWidget* boite = QApplication::activeModalWidget()) {
-                    capture_pour_examen(boite, nom_capture);
-                    boite->close();
-                }
-            });
-            MsgBox("Feuille sauvegardée dans le fichier: " + montre_, vb::vbInformation);
-        }
     }
 };
 

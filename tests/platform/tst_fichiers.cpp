@@ -6,6 +6,7 @@
 #include "tests/support/fixture.h"
 #include "tests/support/petit_disque.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -264,8 +265,11 @@ private slots:
         for (const auto& [tape, ecrit] : {std::pair{"photo", "photo.bmp"}, std::pair{"dessin.png", "dessin.png.bmp"},
                                           std::pair{"PHOTO.BMP", "PHOTO.BMP"}}) {
             ecrire_brut(d(ecrit), "ancienne image");
-            QString question;
+            QString question, type_dossier;
+            QFileDialog::ViewMode vue = QFileDialog::Detail;
             quand_modale<QFileDialog>([&](QFileDialog* dlg) {
+                vue = dlg->viewMode();
+                type_dossier = dlg->iconProvider()->type(QFileInfo(dossier_.path()));
                 quand_modale<QMessageBox>([&](QMessageBox* m) {
                     question = m->text();
                     m->button(QMessageBox::Yes)->click();
@@ -273,7 +277,8 @@ private slots:
                 taper_nom(dlg, d(tape));
             });
             QVERIFY(enregistrer_image_sous(&fenetre, image_unie(Qt::green), "Enregistrez sous..."));
-            QVERIFY2(question.contains(ecrit), qPrintable(question));
+            QCOMPARE(question, QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous l'écraser ?").arg(ecrit));
+            QVERIFY(vue == QFileDialog::List && type_dossier == QStringLiteral("Dossier"));
             QCOMPARE(QImage(d(ecrit), "BMP").pixelColor(5, 5), QColor(Qt::green));
         }
         QCOMPARE(lire(d("dessin.png")), QByteArray("un png"));

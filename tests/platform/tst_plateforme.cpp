@@ -12,11 +12,15 @@
 #include "tests/support/souris.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
 
@@ -307,6 +311,60 @@ private slots:
         QCOMPARE(MsgBox("Voulez-vous supprimer le dernier fil tracé?", vb::vbYesNo, "Attention"), int(vb::vbYes));
         entree();
         QCOMPARE(MsgBox("Terminé", vb::vbOKOnly + vb::vbDefaultButton2), int(vb::vbOK));
+    }
+
+    // A path in a message: what is selected of the box is the text itself; the path keeps its
+    // order around a name in Arabic, wraps inside the box, and a drive stays with what follows.
+    void un_chemin_se_copie_tel_qu_il_se_lit() {
+        const QString nom = QString::fromUtf8("\u0645\u062D\u0645\u062F"), prenom = QString::fromUtf8("\u0639\u0644\u064A");
+        const QString phrase = "Feuille sauvegardée dans le fichier: ";
+        const QString arabe = "/home/prof/rapports/evaluation_texte_" + nom + "_" + prenom + "_12_05_2025.doc";
+        const QString long_ = "/home/" + QString(200, 'd') + "/evaluation_texte_" + QString(120, 'N') + "_" +
+                              QString(60, QChar(0x0645)) + "_12_05_2025.doc";
+        // The place on screen of a piece of what is shown: its line, then across.
+        auto place = [](const QTextDocument* d, const QString& piece) {
+            d->size();  // laid out
+            const QTextLayout* l = d->firstBlock().layout();
+            const int debut = int(d->toPlainText().indexOf(piece)), fin = debut + int(piece.size());
+            const QTextLine ligne = l->lineForTextPosition(debut);
+            return std::pair{ligne.lineNumber(), std::min(ligne.cursorToX(debut), ligne.cursorToX(fin))};
+        };
+        for (const auto& [chemin, suite, capture] : {std::tuple{arabe, QString(), "message_chemin_arabe"},
+                                                     std::tuple{long_, QString(), "message_chemin_long"},
+                                                     std::tuple{QString("C:\\Windows\\System32\\Calc.exe"), QString(")"),
+                                                                "message_chemin_lecteur"}}) {
+            QString copie;
+            bool lu = false, dans_la_largeur = false, en_ordre = false;
+            QTimer::singleShot(0, [&, capture = capture] {
+                auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                auto* texte = b ? b->findChild<QTextEdit*>() : nullptr;
+                if (texte) {
+                    capture_pour_examen(b, capture);
+                    lu = texte->isVisible();
+                    texte->selectAll();
+                    texte->copy();
+                    copie = QGuiApplication::clipboard()->text();
+                    dans_la_largeur = texte->document()->size().width() <= texte->viewport()->width();
+                    const QTextDocument* d = texte->document();
+                    if (chemin == arabe) {
+                        en_ordre = place(d, "texte") < place(d, nom) && place(d, nom) < place(d, prenom) &&
+                                   place(d, prenom) < place(d, "2025");
+                    } else if (chemin == long_) {
+                        en_ordre = d->firstBlock().layout()->lineCount() > 3;
+                    } else {
+                        // Even where the line would end right after "C:".
+                        std::unique_ptr<QTextDocument> etroit(d->clone());
+                        etroit->setTextWidth(place(d, "C:").second + QFontMetrics(texte->font()).horizontalAdvance("C:") + 1);
+                        en_ordre = place(etroit.get(), "C:").first == place(etroit.get(), "Windows").first &&
+                                   place(etroit.get(), "C:").first > 0;
+                    }
+                }
+                if (b) b->button(QMessageBox::Ok)->click();
+            });
+            QCOMPARE(MsgBoxFichier(phrase, chemin, suite, vb::vbInformation), int(vb::vbOK));
+            QVERIFY(lu && dans_la_largeur && en_ordre);
+            QCOMPARE(copie, phrase + chemin + suite);
+        }
     }
 
     void une_etiquette_garde_le_texte_tel_quel() {

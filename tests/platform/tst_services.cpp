@@ -140,8 +140,7 @@ private slots:
             boite_apres = boite->text();
         });
         const std::optional<ChoixPolice> choisi = ShowFont(nullptr, depart);
-        montres.sort();
-        QCOMPARE(montres, QStringList({"Gras", "Gras italique", "Italique", "Normal"}));
+        QCOMPARE(montres, QStringList({"Normal", "Italique", "Gras", "Gras italique"}));
         QCOMPARE(boite_au_depart, QString("Normal"));
         QCOMPARE(boite_apres, QString("Gras italique"));
         QVERIFY(choisi && choisi->FontBold && choisi->FontItalic);

@@ -305,7 +305,7 @@ private slots:
         });
         const QString fichier = rapports.filePath("evaluation_texte_Durand_Léo_12_05_2025.doc");
         MessagesScriptes boites;
-        boites.attendre("Feuille sauvegardée dans le fichier: " + chemin_a_lire(fichier), vb::vbOK, vb::vbInformation,
+        boites.attendre("Feuille sauvegardée dans le fichier: " + fichier, vb::vbOK, vb::vbInformation,
                         "Vantarel");
         cliquer(t->valider_texte);
         QVERIFY(QFile::exists(fichier) && pointeur == 11 && t->MousePointer() == 0);
