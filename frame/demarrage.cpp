@@ -11,7 +11,7 @@
 
 void preparer_processus() { preparer_langue_systeme(); }
 
-void preparer_application(QApplication& application) {
+void preparer_application(QApplication& application, void (*enregistrer_modules)()) {
     application.setApplicationName(QStringLiteral("Vantarel"));
     application.setQuitOnLastWindowClosed(false);
     // The locale is settled for good before fontconfig starts reading on its own thread (it reads
@@ -22,10 +22,11 @@ void preparer_application(QApplication& application) {
     installer_dialogues_sans_memoire();
     installer_polices();
     installer_style();
+    if (enregistrer_modules) {
+        enregistrer_modules();
+        Fenetre::obtenir<Form1>();
+    }
+    attendre_polices();
 }
 
-void demarrer() {
-    Form1* fenetre = Fenetre::obtenir<Form1>();
-    attendre_polices();
-    fenetre->Show();
-}
+void demarrer() { Fenetre::obtenir<Form1>()->Show(); }
