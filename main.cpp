@@ -6,8 +6,7 @@
 int main(int argc, char* argv[]) {
     preparer_processus();
     QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
+    preparer_application(application, enregistrer_modules);
     demarrer();
     return application.exec();
 }

@@ -26,8 +26,7 @@ inline MesureOuverture mesurer_ouvertures(QApplication& application, int essais,
                                           const std::function<FenetreActivite*(Form1*)>& ouvrir,
                                           const std::function<bool(FenetreActivite*)>& verifier,
                                           const std::function<void(FenetreActivite*, int)>& pendant_l_ouverture = {}) {
-    preparer_application(application);
-    enregistrer_modules();
+    preparer_application(application, enregistrer_modules);
     demarrer();
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbYes); });
     MesureOuverture m;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    preparer_processus();
     QApplication application(argc, argv);
     const int essais = 20;
     double theme_premier = 0, theme_total = 0;

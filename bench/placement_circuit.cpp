@@ -45,9 +45,9 @@ Mesure mesurer(int fois, const std::function<void()>& action) {
 }
 
 int main(int argc, char* argv[]) {
+    preparer_processus();
     QApplication application(argc, argv);
-    preparer_application(application);
-    enregistrer_modules();
+    preparer_application(application, enregistrer_modules);
     demarrer();
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbOK); });
     Form1* f = Fenetre::obtenir<Form1>();

@@ -36,6 +36,7 @@ double mediane_ms(int fois, const std::function<void()>& action, const std::func
 
 int main(int argc, char* argv[]) {
     const int fois = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    preparer_processus();
     QApplication application(argc, argv);
     banc::preparer_vantarel(application);
     installer_crochet_messages([](const QString&, int, const QString&) { return int(vb::vbOK); });

@@ -13,11 +13,8 @@ namespace banc {
 inline bool est_form1(QWidget* w) { return qobject_cast<Form1*>(w) != nullptr; }
 inline bool est_le_qcm(QWidget* w) { return qobject_cast<fenetre_QCM*>(w) != nullptr; }
 
-// What main() does once the application exists, before the main window loads.
-inline void preparer_vantarel(QApplication& application) {
-    preparer_application(application);
-    enregistrer_modules();
-}
+// What main() does once the application exists: the main window is loaded.
+inline void preparer_vantarel(QApplication& application) { preparer_application(application, enregistrer_modules); }
 
 // Shows the main window as the program's start does and waits until it has been painted.
 inline void demarrer_jusqu_a_la_peinture() { jusqu_a_la_peinture(est_form1, [] { demarrer(); }); }

@@ -2,11 +2,18 @@
 
 class QApplication;
 
-// What main() does before the application object exists: the system's language settled for the
-// program.
+// The start that main(), the tools, the benchmarks and the tests that start as the program does
+// all go through.
+//
+// Before the application object exists: the system's language settled for the program, and no
+// session bus started for it.
 void preparer_processus();
-// Program-wide settings: French platform dialogs that keep nothing between runs, F1 help, no quit
-// when the main window hides; fontconfig's configuration starts reading on a thread of its own.
-void preparer_application(QApplication& application);
-// Creates the main window (its load is the start-up sequence) and shows it centred.
+// Once it exists: program-wide settings (French platform dialogs that keep nothing between runs,
+// F1 help, no quit when the main window hides); fontconfig's configuration is read on a thread of
+// its own meanwhile and, given the activities' registration, the activities register and the main
+// window loads (neither measures a text). Returns once that reading is over, so that no text is
+// ever measured while it goes on.
+void preparer_application(QApplication& application, void (*enregistrer_modules)() = nullptr);
+// Shows the main window centred, loading it first if it is not loaded (its load is the start-up
+// sequence).
 void demarrer();

@@ -17,28 +17,29 @@ QByteArray categorie(const char* nom) {
     return QByteArray("C");
 }
 bool francais(const QByteArray& locale) { return locale.startsWith("fr"); }
-// The variables changed for the program, with the value each had before (null: unset).
+// The variables changed for the program, with the value each had before (null: unset), in the
+// order of the changes: kept for the whole run, so that a value the program set is never taken
+// for one it received.
 QList<std::pair<QByteArray, QByteArray>> valeurs_recues;
+}
 
-void changer(const char* variable, const QByteArray& valeur) {
+void changer_pour_le_programme(const char* variable, const QByteArray& valeur) {
     valeurs_recues.append({variable, qgetenv(variable)});
     valeur.isNull() ? qunsetenv(variable) : qputenv(variable, valeur);
 }
-}
 
 void preparer_langue_systeme() {
-    valeurs_recues.clear();
     if (francais(categorie("LC_TIME")) && francais(categorie("LC_MESSAGES"))) return;
     // LC_ALL would override the two categories: its value goes to every other one instead.
     const QByteArray tout = qgetenv("LC_ALL");
     if (!tout.isEmpty()) {
         for (const char* c : {"LANG", "LC_CTYPE", "LC_NUMERIC", "LC_COLLATE", "LC_MONETARY", "LC_PAPER", "LC_NAME",
                               "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"})
-            changer(c, tout);
-        changer("LC_ALL", QByteArray());
+            changer_pour_le_programme(c, tout);
+        changer_pour_le_programme("LC_ALL", QByteArray());
     }
-    changer("LC_TIME", "fr_FR.UTF-8");
-    changer("LC_MESSAGES", "fr_FR.UTF-8");
+    changer_pour_le_programme("LC_TIME", "fr_FR.UTF-8");
+    changer_pour_le_programme("LC_MESSAGES", "fr_FR.UTF-8");
 }
 
 QLocale langue_du_programme(const QLocale& systeme) {
@@ -48,9 +49,10 @@ QLocale langue_du_programme(const QLocale& systeme) {
 
 void installer_langue_francaise(QCoreApplication& application) {
     const QLocale systeme = QLocale::system();
-    // The C library may lack a French locale, and then took none at all from the environment:
-    // it gets the system's characters back (numbers stay as the C library reads them).
-    if (!valeurs_recues.isEmpty()) std::setlocale(LC_CTYPE, "");
+    // The C library may lack the French locale set for the program, and then took none at all
+    // from the environment: it gets the system's characters back (numbers stay as the C library
+    // reads them). Where it took them all, this changes nothing.
+    std::setlocale(LC_CTYPE, "");
     // A French system's own locale stays the default one, with the user's own formats.
     if (systeme.language() != QLocale::French) QLocale::setDefault(langue_du_programme(systeme));
     auto* traducteur = new QTranslator(&application);

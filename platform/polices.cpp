@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <fontconfig/fontconfig.h>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -43,7 +44,12 @@ void installer_polices() {
 
 void lancer_lecture_polices() {
     if (lecture.joinable() || !QCoreApplication::instance()) return;
-    lecture = std::thread([] { FcInit(); });
+    try {
+        lecture = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // The system refuses a thread (a limit on threads or processes): Qt reads the
+        // configuration itself before the first text, as it does in any program.
+    }
 }
 
 void attendre_polices() {

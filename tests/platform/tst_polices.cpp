@@ -1,89 +1,75 @@
-// fontconfig's configuration as the program reads it on its own thread once the application object
-// exists: the same fonts, the same matches and the same rendering settings as fontconfig's own
-// reading, and no thread reading the environment before that object exists.
-#include "platform/langue.h"
+// fontconfig's configuration as the program reads it at start: on a thread of its own, started
+// only once the application object exists, and without it when the system refuses the thread.
+#include "frame/demarrage.h"
+#include "frame/form1.h"
+#include "modules.h"
 #include "platform/polices.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFontInfo>
+#include <QProcess>
 #include <QtTest>
-#include <fontconfig/fontconfig.h>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
-QString texte(FcPattern* p) {
-    FcChar8* t = FcNameUnparse(p);
-    const QString s = QString::fromUtf8(reinterpret_cast<const char*>(t));
-    FcStrFree(t);
-    return s;
-}
-
-QStringList polices(FcConfig* c) {
-    FcPattern* tout = FcPatternCreate();
-    FcObjectSet* champs = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, nullptr);
-    FcFontSet* ensemble = FcFontList(c, tout, champs);
-    QStringList l;
-    for (int i = 0; ensemble && i < ensemble->nfont; ++i) l << texte(ensemble->fonts[i]);
-    if (ensemble) FcFontSetDestroy(ensemble);
-    FcObjectSetDestroy(champs);
-    FcPatternDestroy(tout);
-    l.sort();
-    return l;
-}
-
-// The font chosen for a request, with everything the configuration adds to it (hinting,
-// anti-aliasing, the file, ...), and the order of the fonts it falls back on.
-QString choix(FcConfig* c, const char* demande) {
-    FcPattern* p = FcNameParse(reinterpret_cast<const FcChar8*>(demande));
-    FcConfigSubstitute(c, p, FcMatchPattern);
-    FcDefaultSubstitute(p);
-    FcResult r;
-    FcPattern* m = FcFontMatch(c, p, &r);
-    QString s = m ? texte(m) : QString();
-    if (m) FcPatternDestroy(m);
-    FcFontSet* suite = FcFontSort(c, p, FcFalse, nullptr, &r);
-    for (int i = 0; suite && i < suite->nfont; ++i) {
-        FcChar8* fichier = nullptr;
-        FcPatternGetString(suite->fonts[i], FC_FILE, 0, &fichier);
-        s += QLatin1Char('\n') + QString::fromUtf8(reinterpret_cast<const char*>(fichier));
-    }
-    if (suite) FcFontSetDestroy(suite);
-    FcPatternDestroy(p);
-    return s;
-}
-
 int fils() { return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); }
 int fils_avant_application = 0, fils_sans_application = 0;
+
+// The program's start in a process that may make no thread: prints the family its main window's
+// texts are drawn with.
+int depart_sans_fil(int argc, char** argv) {
+    preparer_processus();
+    QApplication application(argc, argv);
+    preparer_application(application, enregistrer_modules);
+    demarrer();
+    QCoreApplication::processEvents();
+    std::printf("%s\n", qPrintable(QFontInfo(Fenetre::obtenir<Form1>()->font()).family()));
+    return 0;
+}
 }  // namespace
 
 class TestPolices : public QObject {
     Q_OBJECT
 private slots:
-    void configuration_lue_au_depart_comme_fontconfig_la_lit() {
-        // Asked for before the application object exists, the reading does not start.
-        QCOMPARE(fils_sans_application, fils_avant_application);
-        attendre_polices();
-        FcConfig* lue = FcConfigReference(nullptr);
-        FcConfig* standard = FcInitLoadConfigAndFonts();
-        QVERIFY(lue && standard && lue != standard);
-        QCOMPARE(polices(lue), polices(standard));
-        QVERIFY(polices(lue).size() > 3);
-        for (const char* demande : {"Arial", "MS Sans Serif:pixelsize=11", "Comic Sans MS:bold", "Times New Roman:italic",
-                                    "Lucida Sans Unicode", "sans-serif", "serif:pixelsize=13", "monospace",
-                                    "DejaVu Sans:pixelsize=6"})
-            QCOMPARE(choix(lue, demande), choix(standard, demande));
-        FcConfigDestroy(standard);
-        FcConfigDestroy(lue);
+    void lecture_seulement_une_fois_l_application_faite() { QCOMPARE(fils_sans_application, fils_avant_application); }
+
+    // A user at his limit of processes (threads count among them): the program starts all the
+    // same, its fonts read by Qt. The limit binds no superuser: the start runs as "nobody".
+    void depart_quand_le_systeme_refuse_le_fil() {
+        QTemporaryDir execution;  // its own, so that Qt makes none in /tmp
+        const QByteArray dossier = QFile::encodeName(execution.path());
+        QProcess depart;
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert(QStringLiteral("XDG_RUNTIME_DIR"), execution.path());
+        depart.setProcessEnvironment(environnement);
+        depart.setChildProcessModifier([dossier] {
+            if (geteuid() == 0 && (chown(dossier.constData(), 65534, 65534) != 0 || setgid(65534) != 0 ||
+                                   setuid(65534) != 0))
+                _exit(90);
+            const rlimit aucun = {0, 0};
+            if (setrlimit(RLIMIT_NPROC, &aucun) != 0) _exit(91);
+        });
+        depart.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--sans-fil")});
+        QVERIFY(depart.waitForFinished(60000));
+        const QByteArray erreurs = depart.readAllStandardError();
+        QVERIFY2(depart.exitStatus() == QProcess::NormalExit && depart.exitCode() == 0, erreurs.constData());
+        QCOMPARE(depart.readAllStandardOutput().trimmed(), QByteArray("Liberation Sans"));
     }
 };
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::strcmp(argv[1], "--sans-fil") == 0) return depart_sans_fil(argc, argv);
     // As the program's main() does, before anything has used fontconfig.
-    preparer_langue_systeme();
+    preparer_processus();
     fils_avant_application = fils();
     lancer_lecture_polices();
     fils_sans_application = fils();
-    QCoreApplication application(argc, argv);
-    lancer_lecture_polices();
-    attendre_polices();  // before the test library adds to the environment
+    QApplication application(argc, argv);
+    preparer_application(application);  // over before the test library adds to the environment
     TestPolices essai;
     return QTest::qExec(&essai, argc, argv);
 }
