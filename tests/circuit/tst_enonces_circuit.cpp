@@ -2,6 +2,7 @@
 // each picture drawn from its own source, texts in installed families, legible, whole and written
 // in French typography.
 #include "platform/images.h"
+#include "tests/support/textes_svg.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -9,7 +10,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -84,13 +84,8 @@ QString faute_de_typographie(const QString& t, const QSet<QString>& accentues) {
 QStringList textes_de_toutes_les_sources() {
     QStringList textes;
     for (const Liste& l : listes)
-        for (int i = 1; i <= l.nombre; ++i) {
-            QFile fichier(source(l, i));
-            if (!fichier.open(QIODevice::ReadOnly)) continue;
-            QXmlStreamReader xml(&fichier);
-            while (!xml.atEnd())
-                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") textes << xml.readElementText();
-        }
+        for (int i = 1; i <= l.nombre; ++i)
+            for (const LigneSvg& t : lire_textes_svg(source(l, i)).lignes) textes << t.texte;
     return textes;
 }
 }
@@ -151,71 +146,31 @@ private slots:
     }
 
     // Every text: one installed family that holds its every character, at least 11 px high once
-    // scaled, French typography, and whole inside the picture.
+    // scaled, French typography, and whole inside the picture with a margin on both sides.
     void textes_des_sources() {
         const QStringList familles = QFontDatabase::families();
         const QSet<QString> accentues = mots_accentues(textes_de_toutes_les_sources());
-        const QRegularExpression transformation(
-            R"(^\s*(?:translate\(\s*([-\d.]+)[\s,]+([-\d.]+)\s*\))?\s*(?:scale\(\s*([\d.]+)\s*\))?\s*$)");
         for (const Liste& l : listes)
             for (int i = 1; i <= l.nombre; ++i) {
                 const QString ou = QStringLiteral("%1 n°%2").arg(QLatin1String(l.nom)).arg(i);
-                QFile fichier(source(l, i));
-                QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(fichier.fileName()));
-                QXmlStreamReader xml(&fichier);
-                struct Repere {
-                    double dx = 0, dy = 0, k = 1;
-                };
-                QList<Repere> reperes;
-                int textes = 0;
-                while (!xml.atEnd()) {
-                    xml.readNext();
-                    if (xml.isEndElement()) {
-                        reperes.removeLast();
-                        continue;
-                    }
-                    if (!xml.isStartElement()) continue;
-                    const QXmlStreamAttributes a = xml.attributes();
-                    Repere r = reperes.isEmpty() ? Repere() : reperes.last();
-                    if (xml.name() == u"svg") {
-                        QCOMPARE(a.value("width").toString(), QString("213"));
-                        QCOMPARE(a.value("height").toString(), QString("203"));
-                        QCOMPARE(a.value("viewBox").toString(), QString("0 0 213 203"));
-                    }
-                    // Only groups and texts place texts; shapes may be turned at will.
-                    if (a.hasAttribute("transform") && (xml.name() == u"g" || xml.name() == u"text")) {
-                        const auto m = transformation.match(a.value("transform").toString());
-                        QVERIFY2(m.hasMatch(), qPrintable(ou + " transform " + a.value("transform").toString()));
-                        r.dx += r.k * m.captured(1).toDouble();
-                        r.dy += r.k * m.captured(2).toDouble();
-                        if (!m.captured(3).isEmpty()) r.k *= m.captured(3).toDouble();
-                    }
-                    reperes << r;
-                    if (xml.name() != u"text") continue;
-                    ++textes;
-                    const QString famille = a.value("font-family").toString();
-                    QVERIFY2(familles.contains(famille), qPrintable(ou + " font " + famille));
-                    const double taille = a.value("font-size").toDouble() * r.k;
-                    QVERIFY2(taille >= 11, qPrintable(ou + " font size"));
-                    const double x = r.dx + r.k * a.value("x").toDouble(), y = r.dy + r.k * a.value("y").toDouble();
-                    const QString ancre = a.value("text-anchor").toString();
-                    QFont police(famille);
-                    police.setPixelSize(qRound(taille));
-                    police.setBold(a.value("font-weight") == u"bold");
-                    const QString texte = xml.readElementText();  // stops on the text's end
-                    reperes.removeLast();
-                    const QString faute = faute_de_typographie(texte, accentues);
-                    QVERIFY2(faute.isEmpty(), qPrintable(ou + " " + faute + ": " + texte));
-                    const QFontMetricsF mesure(police);
-                    for (QChar c : texte) QVERIFY2(mesure.inFont(c), qPrintable(ou + " glyph missing: " + texte));
-                    const double largeur = mesure.horizontalAdvance(texte);
-                    const double gauche = ancre == u"middle" ? x - largeur / 2 : ancre == u"end" ? x - largeur : x;
-                    QVERIFY2(gauche >= 2 && gauche + largeur <= boite.width() - 2 && y - mesure.ascent() >= 0 &&
-                                 y + mesure.descent() <= boite.height(),
-                             qPrintable(ou + " text cut off: " + texte));
+                const TextesSvg svg = lire_textes_svg(source(l, i));
+                QVERIFY2(svg.erreur.isEmpty(), qPrintable(ou + " " + svg.erreur));
+                QCOMPARE(svg.largeur, QString("213"));
+                QCOMPARE(svg.hauteur, QString("203"));
+                QCOMPARE(svg.viewbox, QString("0 0 213 203"));
+                QVERIFY2(!svg.lignes.isEmpty(), qPrintable(ou));
+                for (const LigneSvg& t : svg.lignes) {
+                    QVERIFY2(familles.contains(t.famille), qPrintable(ou + " font " + t.famille));
+                    QVERIFY2(t.taille >= 11, qPrintable(ou + " font size"));
+                    const QString faute = faute_de_typographie(t.texte, accentues);
+                    QVERIFY2(faute.isEmpty(), qPrintable(ou + " " + faute + ": " + t.texte));
+                    const QFontMetricsF mesure(t.police);
+                    for (QChar c : t.texte) QVERIFY2(mesure.inFont(c), qPrintable(ou + " glyph missing: " + t.texte));
+                    const QString marge = ligne_hors_marge(t, boite.width());
+                    QVERIFY2(marge.isEmpty(), qPrintable(ou + " " + marge));
+                    QVERIFY2(t.base - mesure.ascent() >= 0 && t.base + mesure.descent() <= boite.height(),
+                             qPrintable(ou + " text cut off: " + t.texte));
                 }
-                QVERIFY2(!xml.hasError(), qPrintable(ou + " " + xml.errorString()));
-                QVERIFY2(textes > 0, qPrintable(ou));
             }
     }
 };

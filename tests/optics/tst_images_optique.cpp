@@ -2,8 +2,10 @@
 // moon and the cursors, the cursors' hot spot, the menu pictures and the statements' text.
 #include "optics/sheet/etat_optique.h"
 #include "platform/images.h"
+#include "tests/support/textes_svg.h"
 
 #include <QFile>
+#include <QHash>
 #include <QQueue>
 #include <QRegularExpression>
 #include <QtTest>
@@ -190,7 +192,7 @@ private slots:
     // Statements: the font, size and characters of their text, the expected answer beside the
     // source, and no text running off the right edge.
     void enonces() {
-        static const QString lettres = QString::fromUtf8("àâçèéêëîïôùûüœÀÂÇÈÉÊÎÔŒ«»−°\u00a0");
+        static const QString lettres = QString::fromUtf8("àâçèéêëîïôùûüœÀÂÇÈÉÊÎÔŒ«»−°\u00a0\u202f");
         const QRegularExpression texte("<text\\b[^>]*>([^<]*)</text>"), taille("font-size=\"([0-9.]+)\""),
             famille("font-family=\"([^\"]*)\"");
         for (const Image& i : images_optique()) {
@@ -216,19 +218,38 @@ private slots:
         }
     }
 
+    // Every line of a statement stays clear of both sides of its picture.
+    void chaque_ligne_garde_une_marge() {
+        for (const Image& i : images_optique()) {
+            if (i.largeur != 213) continue;
+            const TextesSvg svg = lire_textes_svg(qEnvironmentVariable("VANTAREL_SOURCES") + "/assets/" + i.chemin);
+            QVERIFY2(svg.erreur.isEmpty() && !svg.lignes.isEmpty(), qPrintable(i.chemin + " " + svg.erreur));
+            for (const LigneSvg& l : svg.lignes) {
+                const QString marge = ligne_hors_marge(l, i.largeur);
+                QVERIFY2(marge.isEmpty(), qPrintable(i.chemin + ": " + marge));
+            }
+        }
+    }
+
     // The statements are pictures, not quiz rows: « guillemets » held by non-breaking spaces, œ,
-    // accented capitals and the minus sign. Their footers name the palette's elements and the
-    // tools by their tooltips, as the pupil finds them under the pointer.
+    // accented capitals, the minus sign and a space that does not break before : ; ? !, footers
+    // included. Their footers name the palette's elements and the tools as the pupil finds them
+    // under the pointer: by their tooltips, written in French typography.
     void typographie_des_enonces() {
-        const QRegularExpression texte("<text\\b[^>]*>([^<]*)</text>"), pied("^Éléments : (.*) Outils : (.*)$"),
+        const QRegularExpression texte("<text\\b[^>]*>([^<]*)</text>"), pied("^Éléments\u00a0: (.*) Outils\u00a0: (.*)$"),
             remarque(" ?\\([^)]*\\)");
         const QList<QRegularExpression> fautes = {
             QRegularExpression("''"), QRegularExpression("\\b[Oo]e(il|uf|uvre)"),
             QRegularExpression("\\bE(cri|l[éèe]|cran|tat|t[ée])"), QRegularExpression("\\bA (la|le|les|l')\\b"),
-            QRegularExpression("(^|[ (])-[0-9]"), QRegularExpression("«(?!\u00a0)|(?<!\u00a0)»")};
+            QRegularExpression("(^|[ (])-[0-9]"), QRegularExpression("«(?!\u00a0)|(?<!\u00a0)»"),
+            QRegularExpression(" [:;?!]")};
+        // The tooltips that the palette spells without accented capital, œ or article.
+        const QHash<QString, QString> en_francais = {
+            {"Ecran", "Écran"}, {"Ecran en coupe", "Écran en coupe"}, {"Ecran percé un trou", "Écran percé d'un trou"},
+            {"Ecran percé deux trous", "Écran percé de deux trous"}, {"Oeil", "Œil"}};
         QStringList elements;
         for (const TypeElement& t : types_elements())
-            if (t.info_bulle) elements << QString::fromUtf8(t.info_bulle);
+            if (t.info_bulle) elements << en_francais.value(QString::fromUtf8(t.info_bulle), QString::fromUtf8(t.info_bulle));
         const QStringList outils = {"Rayon", "Trait", "Cercle et ellipse", "Insérer du texte"};
         for (const Image& i : images_optique()) {
             if (i.largeur != 213) continue;
@@ -240,7 +261,7 @@ private slots:
                 (t.capturedStart() < debut_du_pied ? enonce : bas) += t.captured(1) + " ";
             }
             for (const QRegularExpression& faute : fautes)
-                QVERIFY2(!faute.match(enonce).hasMatch(), qPrintable(i.chemin + ": " + faute.pattern() + " in " + enonce));
+                QVERIFY2(!faute.match(enonce + bas).hasMatch(), qPrintable(i.chemin + ": " + faute.pattern() + " in " + enonce + bas));
             const QRegularExpressionMatch p = pied.match(bas.trimmed());
             QVERIFY2(p.hasMatch(), qPrintable(i.chemin + ": " + bas));
             for (const QString& nom : QString(p.captured(1)).remove(remarque).split(", "))
