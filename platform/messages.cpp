@@ -70,7 +70,8 @@ struct TexteMontre {
     }
 };
 
-bool separateur(QChar c) { return QStringLiteral("/\\_.").contains(c); }
+// A name's extension stays with it: a line ends only after a folder's separator or an underscore.
+bool separateur(QChar c) { return QStringLiteral("/\\_").contains(c); }
 
 bool droite_a_gauche(const QString& texte) {
     for (char32_t c : texte.toUcs4())
