@@ -95,7 +95,7 @@ static const LigneSource lignes_elec3[] = {
     {"1", "1", "Comment s'appelle la partie n°2 de la lampe?", "Le culot", "Le plot", "Le filament",
      "L'ampoule en verre", "L'isolant", "3", "La partie n°2 est le filament, le fil très fin qui brille", "1"},
     {"1", "2", "Comment s'appelle la partie n°4, tout en bas de la lampe?", "Le plot", "Le culot", "Le filament",
-     "Le verre", "", "1", "La partie n°4 est le plot: c'est l'une des deux bornes de la lampe", "1"},
+     "Le verre", "", "1", "La partie n°4 est le plot: la petite pièce de métal du bas, séparée du culot par un isolant", "1"},
     {"1", "3", "Quelles sont les deux bornes de la lampe?", "Les parties n°1 et n°2", "Les parties n°3 et n°4",
      "Les parties n°4 et n°5", "Les parties n°2 et n°5", "Les parties n°1 et n°3", "2",
      "Les deux bornes de la lampe sont le culot (n°3) et le plot (n°4)", "1"},
@@ -173,7 +173,7 @@ static const LigneSource lignes_elec4[] = {
      "Le schéma ( c ) comporte, comme le circuit, une pile, un interrupteur fermé et une lampe", "9"},
     {"2", "2", "Quel est le schéma normalisé correspondant au circuit ci-contre?", "Le schéma ( a )",
      "Le schéma ( b )", "Le schéma ( c )", "Le schéma ( d )", "", "1",
-     "Le schéma ( a ) comporte, comme le circuit, une pile, une lampe et un moteur", "10"},
+     "Le schéma ( a ) comporte, comme le circuit, une pile, une lampe et un moteur, sans interrupteur", "10"},
     {"2", "3", "Quel est le schéma normalisé correspondant au circuit ci-contre?", "Le schéma ( a )",
      "Le schéma ( b )", "Le schéma ( c )", "Le schéma ( d )", "", "2",
      "Le schéma ( b ) a les mêmes dipôles que le circuit, avec l'interrupteur ouvert", "11"},
@@ -186,7 +186,7 @@ static const LigneSource lignes_elec4[] = {
     {"3", "1", "Ces deux circuits sont-ils identiques?", "Oui", "Non", "", "", "", "1",
      "Oui: mêmes dipôles, branchés dans le même ordre; seule la forme du dessin change", "14"},
     {"3", "2", "Ces deux circuits sont-ils identiques?", "Oui", "Non", "", "", "", "2",
-     "Non: dans le circuit 2, le moteur est branché en dérivation sur la lampe", "15"},
+     "Non: dans le circuit 2, le moteur n'est plus à la suite de la lampe mais dans une autre boucle", "15"},
 };
 
 // Le sens du courant électrique
