@@ -137,7 +137,7 @@ static const LigneSource lignes_Optique4[] = {
     {"1", "2", "En combien de temps la Terre fait-elle un tour complet sur elle-même?",
      "En 1 heure environ", "En 12 heures environ", "En 24 heures environ", "En 29,5 jours environ",
      "En 365 jours environ",
-     "3", "La Terre fait un tour sur elle-même en 24 heures environ: c'est la durée d'un jour", ""},
+     "3", "La Terre fait un tour sur elle-même en 24 heures environ: c'est la durée d'un jour et d'une nuit", ""},
     {"1", "3", "Sur le dessin, le Soleil éclaire la Terre. En quel lieu fait-il nuit?",
      "En ( a )", "En ( b )", "En ( c )", "En ( d )", "",
      "4", "Il fait nuit en ( d ), sur la moitié de la Terre qui n'est pas éclairée", "1"},
@@ -166,10 +166,9 @@ static const LigneSource lignes_Optique4[] = {
     {"2", "5", "Lors d'une éclipse de Soleil, quel astre se trouve entre les deux autres?",
      "Le Soleil", "La Terre", "La Lune", "", "",
      "3", "Lors d'une éclipse de Soleil, la Lune passe entre le Soleil et la Terre", ""},
-    {"2", "6", "Lors d'une éclipse de Lune, la Lune:",
-     "entre dans le cône d'ombre de la Terre", "passe entre le Soleil et la Terre",
-     "cesse de produire sa propre lumière", "se trouve du même côté de la Terre que le Soleil", "",
-     "1", "La Lune entre dans le cône d'ombre de la Terre: le Soleil ne l'éclaire plus directement", ""},
+    {"2", "6", "Une éclipse de Lune ne peut se produire qu'au moment de la:",
+     "pleine lune", "nouvelle lune", "premier quartier", "dernier quartier", "",
+     "1", "La Lune doit être derrière la Terre, à l'opposé du Soleil: c'est la pleine lune", ""},
 };
 
 void charger_questions_optique() {
