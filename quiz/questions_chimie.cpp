@@ -26,7 +26,7 @@ static const LigneSource lignes_chimie2[] = {
      "Sur chaque coupelle, on a posé un aliment puis un peu de sulfate de cuivre anhydre. Quels aliments "
      "contiennent de l'eau?",
      "n°1 et n°3", "n°2 et n°4", "n°1 et n°2", "n°3 et n°4", "les quatre aliments", "2",
-     "La poudre a bleui sur la pomme (n°2) et sur le lait (n°4)", "1"},
+     "La poudre a bleui sur la pomme (n°2) et le lait (n°4): ces deux aliments contiennent de l'eau", "1"},
     {"3", "1",
      "Un liquide incolore fait bleuir le sulfate de cuivre anhydre. Peut-on affirmer que ce liquide est de l'eau "
      "pure?",
@@ -37,7 +37,7 @@ static const LigneSource lignes_chimie2[] = {
 static const LigneSource lignes_chimie3[] = {
     {"1", "1", "Sous quels états l'eau peut-elle se trouver dans la nature?", "liquide seulement",
      "solide et liquide seulement", "solide, liquide et gazeux", "liquide et gazeux seulement", "", "3",
-     "L'eau existe à l'état solide (glace), liquide et gazeux (vapeur)", ""},
+     "On trouve l'eau dans la nature sous trois états: solide, liquide et gazeux", ""},
     {"1", "2", "Un solide peut être saisi entre les doigts. On dit:", "Qu'il a une forme propre",
      "Qu'il est constitué de matière", "Qu'il n'a pas de forme propre", "", "", "1",
      "Un solide possède une forme propre", ""},
@@ -123,7 +123,7 @@ static const LigneSource lignes_chimie6[] = {
     {"1", "2", "Dans le Système international d'unités, l'unité de masse est:", "le kilogramme", "le litre",
      "le mètre cube", "le degré Celsius", "", "1", "L'unité internationale de masse est le kilogramme (kg)", ""},
     {"1", "3", "Laquelle de ces conversions est juste?", "1 kg = 100 g", "1 kg = 1000 g", "1 kg = 10 g",
-     "1 g = 1000 kg", "", "2", "1 kg = 1000 g", ""},
+     "1 g = 1000 kg", "", "2", "Kilo signifie mille: 1 kg = 1000 g, et non 100 g ou 10 g", ""},
     {"1", "4", "Laquelle de ces conversions est juste?", "2,5 g = 250 mg", "2,5 g = 25 mg", "2,5 g = 2500 mg",
      "2,5 g = 0,25 mg", "", "3", "1 g = 1000 mg, donc 2,5 g = 2500 mg", ""},
     {"1", "5", "Laquelle de ces conversions est juste?", "350 g = 3,5 kg", "350 g = 0,35 kg", "350 g = 35 kg",
@@ -156,7 +156,7 @@ static const LigneSource lignes_chimie7[] = {
      "le récipient n°2", "le récipient n°3", "le récipient n°4", "", "3",
      "L'éprouvette graduée (n°3) sert à mesurer un volume de liquide; les autres servent à le contenir", "3"},
     {"3", "1", "Un litre (1 L) est égal à:", "1 mL", "10 mL", "100 mL", "1000 mL", "10 000 mL", "4",
-     "1 L = 1000 mL", ""},
+     "Milli signifie millième: 1 mL = 0,001 L, donc 1 L = 1000 mL", ""},
     {"4", "1", "On plonge un caillou dans l'éprouvette graduée. Quel est le volume du caillou?", "50 mL", "72 mL",
      "22 mL", "122 mL", "", "3", "Volume du caillou: 72 mL - 50 mL = 22 mL", "4"},
     {"4", "2", "Quel est le volume de ce caillou exprimé en cm3?", "2,2 cm3", "220 cm3", "0,22 cm3", "22 cm3", "",
@@ -277,7 +277,7 @@ static const LigneSource lignes_chimie10[] = {
     {"3", "2", "Dans 1 L d'eau à 20 °C, on peut dissoudre au maximum 360 g de sel. Cette masse maximale est:",
      "la masse volumique du sel", "la masse de la solution", "la solubilité du sel dans l'eau",
      "la température de fusion du sel", "la masse du solvant", "3",
-     "La masse maximale de soluté qu'on peut dissoudre dans 1 L de solvant est sa solubilité", ""},
+     "La solubilité: masse maximale de soluté qui se dissout dans 1 L, à une température donnée", ""},
     {"3", "3",
      "La solubilité du sucre est d'environ 2000 g par litre d'eau à 20 °C. On dissout 500 g de sucre dans 1 L "
      "d'eau à 20 °C. La solution obtenue est:",

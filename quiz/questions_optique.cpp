@@ -166,8 +166,8 @@ static const LigneSource lignes_Optique4[] = {
     {"2", "5", "Lors d'une éclipse de Soleil, quel astre se trouve entre les deux autres?",
      "Le Soleil", "La Terre", "La Lune", "", "",
      "3", "Lors d'une éclipse de Soleil, la Lune passe entre le Soleil et la Terre", ""},
-    {"2", "6", "Une éclipse de Lune ne peut se produire qu'au moment de la:",
-     "pleine lune", "nouvelle lune", "premier quartier", "dernier quartier", "",
+    {"2", "6", "Une éclipse de Lune ne peut se produire qu'au moment:",
+     "de la pleine lune", "de la nouvelle lune", "du premier quartier", "du dernier quartier", "",
      "1", "La Lune doit être derrière la Terre, à l'opposé du Soleil: c'est la pleine lune", ""},
 };
 
