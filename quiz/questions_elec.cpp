@@ -86,7 +86,7 @@ static const LigneSource lignes_elec2[] = {
      "ne laisse pas passer le courant électrique", "fournit du courant électrique", "", "", "2",
      "Un isolant ne laisse pas passer le courant électrique", ""},
     {"5", "1", "Le corps humain est conducteur. Que faut-il en conclure?",
-     "On peut mettre les doigts dans une prise du secteur sans danger", "Il ne faut jamais toucher un fil dénudé du secteur",
+     "On peut mettre les doigts dans une prise du secteur sans danger", "Il ne faut jamais toucher un fil dénudé relié au secteur",
      "Le courant ne peut jamais traverser le corps humain", "", "", "2",
      "Le courant du secteur peut traverser le corps humain: c'est très dangereux", ""},
 };
@@ -330,7 +330,7 @@ static const LigneSource lignes_elec9[] = {
     {"2", "2", "L'interrupteur K est fermé. Qu'observe-t-on?", "L1 et L2 brillent toutes les deux normalement",
      "L1 et L2 restent toutes les deux éteintes", "L1 brille davantage et L2 reste éteinte",
      "L1 reste éteinte et L2 brille davantage que sans le fil", "Les deux lampes grillent aussitôt", "4",
-     "Le courant passe par le fil rouge et non par L1, éteinte; L2 brille davantage", "2"},
+     "Le courant évite L1 (éteinte) par le fil rouge; L2, seule avec la pile, brille davantage", "2"},
     {"2", "3", "On ajoute le fil rouge au circuit ci-contre. Que se passe-t-il?",
      "La lampe L brille plus fort car le courant augmente", "La pile est en court-circuit: elle chauffe et L s'éteint",
      "La lampe L grille car elle reçoit trop de courant", "Rien ne change: le fil rouge ne joue aucun rôle",
