@@ -9,7 +9,26 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+// Whether D-Bus finds the user's own bus in that folder: a socket of the user's named "bus".
+bool bus_de_l_utilisateur(const QString& dossier) {
+#ifdef Q_OS_UNIX
+    if (dossier.isEmpty()) return false;
+    struct stat etat {};
+    return ::stat(QFile::encodeName(QDir(dossier).filePath(QStringLiteral("bus"))).constData(), &etat) == 0 &&
+           S_ISSOCK(etat.st_mode) && etat.st_uid == ::getuid();
+#else
+    Q_UNUSED(dossier);
+    return true;  // no session bus is started there
+#endif
+}
+}  // namespace
 
 void preparer_processus() {
     preparer_langue_systeme();
@@ -17,9 +36,7 @@ void preparer_processus() {
     // accessibility bridge on X11): a daemon that outlives the program. The program goes without
     // one instead; the address that names none is its own, not given to the programs it starts.
     // A bus of the user's (the address, or the one D-Bus finds under $XDG_RUNTIME_DIR) is used.
-    const QString dossier_execution = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
-        (dossier_execution.isEmpty() || !QFileInfo::exists(QDir(dossier_execution).filePath(QStringLiteral("bus")))))
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !bus_de_l_utilisateur(qEnvironmentVariable("XDG_RUNTIME_DIR")))
         changer_pour_le_programme("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 

@@ -3,11 +3,11 @@
 #include "frame/etat.h"
 #include "frame/fenetre_activite.h"
 #include "frame/rapport_cadre.h"
+#include "platform/capture.h"
 #include "platform/document.h"
 #include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QPointer>
@@ -19,11 +19,9 @@ namespace {
 // The temporary picture, as a BMP file: a plain write, since the file is read back at once and
 // removed (its folder with it).
 void ecrire_image_temporaire(const QImage& image, const QString& fichier) {
-    QByteArray bmp;
-    QBuffer tampon(&bmp);
-    QString raison = QStringLiteral("l'image ne peut pas être convertie en BMP");
-    if (!tampon.open(QIODevice::WriteOnly) || !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP") ||
-        !ecriture_sure::ecrire_simplement(fichier, bmp, &raison))
+    const QByteArray bmp = en_bmp(image);
+    QString raison = raison_bmp_impossible;
+    if (bmp.isEmpty() || !ecriture_sure::ecrire_simplement(fichier, bmp, &raison))
         throw Erreur(QStringLiteral("l'image temporaire ne peut pas être écrite (") + raison + QLatin1Char(')'));
 }
 

@@ -17,12 +17,19 @@ QImage capturer_zone(QWidget* client, QSize taille) {
     return image;
 }
 
-bool enregistrer_bmp(const QImage& image, const QString& fichier, QString* erreur) {
+QByteArray en_bmp(const QImage& image) {
     QByteArray bmp;
     QBuffer tampon(&bmp);
     if (image.isNull() || !tampon.open(QIODevice::WriteOnly) ||
-        !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP")) {
-        if (erreur) *erreur = QStringLiteral("l'image ne peut pas être convertie en BMP");
+        !image.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP"))
+        return QByteArray();
+    return bmp;
+}
+
+bool enregistrer_bmp(const QImage& image, const QString& fichier, QString* erreur) {
+    const QByteArray bmp = en_bmp(image);
+    if (bmp.isEmpty()) {
+        if (erreur) *erreur = raison_bmp_impossible;
         return false;
     }
     return ecriture_sure::ecrire(fichier, bmp, erreur);

@@ -49,7 +49,8 @@ public:
         static const Texte textes[] = {
             {"QFileDialog", "%1 already exists.\nDo you want to replace it?", "Le fichier %1 existe déjà.\nVoulez-vous l'écraser ?"},
             {"QAbstractFileIconProvider", "Folder", "Dossier"},
-            {"QAbstractFileIconProvider", "File", "Fichier"},
+            {"QAbstractFileIconProvider", "Drive", "Lecteur"},
+            {"QAbstractFileIconProvider", "Unknown", "Inconnu"},
         };
         for (const Texte& t : textes)
             if (qstrcmp(contexte, t.contexte) == 0 && qstrcmp(source, t.source) == 0) return QString::fromUtf8(t.francais);

@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace traitement_texte;

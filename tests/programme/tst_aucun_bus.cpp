@@ -47,12 +47,15 @@ class TestAucunBus : public QObject {
 private slots:
     void aucun_bus_lance() {
         QFETCH(QString, plateforme);
+        QFETCH(bool, fichier_nomme_bus);
         QTemporaryDir dossier;
         const QString appels = dossier.filePath("appels"), rapport = dossier.filePath("environnement");
         ecrire_programme(dossier.filePath("dbus-launch"), QString("#!/bin/sh\necho \"$*\" >> '%1'\nexit 1\n").arg(appels));
         ecrire_programme(dossier.filePath(programmes_calculatrice().first()),
                          QString("#!/bin/sh\nenv > '%1.tmp' && mv '%1.tmp' '%1'\n").arg(rapport));
         QVERIFY(QDir(dossier.path()).mkdir("execution", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // A plain file where a user's bus would be is no bus: D-Bus would start one all the same.
+        if (fichier_nomme_bus) ecrire_programme(dossier.filePath("execution/bus"), QString());
 
         QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
         environnement.remove("DBUS_SESSION_BUS_ADDRESS");
@@ -82,8 +85,10 @@ private slots:
     }
     void aucun_bus_lance_data() {
         QTest::addColumn<QString>("plateforme");
-        QTest::newRow("offscreen") << "offscreen";
-        QTest::newRow("xcb") << "xcb";
+        QTest::addColumn<bool>("fichier_nomme_bus");
+        QTest::newRow("offscreen") << "offscreen" << false;
+        QTest::newRow("xcb") << "xcb" << false;
+        QTest::newRow("xcb, a file named bus") << "xcb" << true;
     }
 };
 
