@@ -3,7 +3,8 @@
 // Each picture has one source, tools/textes/sources/<list>/<n>.txt: a few settings, a line
 // "---", then the text. Each source line starts a new drawn line at the left margin and goes on
 // over the next lines as far as it needs, cut at spaces (never before ":", ";", "!", "?", "»",
-// nor after "«", and never leaving a blank to begin right of 566 pixels); an empty source line
+// nor after "«", nor on either side of a calculation's "=", "+", "−", "×", "÷", nor between a
+// number or a blank and its unit, and never leaving a blank to begin right of 566 pixels); an empty source line
 // leaves an empty line. A blank is written with its expected answer between brackets, then the
 // other answers a teacher accepts, each in braces, then optionally settings separated by '|':
 //   [conducteurs]                  a blank as wide as its answer needs
@@ -291,10 +292,20 @@ private:
         for (int k = 0; k < reste.size(); ++k) {
             const Element& e = reste[k];
             if (e.genre == Element::Espace) {
-                // French spacing: no line begins with ":", ";", "!", "?" or "»", and none ends with "«".
-                const bool insecable = (k + 1 < reste.size() && reste[k + 1].genre == Element::Mot &&
-                                        QStringLiteral(":;!?»").contains(reste[k + 1].texte.front())) ||
-                                       (k > 0 && reste[k - 1].genre == Element::Mot && reste[k - 1].texte == QStringLiteral("«"));
+                // French spacing: no line begins with ":", ";", "!", "?" or "»", and none ends with "«";
+                // a calculation is never cut at its signs, nor a number (or a blank) from its unit.
+                static const QStringList signes = {QStringLiteral("="), QStringLiteral("+"), QStringLiteral("−"),
+                                                   QStringLiteral("×"), QStringLiteral("÷")};
+                static const QStringList unites = {"g", "kg", "mg", "L", "mL", "V", "°C", "%", "cm", "cm³", "dm³"};
+                const bool suivant_mot = k + 1 < reste.size() && reste[k + 1].genre == Element::Mot;
+                const bool precedent_mot = k > 0 && reste[k - 1].genre == Element::Mot;
+                const bool apres_nombre =
+                    k > 0 && (reste[k - 1].genre == Element::Blanc || (precedent_mot && reste[k - 1].texte.back().isDigit()));
+                const bool insecable =
+                    (suivant_mot && (QStringLiteral(":;!?»").contains(reste[k + 1].texte.front()) ||
+                                     signes.contains(reste[k + 1].texte) ||
+                                     (apres_nombre && unites.contains(QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$")))))) ||
+                    (precedent_mot && (reste[k - 1].texte == QStringLiteral("«") || signes.contains(reste[k - 1].texte)));
                 if (!insecable) coupure = k;
                 x += m.horizontalAdvance(' ');
             } else if (e.genre == Element::Mot) {
