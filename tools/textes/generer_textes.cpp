@@ -3,7 +3,8 @@
 // Each picture has one source, tools/textes/sources/<list>/<n>.txt: a few settings, a line
 // "---", then the text. Each source line starts a new drawn line at the left margin and goes on
 // over the next lines as far as it needs, cut at spaces (never before ":", ";", "!", "?", "»",
-// nor after "«", and never leaving a blank to begin right of 566 pixels); an empty source line
+// nor after "«", nor on either side of a calculation's "=", "+", "−", "×", "÷", nor between a
+// number or a blank and its unit, and never leaving a blank to begin right of 566 pixels); an empty source line
 // leaves an empty line. A blank is written with its expected answer between brackets, then the
 // other answers a teacher accepts, each in braces, then optionally settings separated by '|':
 //   [conducteurs]                  a blank as wide as its answer needs
@@ -15,8 +16,12 @@
 // "hauteur" (picture height in pixels), "trous" (number of blanks).
 // Every gap, fixed or not, must hold the widest answer its blank accepts; the widest answer's own
 // width must fill at least 60 % of a fixed gap (choose a fuller answer), except in the few gaps
-// listed below that no natural answer fills; the spaces before a blank at a fixed place are
+// listed below that no natural answer fills; a free gap is not widened by one long synonym until
+// its expected answer fills less than 40 % of it; the spaces before a blank at a fixed place are
 // stretched only a little.
+// No blank's expected answer, nor any of its accepted answers of four letters or more, may be
+// printed elsewhere in its own text (compared without case or accents, as whole words), except for
+// the few blanks listed below, each with its reason.
 //
 // Every line is drawn with the committed font, its words on the baseline of the text typed in the
 // entry boxes. Each blank is a gap as wide as its box, marked by a dotted line in a colour of its
@@ -36,8 +41,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -66,6 +73,25 @@ const std::pair<const char*, const char*> TROUS_LARGES_ADMIS[] = {
     {"chimie6", "0"},         // a one-digit box, the narrowest of all
     {"chimie13", "gaz"},      // 36 pixels: « un gaz » does not fit, and nothing else names it
     {"optique4", "planète"},  // 62 pixels: « une planète » does not fit, and nothing else names it
+};
+// A free gap is as wide as its widest answer: one long synonym must not widen it until its
+// expected answer fills less than this share of it (the smallest gap aside).
+constexpr double REMPLISSAGE_LIBRE_MIN = 0.4;
+// An accepted answer is looked for in the text only from this many letters on: shorter ones
+// ("+", "3", "CO2", "eau") are signs or words that any sentence may hold.
+constexpr int LETTRES_REPONSE_CHERCHEE = 4;
+// The blanks whose answers the text cannot help printing elsewhere: picture, expected answer,
+// and why.
+struct ReponseImprimeeAdmise {
+    const char* image;
+    const char* reponse;
+    const char* raison;
+};
+const ReponseImprimeeAdmise REPONSES_IMPRIMEES_ADMISES[] = {
+    {"elec1", "pile de 4,5 V", "the flat cell is what the sheet wires up: its terminals are described as its two strips"},
+    {"optique4", "Lune", "the three bodies are the topic: each sentence names them"},
+    {"optique4", "Terre", "the three bodies are the topic: each sentence names them"},
+    {"optique4", "Soleil", "the three bodies are the topic: each sentence names them"},
 };
 // Stretch allowed to the spaces before a blank at a fixed place, and gap allowed before a blank
 // that begins its line.
@@ -195,6 +221,8 @@ public:
             rangs.append({t.gauche.value_or(t.x * 15), t.haut.value_or(t.y * 15), t.largeur.value_or(t.l * 15)});
         }
         verifier_encre(image, trous, nom);
+        verifier_remplissage_libre(trous, nom, mb);
+        verifier_reponses_imprimees(texte, trous, nom);
 
         const QString dossier = QStringLiteral("%1/assets/textes/%2").arg(racine_, s.liste);
         QDir().mkpath(dossier);
@@ -264,10 +292,20 @@ private:
         for (int k = 0; k < reste.size(); ++k) {
             const Element& e = reste[k];
             if (e.genre == Element::Espace) {
-                // French spacing: no line begins with ":", ";", "!", "?" or "»", and none ends with "«".
-                const bool insecable = (k + 1 < reste.size() && reste[k + 1].genre == Element::Mot &&
-                                        QStringLiteral(":;!?»").contains(reste[k + 1].texte.front())) ||
-                                       (k > 0 && reste[k - 1].genre == Element::Mot && reste[k - 1].texte == QStringLiteral("«"));
+                // French spacing: no line begins with ":", ";", "!", "?" or "»", and none ends with "«";
+                // a calculation is never cut at its signs, nor a number (or a blank) from its unit.
+                static const QStringList signes = {QStringLiteral("="), QStringLiteral("+"), QStringLiteral("−"),
+                                                   QStringLiteral("×"), QStringLiteral("÷")};
+                static const QStringList unites = {"g", "kg", "mg", "L", "mL", "V", "°C", "%", "cm", "cm³", "dm³"};
+                const bool suivant_mot = k + 1 < reste.size() && reste[k + 1].genre == Element::Mot;
+                const bool precedent_mot = k > 0 && reste[k - 1].genre == Element::Mot;
+                const bool apres_nombre =
+                    k > 0 && (reste[k - 1].genre == Element::Blanc || (precedent_mot && reste[k - 1].texte.back().isDigit()));
+                const bool insecable =
+                    (suivant_mot && (QStringLiteral(":;!?»").contains(reste[k + 1].texte.front()) ||
+                                     signes.contains(reste[k + 1].texte) ||
+                                     (apres_nombre && unites.contains(QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$")))))) ||
+                    (precedent_mot && (reste[k - 1].texte == QStringLiteral("«") || signes.contains(reste[k - 1].texte)));
                 if (!insecable) coupure = k;
                 x += m.horizontalAdvance(' ');
             } else if (e.genre == Element::Mot) {
@@ -358,6 +396,77 @@ private:
             }
         }
         for (const QString& s : signaler_plus_tard) signaler(ou, s);
+    }
+
+    // A free gap whose expected answer fills less than 40 % of it hints at a longer word.
+    void verifier_remplissage_libre(const QList<Trou>& trous, const QString& nom, const QFontMetricsF& mb) {
+        for (const Trou& t : trous) {
+            if (t.largeur || t.l <= LARGEUR_MIN_TROU) continue;
+            const double attendue = std::ceil(mb.horizontalAdvance(t.reponse));
+            if (attendue < REMPLISSAGE_LIBRE_MIN * t.l)
+                signaler(nom, QStringLiteral("« %1 » ne remplit que %2 % de son trou (%3 px), élargi par « %4 »")
+                                  .arg(t.reponse).arg(int(100 * attendue / t.l)).arg(t.l).arg(t.plus_large(mb)));
+        }
+    }
+
+    // No blank's expected answer, nor any accepted answer of four letters or more, is printed
+    // elsewhere in its text: a pupil scans the whole sheet. Compared without case or accents,
+    // as whole words.
+    void verifier_reponses_imprimees(const QStringList& lignes, const QList<Trou>& trous, const QString& nom) {
+        // The printed text: each blank becomes a line break, so that no word runs across it.
+        static const QRegularExpression blanc(QStringLiteral("\\[[^\\]]*\\]"));
+        const QString texte = sans_accents(QString(lignes.join('\n')).replace(blanc, QStringLiteral("\n")));
+        for (const Trou& t : trous) {
+            if (reponse_imprimee_admise(nom, t)) continue;
+            for (const QString& r : t.reponses()) {
+                if (r != t.reponse && std::count_if(r.begin(), r.end(), [](QChar c) { return c.isLetter(); }) <
+                                          LETTRES_REPONSE_CHERCHEE)
+                    continue;
+                const qsizetype k = position_mot(texte, sans_accents(r));
+                if (k >= 0)
+                    signaler(nom, QStringLiteral("la réponse « %1 » du trou « %2 » est écrite dans le texte : « %3 »")
+                                      .arg(r, t.reponse, texte.mid(std::max<qsizetype>(0, k - 30), r.size() + 60)
+                                                             .simplified()));
+            }
+        }
+        for (const auto& a : REPONSES_IMPRIMEES_ADMISES)
+            if (nom == QLatin1String(a.image) &&
+                std::none_of(trous.begin(), trous.end(), [&](const Trou& t) { return t.reponse == QString::fromUtf8(a.reponse); }))
+                signaler(nom, QStringLiteral("exception sans trou « %1 »").arg(QString::fromUtf8(a.reponse)));
+    }
+
+    static bool reponse_imprimee_admise(const QString& nom, const Trou& t) {
+        for (const auto& a : REPONSES_IMPRIMEES_ADMISES)
+            if (nom == QLatin1String(a.image) && t.reponse == QString::fromUtf8(a.reponse)) return true;
+        return false;
+    }
+
+    // Lower case, without accents, "œ" as "oe", one kind of apostrophe and space.
+    static QString sans_accents(const QString& s) {
+        QString d = s.toLower().replace(QChar(0x0153), QLatin1String("oe")).replace(QChar(0x00E6), QLatin1String("ae"));
+        d.replace(QChar(0x2019), '\'').replace(QChar(0x00A0), ' ').replace(QChar(0x202F), ' ');
+        d = d.normalized(QString::NormalizationForm_D);
+        d.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+        return d;
+    }
+
+    // Where `mot` stands in `texte` as a whole word (a number as a whole number: "5" is not
+    // found in "4,5"), or -1.
+    static qsizetype position_mot(const QString& texte, const QString& mot) {
+        auto colle = [&](qsizetype i, qsizetype voisin) {
+            if (voisin < 0 || voisin >= texte.size()) return false;
+            const QChar c = texte[voisin];
+            if (c.isLetterOrNumber()) return true;
+            // A decimal comma or point between two digits.
+            const qsizetype au_dela = voisin + (voisin - i);
+            return (c == ',' || c == '.') && texte[i].isDigit() && au_dela >= 0 && au_dela < texte.size() &&
+                   texte[au_dela].isDigit();
+        };
+        for (qsizetype k = texte.indexOf(mot); k >= 0 && !mot.isEmpty(); k = texte.indexOf(mot, k + 1)) {
+            const qsizetype fin = k + mot.size() - 1;
+            if (!colle(k, k - 1) && !colle(fin, fin + 1)) return k;
+        }
+        return -1;
     }
 
     // Everything inside 612 x 408, nothing under the button, nothing but its marker in a box.
