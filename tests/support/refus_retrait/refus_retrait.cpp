@@ -7,41 +7,21 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 
-namespace {
-bool cache(const char* chemin) {
+static int refus(int code) { return errno = code, -1; }
+static bool cache(const char* chemin) {
     const char* nom = std::strrchr(chemin, '/');
     return std::strncmp(nom ? nom + 1 : chemin, ".vantarel-", 10) == 0;
 }
+#define SUIVANTE(nom, type) reinterpret_cast<type>(dlsym(RTLD_NEXT, nom))
 
-template <typename F>
-F suivante(const char* nom) {
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, nom));
+extern "C" int renameat2(int de_dossier, const char* de, int vers_dossier, const char* vers, unsigned options) {
+    if (options & RENAME_NOREPLACE) return refus(EINVAL);
+    return SUIVANTE("renameat2", int (*)(int, const char*, int, const char*, unsigned))(de_dossier, de, vers_dossier,
+                                                                                        vers, options);
 }
+extern "C" int unlink(const char* chemin) {
+    return cache(chemin) ? refus(EIO) : SUIVANTE("unlink", int (*)(const char*))(chemin);
 }
-
-extern "C" {
-int renameat2(int de_dossier, const char* de, int vers_dossier, const char* vers, unsigned int options) {
-    if (options & RENAME_NOREPLACE) {
-        errno = EINVAL;
-        return -1;
-    }
-    return suivante<int (*)(int, const char*, int, const char*, unsigned int)>("renameat2")(de_dossier, de, vers_dossier,
-                                                                                           vers, options);
-}
-
-int unlink(const char* chemin) {
-    if (cache(chemin)) {
-        errno = EIO;
-        return -1;
-    }
-    return suivante<int (*)(const char*)>("unlink")(chemin);
-}
-
-int unlinkat(int dossier, const char* chemin, int options) {
-    if (cache(chemin)) {
-        errno = EIO;
-        return -1;
-    }
-    return suivante<int (*)(int, const char*, int)>("unlinkat")(dossier, chemin, options);
-}
+extern "C" int unlinkat(int dossier, const char* chemin, int options) {
+    return cache(chemin) ? refus(EIO) : SUIVANTE("unlinkat", int (*)(int, const char*, int))(dossier, chemin, options);
 }
