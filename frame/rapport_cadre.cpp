@@ -1,6 +1,7 @@
 #include "frame/rapport_cadre.h"
 
 #include "frame/etat.h"
+#include "platform/ecriture_sure.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -195,5 +196,5 @@ QString message_echec_rapport(const QString& message, const std::exception& erre
         cause = QStringLiteral("la mémoire est insuffisante");
     else
         cause = QStringLiteral("erreur inattendue");
-    return message + QStringLiteral("\nCause : ") + cause + QLatin1Char('.');
+    return ecriture_sure::message_avec_cause(message, cause);
 }

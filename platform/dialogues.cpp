@@ -2,6 +2,7 @@
 
 #include "platform/attente.h"
 #include "platform/capture.h"
+#include "platform/ecriture_sure.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
@@ -134,7 +135,9 @@ bool enregistrer_image_sous(QWidget* parent, const QImage& image, const QString&
     const QString fichier =
         dialogue_enregistrer_sous(parent, QStringLiteral("Images (*.bmp)|*.bmp"), titre, QStringLiteral("*.bmp"));
     if (fichier.isEmpty()) return false;
-    if (enregistrer_bmp(image, fichier)) return true;
-    MsgBox(QStringLiteral("Enregistrement de l'image impossible"), vb::vbExclamation, titre_application);
+    QString raison;
+    if (enregistrer_bmp(image, fichier, &raison)) return true;
+    MsgBox(ecriture_sure::message_avec_cause(QStringLiteral("Enregistrement de l'image impossible"), raison),
+           vb::vbExclamation, titre_application);
     return false;
 }

@@ -31,6 +31,6 @@ void installer_crochet_enregistrer_sous(CrochetEnregistrerSous crochet);
 
 // Saves a picture of a window as a BMP file where the user chooses: the Save As dialog with the
 // filter "Images (*.bmp)|*.bmp" and that title, then the checked write (an earlier file stays
-// whole if the write fails). A failure shows "Enregistrement de l'image impossible"; a
-// cancelled dialog ends quietly. True when the picture was saved.
+// whole if the write fails). A failure shows "Enregistrement de l'image impossible" and, on a
+// second line, its cause; a cancelled dialog ends quietly. True when the picture was saved.
 bool enregistrer_image_sous(QWidget* parent, const QImage& image, const QString& titre);

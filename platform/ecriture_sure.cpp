@@ -104,18 +104,16 @@ int nommer(const QString& temporaire, const QString& fichier, qint64 octets) {
     else if (::renameat2(AT_FDCWD, de.constData(), AT_FDCWD, vers.constData(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return derniere_erreur();
+#else
+    Q_UNUSED(octets);
 #endif
     // A second name for the file, refused when the name is taken, then the first one removed.
-    // When it cannot be removed, the new name is given back and the write fails: a hidden
-    // second name never stays beside a file reported saved.
+    // Once the file bears its name it is saved: a temporary name that cannot be removed, even
+    // at a second try, stays beside it (the same file under a hidden name), and the name taken
+    // is kept.
     if (::link(de.constData(), vers.constData()) == 0) {
-        if (!permis(Etape::retrait_temporaire, octets))
-            errno = EIO;
-        else if (::unlink(de.constData()) == 0)
-            return 0;
-        const int code = derniere_erreur();
-        ::unlink(vers.constData());
-        return code;
+        if (::unlink(de.constData()) != 0) ::unlink(de.constData());
+        return 0;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS) return derniere_erreur();
     // A file system without second names (FAT on a USB stick): the name is taken by creating
@@ -227,13 +225,15 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur) 
 bool ecrire_simplement(const QString& fichier, const QByteArray& contenu, QString* erreur) {
     QFile f(fichier);
     errno = 0;
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenu) == contenu.size() && f.flush()) {
+    const bool ouvert = f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (ouvert && f.write(contenu) == contenu.size() && f.flush()) {
         f.close();
         if (f.error() == QFileDevice::NoError) return true;
     }
     const int code = derniere_erreur();
     f.close();
-    QFile::remove(fichier);
+    // Only a file this call wrote to: one it could not open (another user's) is left alone.
+    if (ouvert) QFile::remove(fichier);
     if (erreur) *erreur = cause(code);
     return false;
 }
@@ -256,6 +256,10 @@ QString ecrire_nouveau(const QString& fichier, const QByteArray& contenu, QStrin
         return code;
     });
     return ecrit ? pris : QString();
+}
+
+QString message_avec_cause(const QString& message, const QString& cause) {
+    return message + QStringLiteral("\nCause : ") + cause + QLatin1Char('.');
 }
 
 QString cause(int numero) {

@@ -25,12 +25,14 @@ bool ecrire(const QString& fichier, const QByteArray& contenu, QString* erreur =
 // the same name, and no file is ever replaced (nor a link or a folder bearing the name). The new
 // file has the permissions of any new file, never those of a file whose name it avoids. Returns
 // the name written, or "" when anything failed (no temporary file remains; `erreur` as above).
+// Where the name can only be taken as a second name of the file, the file is saved once it
+// bears it: should its hidden temporary name then refuse to go, that name stays beside it.
 QString ecrire_nouveau(const QString& fichier, const QByteArray& contenu, QString* erreur = nullptr);
 
 // Writes a file that is not kept (a temporary file, read back at once and removed): a plain
 // write over any file of that name, each write, the flush and the close checked, without the
-// syncs to disk nor the new name of ecrire(). False when anything failed (the file is then
-// removed; `erreur` as above).
+// syncs to disk nor the new name of ecrire(). False when anything failed (a file this call
+// opened is then removed, a file it could not open is left as it was; `erreur` as above).
 bool ecrire_simplement(const QString& fichier, const QByteArray& contenu, QString* erreur = nullptr);
 
 // The name with " (n)" before its extension (the part of the file name from its last dot).
@@ -40,10 +42,13 @@ QString nom_numerote(const QString& fichier, int n);
 // ("le dossier n'existe pas", "le disque est plein"...).
 QString cause(int numero);
 
+// The message of a failure that a teacher reads: the message unchanged, then on a second line
+// its cause ("Cause : le disque est plein.").
+QString message_avec_cause(const QString& message, const QString& cause);
+
 // The steps of a write, for the test hook. Where a new name is taken: nom_exclusif, the name
 // taken only if free in one call (refused, it fails as on a file system that cannot, and a
-// second name is made instead); retrait_temporaire, the removal of the temporary name once the
-// file bears that second name.
+// second name is made instead).
 enum class Etape {
     ouverture,
     ecriture,
@@ -51,7 +56,6 @@ enum class Etape {
     synchronisation,
     remplacement,
     nom_exclusif,
-    retrait_temporaire,
     synchronisation_dossier
 };
 

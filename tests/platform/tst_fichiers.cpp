@@ -135,6 +135,13 @@ private slots:
         QVERIFY(!ecriture_sure::ecrire(ancien, "court", &raison));
         QCOMPARE(raison, QStringLiteral("le disque est protégé en écriture"));
         QCOMPARE(lire(ancien).size(), 90 * 1024);
+        // The picture's box says so too.
+        EnregistrerSousScripte dialogue;
+        MessagesScriptes messages;
+        dialogue.repondre(disque.chemin("photo.bmp"));
+        messages.attendre(echec_image + "\nCause : le disque est protégé en écriture.", vb::vbOK, vb::vbExclamation);
+        QVERIFY(!enregistrer_image_sous(nullptr, image_unie(Qt::red), "Enregistrez sous..."));
+        QVERIFY2(messages.en_ordre(), qPrintable(messages.bilan()));
     }
 
     // A new file never replaces one: it takes the name, else the first numbered name free, in
@@ -179,21 +186,37 @@ private slots:
     }
 
     // Where a name cannot be taken in one call, the file gets a second name, then loses its
-    // temporary one; when that removal fails, the name is given back and the write fails.
-    void second_nom_sans_nom_cache_laisse() {
-        Etape refusee = Etape::nom_exclusif;
-        ecriture_sure::installer_crochet([&](Etape e, qint64) { return e != Etape::nom_exclusif && e != refusee; });
+    // temporary one. When that removal really fails (a child on a file system that refuses
+    // both), the file bearing its name is saved and kept; only its hidden name stays.
+    void second_nom_garde_le_fichier_nomme() {
+        if (const QString dossier = qEnvironmentVariable("VANTAREL_REFUS_RETRAIT"); !dossier.isEmpty()) {
+            QCOMPARE(ecriture_sure::ecrire_nouveau(dossier + "/rapport.doc", "second"), dossier + "/rapport (2).doc");
+            return;
+        }
+        ecriture_sure::installer_crochet([&](Etape e, qint64) { return e != Etape::nom_exclusif; });
         QCOMPARE(ecriture_sure::ecrire_nouveau(d("rapport.doc"), "premier"), d("rapport.doc"));
-        refusee = Etape::retrait_temporaire;
-        QCOMPARE(ecriture_sure::ecrire_nouveau(d("rapport.doc"), "second"), QString());
         QCOMPARE(fichiers_de(dossier_.path()), QStringList{"rapport.doc"});
+        QProcess enfant;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_PRELOAD", BIBLIOTHEQUE_REFUS_RETRAIT);
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        env.insert("VANTAREL_REFUS_RETRAIT", dossier_.path());
+        enfant.setProcessEnvironment(env);
+        enfant.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
+        QVERIFY(enfant.waitForFinished(60000));
+        QVERIFY2(enfant.exitCode() == 0, enfant.readAll().constData());
+        QCOMPARE(lire(d("rapport (2).doc")), QByteArray("second"));
+        QCOMPARE(fichiers_de(dossier_.path()).filter(QRegularExpression("^\\.vantarel-")).size(), 1);
     }
 
     // A new file never takes the permissions of the file whose name it avoids: its owner may
-    // read and write it. Checked in a child process that gives up root (who may open any file).
+    // read and write it. A plain write that cannot open another user's file leaves it there.
+    // Checked in a child process that gives up root (who may open any file).
     void nouveau_fichier_a_ses_propres_droits() {
         QTemporaryDir dossier;
         const QByteArray chemin = QFile::encodeName(dossier.path());
+        ecrire_brut(dossier.filePath("autre.bmp"), "a");
+        QVERIFY(QFile::setPermissions(dossier.filePath("autre.bmp"), QFile::ReadOwner | QFile::ReadOther));
         const pid_t enfant = ::fork();
         QVERIFY(enfant >= 0);
         if (enfant == 0) {
@@ -207,6 +230,8 @@ private slots:
                 QFile nouveau(ecriture_sure::ecrire_nouveau(dossier.filePath(nom), "x"));
                 bon = bon && nouveau.open(QIODevice::ReadWrite) && nouveau.readAll() == "x";
             }
+            bon = bon && !ecriture_sure::ecrire_simplement(dossier.filePath("autre.bmp"), "x") &&
+                  lire(dossier.filePath("autre.bmp")) == "a";
             ::_exit(bon ? 0 : 1);
         }
         int etat = 0;
@@ -236,18 +261,18 @@ private slots:
         QVERIFY(enregistrer_image_sous(&fenetre, image_unie(Qt::red), "Enregistrez sous..."));
         QCOMPARE(dialogue.dernier_filtre, QStringLiteral("Images (*.bmp)|*.bmp"));
         QCOMPARE(QImage(d("photo.bmp"), "BMP").pixelColor(5, 5), QColor(Qt::red));
-        // Missing folder, a folder's name: the box, nothing written.
+        // Missing folder, a folder's name: the box with its cause, nothing written.
         QVERIFY(QDir().mkpath(d("dossier.bmp")));
-        dialogue.repondre(d("absent/photo.bmp"));
-        dialogue.repondre(d("dossier.bmp"));
-        for (int i = 0; i < 2; ++i) {
-            messages.attendre(echec_image, vb::vbOK, vb::vbExclamation, titre_application);
+        for (const auto& [nom, cause] : {std::pair{"absent/photo.bmp", "le dossier n'existe pas"},
+                                         std::pair{"dossier.bmp", "un dossier porte ce nom"}}) {
+            dialogue.repondre(d(nom));
+            messages.attendre(echec_image + "\nCause : " + cause + ".", vb::vbOK, vb::vbExclamation, titre_application);
             QVERIFY(!enregistrer_image_sous(&fenetre, image_unie(Qt::blue), "Enregistrez sous..."));
         }
         // A full disk while replacing: the old picture stays whole.
         ecriture_sure::installer_crochet([](Etape e, qint64) { return e != Etape::synchronisation; });
         dialogue.repondre(d("photo.bmp"));
-        messages.attendre(echec_image, vb::vbOK, vb::vbExclamation, titre_application);
+        messages.attendre(echec_image + "\nCause : le disque est plein.", vb::vbOK, vb::vbExclamation, titre_application);
         QVERIFY(!enregistrer_image_sous(&fenetre, image_unie(Qt::blue), "Enregistrez sous..."));
         QCOMPARE(QImage(d("photo.bmp"), "BMP").pixelColor(5, 5), QColor(Qt::red));
         // Cancel: nothing, quietly.
