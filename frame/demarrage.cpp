@@ -7,9 +7,13 @@
 #include "platform/polices.h"
 #include "platform/style.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,9 +32,27 @@ bool bus_de_l_utilisateur(const QString& dossier) {
     return true;  // no session bus is started there
 #endif
 }
+
+// A thread the system refuses to Qt (a limit on the user's processes, threads among them) is told
+// only by this message, and Qt goes on without it: the display's events are never read, and the
+// bus waits for good for the thread that was to answer. Until the main window shows, the program
+// ends there, saying why; later, the part that asked for the thread copes as it can.
+std::atomic_bool depart_fini{false};
+QtMessageHandler gestionnaire_precedent = nullptr;
+
+void surveiller_les_fils(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    if (!depart_fini && message.startsWith(QLatin1String("QThread::start: Thread creation error"))) {
+        std::fputs("Vantarel ne peut pas démarrer : le système refuse de créer les tâches dont l'affichage a besoin.\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);  // nothing to save yet; no waiting thread is left to end
+    }
+    gestionnaire_precedent(type, contexte, message);
+}
 }  // namespace
 
 void preparer_processus() {
+    if (!gestionnaire_precedent) gestionnaire_precedent = qInstallMessageHandler(surveiller_les_fils);
     preparer_langue_systeme();
     // Given no session bus, D-Bus starts one for the program the first time Qt asks for it (the
     // accessibility bridge on X11): a daemon that outlives the program. The program goes without
@@ -46,6 +68,9 @@ void preparer_application(QApplication& application, void (*enregistrer_modules)
     // The locale is settled for good before fontconfig starts reading on its own thread (it reads
     // the C library's locale and the environment).
     installer_langue_francaise(application);
+    // The accessibility bridge starts the bus's thread the first time a window changes: started
+    // first, so that a user allowed few threads gives them to the display, not to fontconfig.
+    QAccessible::isActive();
     lancer_lecture_polices();
     aide::installer_touche_f1();
     installer_dialogues_sans_memoire();
@@ -58,4 +83,7 @@ void preparer_application(QApplication& application, void (*enregistrer_modules)
     attendre_polices();
 }
 
-void demarrer() { Fenetre::obtenir<Form1>()->Show(); }
+void demarrer() {
+    Fenetre::obtenir<Form1>()->Show();
+    depart_fini = true;
+}

@@ -5,8 +5,10 @@ class QApplication;
 // The start that main(), the tools, the benchmarks and the tests that start as the program does
 // all go through.
 //
-// Before the application object exists: the system's language settled for the program, and no
-// session bus started for it.
+// Before the application object exists: the system's language settled for the program, no
+// session bus started for it, and, until the main window shows, a thread the system refuses to Qt
+// (the display's, the bus's) ends the program with a French message and a failure status rather
+// than leaving it waiting without a window.
 void preparer_processus();
 // Once it exists: program-wide settings (French platform dialogs that keep nothing between runs,
 // F1 help, no quit when the main window hides); fontconfig's configuration is read on a thread of
