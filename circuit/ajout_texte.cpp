@@ -34,7 +34,11 @@ void Ajout_texte::Command2_Click() {
             if (e) {
                 vers_etiquette(*e);
                 e->Visible(true);
-                const QPoint place = place_nouvelle_etiquette(n, *e);
+                QList<const QWidget*> symboles;
+                for (const auto& tableau : f->symboles)
+                    for (auto [i, s] : tableau.elements())
+                        if (i != 0) symboles << s;
+                const QPoint place = place_nouvelle_etiquette(n, *e, symboles);
                 e->Left(place.x());
                 e->Top(place.y());
             }

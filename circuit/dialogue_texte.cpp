@@ -64,18 +64,23 @@ DialogueTexte::DialogueTexte(const Disposition& d, Qt::WindowFlags drapeaux) : F
 
 void DialogueTexte::Form_Load() { regle_15_twips(*this); }
 
-QPoint DialogueTexte::place_nouvelle_etiquette(int n, const EtiquetteSansFenetre& nouvelle) {
+QPoint DialogueTexte::place_nouvelle_etiquette(int n, const EtiquetteSansFenetre& nouvelle,
+                                               const QList<const QWidget*>& elements) {
     constexpr int gauche = 100, haut = 100, ecart = 30, colonne = 96;
     const QWidget* feuille = nouvelle.conteneur();
     const QSizeF taille = nouvelle.zone().size();
     const double largeur = feuille ? feuille->width() : 0, hauteur = feuille ? feuille->height() : 0;
     // The text of the other labels shown: a hidden template or an emptied label covers nothing.
-    QList<QRectF> textes;
+    QList<QRectF> occupees;
     if (const CoucheSansFenetre* couche = feuille ? CoucheSansFenetre::si_existe(feuille) : nullptr)
         for (ElementSansFenetre* e : couche->elements()) {
             const auto* autre = qobject_cast<const EtiquetteSansFenetre*>(e);
-            if (autre && autre != &nouvelle && autre->Visible() && !autre->Caption().isEmpty()) textes << autre->zone();
+            if (autre && autre != &nouvelle && autre->Visible() && !autre->Caption().isEmpty())
+                occupees << autre->zone();
         }
+    // The placed elements, painted over the labels: one cleared off the sheet lies outside it.
+    for (const QWidget* e : elements)
+        if (feuille && e->parentWidget() == feuille && e->isVisibleTo(feuille)) occupees << QRectF(e->geometry());
 
     QList<QPoint> places{QPoint(gauche, haut + ecart * n)};
     for (int y = haut + ecart; y < hauteur; y += ecart) places << QPoint(gauche, y);
@@ -86,14 +91,14 @@ QPoint DialogueTexte::place_nouvelle_etiquette(int n, const EtiquetteSansFenetre
         for (int x : colonnes)
             for (int y = haut % ecart + decalage; y < hauteur; y += ecart) places << QPoint(x, y);
 
-    // Measured at each place: how far it runs off the sheet, then how much text it covers.
+    // Measured at each place: how far it runs off the sheet, then how much it covers.
     QPoint meilleure = places.first();
     std::pair<double, double> moindre{std::numeric_limits<double>::infinity(), 0};
     for (const QPoint& p : places) {
         const QRectF r(p, taille);
         const double dehors = std::max(0.0, r.right() - largeur) + std::max(0.0, r.bottom() - hauteur);
         double couvert = 0;
-        for (const QRectF& t : textes) {
+        for (const QRectF& t : occupees) {
             const QRectF commun = r.intersected(t);
             couvert += commun.width() * commun.height();
         }

@@ -44,13 +44,15 @@ public:
 
     // Where the new label number n (from 1), already given its text and style, goes on its sheet
     // (its container), in sheet pixels: its own place, Left 100 and Top 100 + 30 x n, when it
-    // lies there wholly on the sheet and covers no other label's text. Otherwise the first place
-    // that does, among the places of that column from Top 130 down, then a grid of cells 96 x 30
-    // pixels laid on that column (Left 4 + 96 i, Top 10 + 30 j): column by column from that one
-    // rightwards and then leftwards, each top down, and the same cells again 15 pixels lower.
-    // When none does, the first of those places that leaves the least of it off the sheet, and
-    // then covers the least of the others' text.
-    static QPoint place_nouvelle_etiquette(int n, const EtiquetteSansFenetre& nouvelle);
+    // lies there wholly on the sheet and covers no other label's text and none of the placed
+    // `elements` shown on the sheet (widgets of the sheet, their whole box). Otherwise the first
+    // place that does, among the places of that column from Top 130 down, then a grid of cells
+    // 96 x 30 pixels laid on that column (Left 4 + 96 i, Top 10 + 30 j): column by column from
+    // that one rightwards and then leftwards, each top down, and the same cells again 15 pixels
+    // lower. When none does, the first of those places that leaves the least of it off the
+    // sheet, and then covers the least of the others' text and of the elements.
+    static QPoint place_nouvelle_etiquette(int n, const EtiquetteSansFenetre& nouvelle,
+                                           const QList<const QWidget*>& elements);
 
 protected:
     void Form_Load() override;

@@ -1,5 +1,6 @@
 #include "platform/capture.h"
 
+#include "platform/controles.h"
 #include "platform/ecriture_sure.h"
 
 #include <QBuffer>
@@ -11,6 +12,7 @@ QImage capturer_zone(QWidget* client, QSize taille) {
     image.fill(client->palette().color(QPalette::Window));
     const QRect visible = QRect(QPoint(0, 0), taille).intersected(client->rect());
     if (!visible.isEmpty()) {
+        const ZoneTexte::DepuisLeDebut boites(client);
         QPainter p(&image);
         client->render(&p, QPoint(0, 0), QRegion(visible), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }

@@ -8,8 +8,8 @@
 class QWidget;
 
 // Copies a window's client area 1:1 from its top-left corner into a picture of the given size,
-// as the window shows it (controls and typed text included). Rows and columns beyond the
-// client area are the window's background colour.
+// as the window shows it (controls and typed text included), every text box from its start.
+// Rows and columns beyond the client area are the window's background colour.
 QImage capturer_zone(QWidget* client, QSize taille);
 
 // The picture's BMP file (24 bits per pixel), or nothing when it cannot be encoded.

@@ -305,7 +305,44 @@ BoutonCommande::BoutonCommande(QWidget* parent, const QString& texte) : QPushBut
 
 // --- ZoneTexte
 
-ZoneTexte::ZoneTexte(QWidget* parent, const QString& texte) : QLineEdit(texte, parent) {}
+ZoneTexte::ZoneTexte(QWidget* parent, const QString& texte) : QLineEdit(texte, parent) {
+    setCursorPosition(0);
+    // A text set by the program (setText leaves the box unmodified) starts at its first letter;
+    // typing, and a text set in the box being edited, keep the cursor where Qt puts it.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified() && !en_edition()) setCursorPosition(0);
+    });
+}
+
+bool ZoneTexte::en_edition() const { return !isReadOnly() && window()->focusWidget() == this; }
+
+void ZoneTexte::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // The focus gone to another control of the window; another window or the box's own menu
+    // taking it leaves the box its window's focus, being edited.
+    if (!en_edition()) setCursorPosition(0);
+}
+
+ZoneTexte::DepuisLeDebut::DepuisLeDebut(const QWidget* zone) {
+    for (ZoneTexte* z : zone->findChildren<ZoneTexte*>()) {
+        const int position = z->cursorPosition();
+        if (position == 0 && !z->hasSelectedText()) continue;
+        int ancre = position;
+        if (z->hasSelectedText()) ancre = position == z->selectionStart() ? z->selectionEnd() : z->selectionStart();
+        curseurs_ << Curseur{z, ancre, position};
+        z->setCursorPosition(0);
+    }
+}
+
+ZoneTexte::DepuisLeDebut::~DepuisLeDebut() {
+    for (const Curseur& c : curseurs_) {
+        if (!c.boite) continue;
+        if (c.ancre == c.position)
+            c.boite->setCursorPosition(c.position);
+        else
+            c.boite->setSelection(c.ancre, c.position - c.ancre);
+    }
+}
 
 // --- CadreGroupe (a frame: the run time's Frame control)
 

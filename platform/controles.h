@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -195,11 +197,36 @@ public:
     explicit BoutonCommande(QWidget* parent, const QString& texte);
 };
 
-// A text box; Locked makes it read-only as the run time's boxes.
+// A text box; Locked makes it read-only as the run time's boxes. A box that is not being edited
+// shows its text from its start, cut at the right: the text the program gives it, and what the
+// pupil typed once the focus has gone to another control. A box is being edited while it is the
+// focus of its window and not read-only; its own menu or another window taking the focus for a
+// while leaves it so, with its cursor where it was.
 class ZoneTexte : public QLineEdit {
     Q_OBJECT
 public:
     explicit ZoneTexte(QWidget* parent, const QString& texte = QString());
+    bool en_edition() const;
+
+    // While it lives, every box in `zone` shows its text from its start, the box being edited
+    // too: a snapshot of a window for the teacher. Then each takes back its cursor and selection.
+    class DepuisLeDebut {
+    public:
+        explicit DepuisLeDebut(const QWidget* zone);
+        ~DepuisLeDebut();
+        DepuisLeDebut(const DepuisLeDebut&) = delete;
+        DepuisLeDebut& operator=(const DepuisLeDebut&) = delete;
+
+    private:
+        struct Curseur {
+            QPointer<ZoneTexte> boite;
+            int ancre, position;
+        };
+        QList<Curseur> curseurs_;
+    };
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 // A frame with a caption whose colour and font can be set.

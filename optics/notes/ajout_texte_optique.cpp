@@ -59,7 +59,13 @@ void Ajout_texte_optique::Command2_Click() {
         if (EtiquetteSansFenetre* nouvelle = f->ajouter_note(nombre_textes)) {
             vers_etiquette(*nouvelle);
             nouvelle->Visible(true);
-            const QPoint place = place_nouvelle_etiquette(nombre_textes, *nouvelle);
+            // The optical elements; rays, lines and ellipses are drawn strokes, not elements.
+            QList<const QWidget*> elements;
+            for (const TypeElement& type : types_elements())
+                if (type.palette)
+                    for (auto [i, e] : f->tableau(QString::fromLatin1(type.nom))->elements())
+                        if (i != 0) elements << e;
+            const QPoint place = place_nouvelle_etiquette(nombre_textes, *nouvelle, elements);
             nouvelle->Left(place.x());
             nouvelle->Top(place.y());
         }

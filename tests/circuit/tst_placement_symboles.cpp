@@ -369,12 +369,14 @@ private slots:
         // Short, middling and long texts, well past the first rounds.
         const QStringList textes{QStringLiteral("Le courant sort par la borne + de la pile et fait le tour %1"),
                                  QStringLiteral("Texte %1"), QStringLiteral("La lampe %1 brille autour de la pile")};
+        deposer(d, "Lampe1", 0, {0, 0}, {100, 190});  // a lamp at the third place
+        const QRectF lampe = d->symboles[type("Lampe1")].element(1)->geometry();
         for (int n = 1; n <= 24; ++n) ecrire(textes[n % 3].arg(n));
         QCOMPARE(d->Texte_ajout.element(2)->zone().topLeft(), QPointF(100, 160));
         const QRectF feuille(0, 0, d->Cadre->width(), d->Cadre->height());
         for (auto [i, e] : d->Texte_ajout.elements()) {
             if (i == 0) continue;
-            QVERIFY2(feuille.contains(e->zone()), qPrintable(e->Caption()));
+            QVERIFY2(feuille.contains(e->zone()) && !e->zone().intersects(lampe), qPrintable(e->Caption()));
             for (int j = 1; j < i; ++j)
                 QVERIFY2(!e->zone().intersects(d->Texte_ajout.element(j)->zone()), qPrintable(e->Caption()));
         }

@@ -15,6 +15,7 @@
 #include "tests/support/fixture.h"
 #include "tests/support/imprimante_factice.h"
 #include "tests/support/pilote.h"
+#include "tests/support/souris.h"
 #include "texts/fenetre_texte.h"
 #include "texts/positions_trous.h"
 
@@ -259,6 +260,28 @@ private slots:
             QVERIFY(t->isEnabled());
             QCOMPARE(t->Nom->text(), QString(fin == 0 ? "Martin" : "Aucun"));
         }
+    }
+
+    void les_boites_se_lisent_depuis_leur_debut() {
+        // The letter at the left edge of a box as it was last painted.
+        const auto premiere = [](ZoneTexte* z) { return z->cursorPositionAt(QPoint(0, z->height() / 2)); };
+        nom_eleve = "de La Rochefoucauld-Montmorency";
+        fenetre_texte* t = ouvrir();
+        t->Nom->grab();
+        QCOMPARE(premiere(t->Nom), 0);
+        choisir(t, "Label_elec5");
+        ZoneTexte* z = t->Text(0);
+        souris::appuyer(z, QPoint(3, 3));
+        souris::relacher(z, QPoint(3, 3));
+        taper(z, "circuit electrique ferme");
+        // A snapshot while the pupil is still in the box, then the pupil types on at its end.
+        capturer_zone(t->client(), QSize(687, 519));
+        QVERIFY(premiere(z) == 0 && z->cursorPosition() == z->text().size());
+        souris::appuyer(t->cadre_texte, QPoint(300, 300));
+        souris::relacher(t->cadre_texte, QPoint(300, 300));
+        z->grab();
+        QCOMPARE(premiere(z), 0);
+        capture_pour_examen(t, "textes_boites_longues");
     }
 
     void quitter_ou_rester() {
