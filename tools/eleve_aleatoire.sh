@@ -28,11 +28,14 @@ done
 wait
 fin=$(date +%s)
 echecs=0
+documents=0
 for ((i = 0; i < graines; i++)); do
   g=$((graine + i))
   echo "=== seed $g, $pas steps"
   if [ "$(cat "$sorties/$g.rc")" = 0 ]; then
-    grep -v '^passed$' "$sorties/$g.log" | tail -n 4
+    grep -v '^passed$' "$sorties/$g.log" | tail -n 5
+    n=$(sed -n 's/^reports: written \([0-9]*\).*/\1/p' "$sorties/$g.log")
+    documents=$((documents + ${n:-0}))
   else
     cat "$sorties/$g.log"
     echo "seed $g FAILED"
@@ -43,4 +46,4 @@ if [ "$echecs" -gt 0 ]; then
   echo "$echecs of $graines seed(s) FAILED ($((fin - debut)) s)"
   exit 1
 fi
-echo "all passed: $graines seed(s) x $pas steps = $((graines * pas)) steps in $((fin - debut)) s"
+echo "all passed: $graines seed(s) x $pas steps = $((graines * pas)) steps, $documents report(s) written, in $((fin - debut)) s"

@@ -19,14 +19,16 @@ private slots:
         qInfo().noquote() << bilan.resume();
         QVERIFY2(bilan.echec.isEmpty(), qPrintable(bilan.echec));
         QCOMPARE(bilan.pas, nombre_pas);
-        // The pupil went beyond the main window, into every activity window, answered boxes, typed
-        // and dragged. Its path depends on the program's timers as well as on the seed (a loaded
+        // The pupil went beyond the main window, into every activity window, answered boxes, typed,
+        // dragged and finished work. Its path depends on the program's timers as well as on the seed (a loaded
         // machine gives it other turns), so only what every run of this length reaches is required.
         for (const char* fenetre : {"fenetre_QCM", "fenetre_texte", "fenetre_dessin", "fenetre_dessin_optique"})
             QVERIFY2(bilan.fenetres.contains(fenetre), qPrintable(bilan.resume()));
         QVERIFY(bilan.boites > 0);
         QVERIFY(bilan.actions.value("type") > 0);
         QVERIFY2(bilan.actions.value("drag to another control") > 0, qPrintable(bilan.resume()));
+        // Finished work wrote its reports, into the folders the teacher chose.
+        QVERIFY2(bilan.documents > 0, qPrintable(bilan.resume()));
     }
 
     // The checks themselves: a program that no window lets the pupil use any more, and a

@@ -4,6 +4,7 @@
 #include "frame/etat.h"
 #include "frame/form1.h"
 #include "frame/identification.h"
+#include "frame/options_dialogues.h"
 #include "frame/registre_activites.h"
 #include "platform/aide.h"
 #include "platform/calculatrice.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -185,6 +187,7 @@ private:
     void faire_glisser(QWidget* f, const QString& source, QPoint depart, const QString& cible, QPoint arrivee);
     void survoler();
     void taper_texte();
+    void taper_dans_boite(QWidget* f, QLineEdit* e, const QString& quoi);
     void taper_touche();
     void declencher_action();
     void fermer_fenetre();
@@ -194,6 +197,18 @@ private:
     QList<QPair<QWidget*, EtiquetteSansFenetre*>> etiquettes_visibles(bool sur_feuille) const;
     bool fermer_un_dialogue();
     bool regler_dossier();
+    // The teacher at a shown options dialog: the Word box ticked before the folder can be set;
+    // then, now and then, the box ticked or unticked, "Valider" or "Annuler".
+    bool regler_options();
+    // The teacher at the main window opens an options dialog through the "Options" menu.
+    void ouvrir_options();
+    // The pupil works through its exercise: an empty box filled (a name, a blank), an answer
+    // chosen, "Valider..." or "Continuer".
+    void travailler();
+    // Per window, the kinds of its controls that make the work go on.
+    QList<QList<QPair<QWidget*, QWidget*>>> controles_du_travail() const;
+    // A click where the pupil sees the control, when such a point is found.
+    bool cliquer_sur(QWidget* fenetre, QWidget* controle, const QString& quoi);
 
     // What the pupil sees.
     QList<QWidget*> fenetres_visibles() const;
@@ -258,7 +273,12 @@ Eleve::Eleve(std::uint32_t graine, int nombre_pas) : gen_(graine), nombre_pas_(n
         journal.derniers.clear();
     }
     choix_ = racine_.path() + "/choisis";
-    for (const char* d : {"qcm", "schemas", "textes", "images"}) QDir().mkpath(choix_ + "/" + d);
+    for (const char* d : {"qcm", "schemas", "textes", "images", "lecture_seule"}) QDir().mkpath(choix_ + "/" + d);
+    // Report folders where nothing can be written: one read-only, one under a plain file (the
+    // read-only one is writable all the same to the superuser); "absent" is never made.
+    QFile(choix_ + "/lecture_seule").setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    QFile fichier(choix_ + "/fichier");
+    fichier.open(QIODevice::WriteOnly);
     courant_dossier_ = racine_.path() + "/courant";
     QDir().mkpath(courant_dossier_);
     dossier_precedent_ = QDir::currentPath();
@@ -277,6 +297,7 @@ Eleve::Eleve(std::uint32_t graine, int nombre_pas) : gen_(graine), nombre_pas_(n
         const QList<int>& choix = boutons[qBound(0, style & 7, 5)];
         const int reponse = choix[hasard(int(choix.size()))];
         ++bilan_.boites;
+        if (texte.startsWith(QLatin1String("Sauvegarde du fichier au format Word impossible"))) ++bilan_.rapports_refuses;
         noter(QStringLiteral("box \"%1\" (style %2) -> %3").arg(texte.left(60)).arg(style).arg(reponse));
         return reponse;
     });
@@ -350,6 +371,7 @@ Eleve::~Eleve() {
     installer_crochet_calculatrice({});
     installer_crochet_menu_contextuel({});
     installer_pilote_impression(nullptr);
+    QFile(choix_ + "/lecture_seule").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qInstallMessageHandler(gestionnaire_precedent);
     QDir::setCurrent(dossier_precedent_);
 }
@@ -533,9 +555,16 @@ void Eleve::compter_et_vider_choix() {
     QDirIterator it(choix_, extensions_surveillees, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString f = it.next();
-        if (f.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive))
+        if (f.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive)) {
             ++bilan_.documents;
-        else
+            static const QPair<QString, QString> sortes[] = {{QStringLiteral("evaluation_QCM_"), QStringLiteral("quiz")},
+                                                             {QStringLiteral("evaluation_schema_"), QStringLiteral("drawings")},
+                                                             {QStringLiteral("evaluation_texte_"), QStringLiteral("texts")}};
+            QString sorte = QStringLiteral("other");
+            for (const auto& [prefixe, nom] : sortes)
+                if (it.fileName().startsWith(prefixe)) sorte = nom;
+            ++bilan_.documents_par_sorte[sorte];
+        } else
             ++bilan_.images;
         QFile::remove(f);
     }
@@ -626,8 +655,11 @@ QString Eleve::texte_au_hasard() {
 }
 
 QString Eleve::dossier_choisi_au_hasard() {
-    static const char* dossiers[] = {"qcm", "schemas", "textes", "images", "absent"};
-    return QDir::toNativeSeparators(choix_ + "/" + dossiers[hasard(5)]);
+    // Mostly a folder that takes the reports; now and then one that does not.
+    static const char* bons[] = {"qcm", "schemas", "textes", "images"};
+    static const char* mauvais[] = {"absent", "lecture_seule", "fichier/dossier"};
+    const char* d = chance(0.8) ? bons[hasard(4)] : mauvais[hasard(3)];
+    return QDir::toNativeSeparators(choix_ + "/" + d);
 }
 
 // --- Input --------------------------------------------------------------------------------
@@ -689,6 +721,20 @@ void Eleve::taper_dans(QWidget* haut, const QString& texte) {
 
 // --- Actions ------------------------------------------------------------------------------
 
+// "Valider...", "Continuer": what takes an exercise on.
+bool bouton_pour_continuer(QWidget* w) {
+    auto* b = qobject_cast<QAbstractButton*>(w);
+    return b && (b->text().startsWith(QLatin1String("Valider")) || b->text().startsWith(QLatin1String("Continuer")));
+}
+
+// The Word box of an options dialog.
+QAbstractButton* case_word(DialogueOptions* d) {
+    if (auto* q = qobject_cast<Options_QCM*>(d)) return q->Check3;
+    if (auto* q = qobject_cast<Options_DESSIN*>(d)) return q->Check1;
+    if (auto* q = qobject_cast<Options_TEXTES*>(d)) return q->Check1;
+    return nullptr;
+}
+
 void Eleve::regarder() {
     QSet<const QWidget*> vus;
     nouveaux_.clear();
@@ -710,7 +756,7 @@ void Eleve::agir() {
         return;
     }
     // The teacher sets a report folder in a folder box before anything else is done there.
-    if (regler_dossier()) return;
+    if (regler_dossier() || regler_options()) return;
     // The help is read briefly, then closed: the pupil goes back to the work.
     if (QWidget* a = aide::fenetre_aide(); a && a->isVisible() && chance(0.25)) {
         compter("close the help");
@@ -727,6 +773,14 @@ void Eleve::agir() {
     // Where the program shows a sheet and its palettes, the pupil works there: places, draws,
     // takes tools, drags handles and asks the placed elements for their menus.
     const bool sur_feuille = controles_depots().size() >= 2;
+    // An exercise under way in the window in front (an answer to choose, a button to go on)
+    // keeps the pupil at it more than anything else.
+    const auto travail_en_cours = [this] {
+        const QList<QWidget*> l = fenetres_visibles();
+        if (l.isEmpty()) return false;
+        const QList<QWidget*> c = controles(l.last());
+        return std::any_of(c.cbegin(), c.cend(), [](QWidget* w) { return qobject_cast<QRadioButton*>(w) || bouton_pour_continuer(w); });
+    };
     if (sur_feuille) compter("steps with a sheet shown");
     struct Poids {
         int poids;
@@ -748,6 +802,8 @@ void Eleve::agir() {
         {10, [this] { taper_texte(); }},
         {5, [this] { taper_touche(); }},
         {7, [this] { declencher_action(); }},
+        {sur_feuille ? 6 : travail_en_cours() ? 60 : 20, [this] { travailler(); }},
+        {4, [this] { ouvrir_options(); }},
         {1, [this] { fermer_fenetre(); }},
         {5, [this] { cliquer_etiquette(); }},
     };
@@ -801,6 +857,110 @@ bool Eleve::regler_dossier() {
             return true;
         }
     return false;
+}
+
+bool Eleve::cliquer_sur(QWidget* fenetre, QWidget* controle, const QString& quoi) {
+    const auto p = point_visible(fenetre, controle);
+    if (!p) return false;
+    ++bilan_.fenetres[nom_fenetre(fenetre)];
+    compter(quoi);
+    noter(QStringLiteral("%1: click %2 \"%3\" at (%4,%5) of the window")
+              .arg(quoi, nom(controle), controle->property("text").toString().left(40))
+              .arg(p->x())
+              .arg(p->y()));
+    QPointer<QWidget> haut(fenetre);
+    souris(QEvent::MouseButtonPress, fenetre, *p, Qt::LeftButton);
+    if (haut) souris(QEvent::MouseButtonRelease, haut, *p, Qt::LeftButton);
+    return true;
+}
+
+bool Eleve::regler_options() {
+    for (QWidget* f : fenetres_visibles()) {
+        auto* d = qobject_cast<DialogueOptions*>(f);
+        QAbstractButton* word = d ? case_word(d) : nullptr;
+        if (!word || !d->isEnabled() || !word->isVisible()) continue;
+        // A folder box that still holds the program's folder cannot be typed into while the
+        // Word box is unticked: the teacher ticks it first, then sets the folder.
+        const bool dossier_a_regler =
+            !QDir::fromNativeSeparators(d->repertoire_instal->text()).startsWith(choix_ + "/");
+        if (dossier_a_regler && !word->isChecked()) return cliquer_sur(d, word, QStringLiteral("options: tick the Word box"));
+        if (dossier_a_regler || !chance(0.5)) return false;
+        const double tirage = std::uniform_real_distribution<double>(0.0, 1.0)(gen_);
+        if (tirage < 0.1)
+            return cliquer_sur(d, word, word->isChecked() ? QStringLiteral("options: untick the Word box")
+                                                          : QStringLiteral("options: tick the Word box"));
+        if (!word->isChecked() && tirage < 0.5) return cliquer_sur(d, word, QStringLiteral("options: tick the Word box"));
+        return tirage < 0.85 ? cliquer_sur(d, d->Command2, QStringLiteral("options: Valider"))
+                             : cliquer_sur(d, d->Command1, QStringLiteral("options: Annuler"));
+    }
+    return false;
+}
+
+void Eleve::ouvrir_options() {
+    Form1* f = Fenetre::si_chargee<Form1>();
+    if (!f || !f->isVisible() || !f->isEnabled()) {
+        declencher_action();
+        return;
+    }
+    const QPair<QMenu*, QAction*> options[] = {
+        {f->mnuoptionQCM, f->mnuoptionsQCM}, {f->mnuoptionsSCHEMA, f->mnuoptionsDESSIN}, {f->mnuoptiontexte, f->mnuoptionstexte}};
+    // Mostly the quiz's, whose Word box starts unticked.
+    const auto [menu, a] = options[chance(0.5) ? 0 : 1 + hasard(2)];
+    ++bilan_.fenetres[nom_fenetre(f)];
+    compter("options opened");
+    noter("menu " + f->mnuoptions->title() + " > " + menu->title().trimmed() + " > " + a->text());
+    a->trigger();
+}
+
+QList<QList<QPair<QWidget*, QWidget*>>> Eleve::controles_du_travail() const {
+    QList<QList<QPair<QWidget*, QWidget*>>> travail;
+    for (QWidget* f : fenetres_visibles()) {
+        if (qobject_cast<DialogueOptions*>(f)) continue;
+        // The exercise under way: its buttons, its answers to choose, its empty boxes.
+        QList<QPair<QWidget*, QWidget*>> exercice[3];
+        QList<QPair<QWidget*, QWidget*>> choix;
+        for (QWidget* w : controles(f)) {
+            auto* e = qobject_cast<QLineEdit*>(w);
+            if (qobject_cast<QRadioButton*>(w))
+                exercice[1].append(qMakePair(f, w));
+            else if (bouton_pour_continuer(w))
+                exercice[0].append(qMakePair(f, w));
+            else if (e && e->text().isEmpty() && !e->isReadOnly())
+                exercice[2].append(qMakePair(f, w));
+            // What the hand shows as a choice: the main window's activities, a panel's tab, the
+            // themes of an open panel. Taken only when no exercise is under way in the window.
+            else if (w->testAttribute(Qt::WA_SetCursor) && w->cursor().shape() == Qt::PointingHandCursor &&
+                     !w->visibleRegion().isEmpty())
+                choix.append(qMakePair(f, w));
+        }
+        bool sous_exercice = false;
+        for (const auto& l : exercice)
+            if (!l.isEmpty()) {
+                travail.append(l);
+                sous_exercice = true;
+            }
+        if (!sous_exercice && !choix.isEmpty()) travail.append(choix);
+    }
+    return travail;
+}
+
+void Eleve::travailler() {
+    QList<QList<QPair<QWidget*, QWidget*>>> travail = controles_du_travail();
+    if (travail.isEmpty()) {
+        cliquer(Qt::LeftButton, false);
+        return;
+    }
+    // Mostly in the window in front, the one the pupil is working in.
+    const QWidget* devant = fenetres_visibles().last();
+    if (chance(0.8) && std::any_of(travail.cbegin(), travail.cend(), [devant](const auto& l) { return l[0].first == devant; }))
+        travail.removeIf([devant](const auto& l) { return l[0].first != devant; });
+    const QList<QPair<QWidget*, QWidget*>>& sorte = travail[hasard(int(travail.size()))];
+    const auto [f, c] = sorte[hasard(int(sorte.size()))];
+    if (auto* e = qobject_cast<QLineEdit*>(c)) {
+        taper_dans_boite(f, e, QStringLiteral("work: fill a box"));
+        return;
+    }
+    if (!cliquer_sur(f, c, QStringLiteral("work: click"))) cliquer(Qt::LeftButton, false);
 }
 
 void Eleve::cliquer(Qt::MouseButton bouton, bool double_clic) {
@@ -1043,12 +1203,16 @@ void Eleve::taper_texte() {
         return;
     }
     const auto [f, e] = boites[hasard(int(boites.size()))];
+    taper_dans_boite(f, e, QStringLiteral("type"));
+}
+
+void Eleve::taper_dans_boite(QWidget* f, QLineEdit* e, const QString& quoi) {
     ++bilan_.fenetres[nom_fenetre(f)];
     const QString texte =
         QDir::isAbsolutePath(e->text()) ? dossier_choisi_au_hasard() : texte_au_hasard();
     const bool remplacer = chance(0.7);
     const bool entree = chance(0.2);
-    compter("type");
+    compter(quoi);
     noter(QStringLiteral("type \"%1\" into %2%3%4").arg(texte.left(80), nom(e), remplacer ? " (replacing)" : "",
                                                       entree ? " then Enter" : ""));
     QPointer<QWidget> haut(f);
@@ -1196,6 +1360,13 @@ QString BilanEleve::resume() const {
              .arg(impressions)
              .arg(documents)
              .arg(images);
+    QStringList d;
+    for (auto it = documents_par_sorte.cbegin(); it != documents_par_sorte.cend(); ++it)
+        d << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    l << QStringLiteral("reports: written %1 (%2), failures told %3")
+             .arg(documents)
+             .arg(d.isEmpty() ? QStringLiteral("none") : d.join(", "))
+             .arg(rapports_refuses);
     QStringList f;
     for (auto it = fenetres.cbegin(); it != fenetres.cend(); ++it) f << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
     l << "windows: " + f.join(", ");

@@ -17,8 +17,14 @@
 // menu, a command that opens a dialog ("...") draws it more than the others. The help is read
 // briefly, then closed. Message boxes, pop-up menus, Save As, the font and colour dialogs and
 // the calculator are answered at random through their hooks; prints go to a printer double.
+// The pupil also works through its exercise now and then (an answer chosen, "Valider...",
+// "Continuer"), so that sheets, drawings and texts get finished. Now and then the teacher, at
+// the main window, opens an options dialog through the "Options" menu, ticks its Word box, sets
+// its report folder and validates (or cancels), so that finished work writes its reports.
 // Report folders and pictures go to folders chosen inside a temporary folder, which is also the
-// current directory for the run. Windows are named as the program registers them.
+// current directory for the run; a report folder is sometimes one where no report can be written
+// (missing, read-only, under a file), so that the reports' failures are gone through too.
+// Windows are named as the program registers them.
 //
 // The next step is always waiting on the event queue before a step acts, so a pupil also clicks
 // while the program pauses or waits for a dialog, as a real one does. After each step it checks
@@ -32,6 +38,8 @@ struct BilanEleve {
     int pas = 0;    // steps made
     int redemarrages = 0;
     int documents = 0;    // .doc files written in the chosen folders
+    QMap<QString, int> documents_par_sorte;  // the same by kind of report: quiz, drawings, texts
+    int rapports_refuses = 0;  // reports that told their failure in a message box
     int images = 0;       // .bmp files written in the chosen folders
     int impressions = 0;  // jobs sent to the printer double
     int boites = 0;       // message boxes answered
