@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLocale>
 #include <QProcess>
 #include <QSettings>
 #include <QStringList>
@@ -64,6 +67,19 @@ void installer_textes_dialogue_fichiers() {
     Q_UNUSED(installes);
 }
 
+// The sizes in the program's French ("1,10 Mio"), whatever the system's numbers: Qt's model writes
+// them in the system's (a folder has none).
+class TaillesEnFrancais : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        const QVariant valeur = QIdentityProxyModel::data(index, role);
+        const auto* modele = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || index.column() != 1 || !modele || valeur.toString().isEmpty()) return valeur;
+        return QLocale().formattedDataSize(modele->size(mapToSource(index)));
+    }
+};
+
 // Qt's dialog adds its default suffix only to a name without any; a name with another
 // extension gets it here, before the dialog checks whether that file exists.
 class DialogueEnregistrerSous : public QFileDialog {
@@ -75,11 +91,23 @@ public:
         // Qt's own dialog, the same everywhere, so that the name check above always runs.
         setOption(QFileDialog::DontUseNativeDialog);
         setDefaultSuffix(suffixe(extension));
-        // Names only, which nothing cuts; the detail view, when chosen, fits its columns to
-        // what they show.
+        // Names only, which nothing cuts. The detail view, when chosen, fits its columns to what
+        // they show when it appears and when a folder's contents are in; the user may then widen
+        // or narrow them.
         setViewMode(QFileDialog::List);
-        if (auto* details = findChild<QTreeView*>(QStringLiteral("treeView")))
-            details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details_ = findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!details_) return;
+        details_->installEventFilter(this);
+        if (auto* modele = qobject_cast<QFileSystemModel*>(details_->model()))
+            connect(modele, &QFileSystemModel::directoryLoaded, this, &DialogueEnregistrerSous::ajuster_colonnes);
+        setProxyModel(new TaillesEnFrancais(this));
+        // Qt's dialog keeps them fitted to their contents, which forbids resizing them.
+        details_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    }
+
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (objet == details_ && e->type() == QEvent::Show) ajuster_colonnes();
+        return QFileDialog::eventFilter(objet, e);
     }
 
     void accept() override {
@@ -98,7 +126,12 @@ public:
     }
 
 private:
+    void ajuster_colonnes() {
+        for (int colonne = 0; colonne < details_->header()->count(); ++colonne) details_->resizeColumnToContents(colonne);
+    }
+
     QString extension_;
+    QTreeView* details_ = nullptr;
 };
 }
 

@@ -19,6 +19,7 @@
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <cstdlib>
 #include <tuple>
 #include <QVBoxLayout>
 
@@ -59,6 +60,14 @@ const MotStyle mots_style[] = {
 };
 // Words that join the next one with a hyphen ("ExtraLight" -> "extra-maigre").
 bool prefixe(const QString& mot) { return mot == QStringLiteral("demi") || mot == QStringLiteral("extra"); }
+
+// A style of another width than the normal one ("Condensed", "SemiExpanded"), told by its name:
+// the font database gives the styles' weights and slants, not their widths.
+bool largeur_autre(const QString& style) {
+    static const QRegularExpression largeurs(QStringLiteral("(^|[ -])(condensé|étroit|étendu|large)($|[ -])"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return largeurs.match(nom_style_francais(style)).hasMatch();
+}
 
 // Shows the style list's names in French; the list keeps the fonts' own names, which the dialog
 // looks the fonts up by.
@@ -133,9 +142,7 @@ private:
         QListView* styles = listes[1];
         styles->setItemDelegate(new StylesEnFrancais(styles));
         // The page fills the list in the fonts' own order and then picks in it: the list is put
-        // in the order of the system's font dialog as soon as it is filled ("Normal", "Italique",
-        // "Gras", "Gras italique": the normal weight first, then the others from the lightest;
-        // upright before slanted).
+        // in order as soon as it is filled.
         if (auto* modele = qobject_cast<QStringListModel*>(styles->model()))
             connect(modele, &QAbstractItemModel::modelReset, this, [familles = listes[0], modele] {
                 const QStringList noms = modele->stringList();
@@ -154,13 +161,25 @@ private:
         }
     }
 
+    // The regular style first (upright, of the normal width, its weight the nearest to the normal
+    // one): the page preselects the first style when the font asked for has no style of its name
+    // ("Regular" for "Book"). Then the others by weight, upright before slanted, the normal width
+    // before the others: "Normal", "Maigre", "Maigre italique", "Italique", "Gras"...
     static QStringList styles_en_ordre(const QString& famille, QStringList noms) {
+        if (noms.isEmpty()) return noms;
         auto rang = [&famille](const QString& style) {
-            const QFont f = QFontDatabase::font(famille, style, 12);
-            return std::tuple{f.stretch() != QFont::Unstretched && f.stretch() != QFont::AnyStretch,
-                              f.weight() != QFont::Normal, int(f.weight()), f.style() != QFont::StyleNormal};
+            return std::tuple{QFontDatabase::weight(famille, style),
+                              int(QFontDatabase::font(famille, style, 12).style()), largeur_autre(style)};
+        };
+        auto ecart_au_regulier = [&rang](const QString& style) {
+            const auto [poids, pente, largeur] = rang(style);
+            return std::tuple{largeur, pente != QFont::StyleNormal, std::abs(poids - QFont::Normal), poids};
         };
         std::stable_sort(noms.begin(), noms.end(), [&](const QString& a, const QString& b) { return rang(a) < rang(b); });
+        const auto regulier = std::min_element(noms.begin(), noms.end(), [&](const QString& a, const QString& b) {
+            return ecart_au_regulier(a) < ecart_au_regulier(b);
+        });
+        std::rotate(noms.begin(), regulier, regulier + 1);
         return noms;
     }
 

@@ -48,12 +48,15 @@ QLocale langue_du_programme(const QLocale& systeme) {
 }
 
 void installer_langue_francaise(QCoreApplication& application) {
-    const QLocale systeme = QLocale::system();
+    // The system's own language is told by its numbers: its dates and messages, which Qt reads
+    // the system's language from, may have been made French for the program.
+    const QLocale systeme(QString::fromLatin1(categorie("LC_NUMERIC")));
     // The C library may lack the French locale set for the program, and then took none at all
     // from the environment: it gets the system's characters back (numbers stay as the C library
     // reads them). Where it took them all, this changes nothing.
     std::setlocale(LC_CTYPE, "");
-    // A French system's own locale stays the default one, with the user's own formats.
+    // A French system's own locale stays the default one, with the user's own formats; on any
+    // other, the program's numbers are French too ("12,5 / 20", "1,10 Mio").
     if (systeme.language() != QLocale::French) QLocale::setDefault(langue_du_programme(systeme));
     auto* traducteur = new QTranslator(&application);
     if (traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),

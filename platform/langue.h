@@ -5,9 +5,9 @@ class QCoreApplication;
 class QLocale;
 class QProcessEnvironment;
 
-// The program speaks French whatever the system's language. On a system whose language is not
-// French, dates, the calendar and Qt's own dialogs use French (France); a French system keeps
-// its own formats (its short date among them). Qt's French texts are installed in both cases.
+// The program speaks French whatever the system's language. On a system whose numbers are not
+// French, numbers, dates, the calendar and Qt's own dialogs use French (France); a French system
+// keeps its own formats (its short date among them). Qt's French texts are installed in both cases.
 void installer_langue_francaise(QCoreApplication& application);
 // Called before the application object is made: on a system whose dates or messages are not
 // French, the system locale that Qt reads (Qt's own dialogs, such as the dates of the file

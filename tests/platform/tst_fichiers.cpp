@@ -2,6 +2,7 @@
 // save with its Save As dialog and its failure box.
 #include "platform/dialogues.h"
 #include "platform/ecriture_sure.h"
+#include "platform/langue.h"
 #include "platform/messages.h"
 #include "tests/support/fixture.h"
 #include "tests/support/petit_disque.h"
@@ -9,12 +10,14 @@
 #include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 #include <cerrno>
@@ -26,6 +29,8 @@
 using ecriture_sure::Etape;
 
 namespace {
+// As the program starts on a system whose numbers are C's (a decimal point), whatever the machine's.
+[[maybe_unused]] const bool systeme_c = (preparer_langue_systeme(), qputenv("LC_NUMERIC", "C"));
 const QString echec_image = QStringLiteral("Enregistrement de l'image impossible");
 
 QByteArray lire(const QString& fichier) {
@@ -307,6 +312,28 @@ private slots:
             QCOMPARE(QImage(d(ecrit), "BMP").pixelColor(5, 5), QColor(Qt::green));
         }
         QCOMPARE(lire(d("dessin.png")), QByteArray("un png"));
+    }
+
+    // The detail view fits its columns to a long name, then leaves them to the user; its sizes are
+    // French whatever the system's numbers.
+    void vue_detaillee_reglable_et_en_francais() {
+        installer_langue_francaise(*qApp);
+        ecrire_brut(d(QString(60, u'n') + ".bmp"), QByteArray(1153434, 'x'));
+        bool ajustee = false, reglable = false;
+        QString taille;
+        quand_modale<QFileDialog>([&](QFileDialog* dlg) {
+            dlg->setDirectory(dossier_.path());
+            dlg->setViewMode(QFileDialog::Detail);
+            QAbstractItemView* vue = dlg->findChild<QTreeView*>("treeView");
+            QHeaderView* entete = static_cast<QTreeView*>(vue)->header();
+            ajustee = QTest::qWaitFor([&] { return vue->model()->rowCount(vue->rootIndex()) && entete->sectionSize(0) >= vue->sizeHintForColumn(0); });
+            reglable = entete->sectionResizeMode(0) == QHeaderView::Interactive;
+            taille = vue->model()->index(0, 1, vue->rootIndex()).data().toString();
+            dlg->reject();
+        });
+        QVERIFY(!enregistrer_image_sous(nullptr, image_unie(Qt::green), "Enregistrez sous..."));
+        QVERIFY(ajustee && reglable);
+        QCOMPARE(taille, QStringLiteral("1,10 Mio"));
     }
 };
 

@@ -9,11 +9,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -145,6 +147,24 @@ private slots:
         QCOMPARE(boite_apres, QString("Gras italique"));
         QVERIFY(choisi && choisi->FontBold && choisi->FontItalic);
         QCOMPARE(choisi->FontName, QString("Liberation Sans"));
+    }
+
+    // Every family: the regular style first and preselected, then by weight, upright before slanted.
+    void chaque_police_liste_ses_styles_en_ordre() {
+        repondre_au_dialogue(QDialogButtonBox::Cancel, [](QDialog* d) {
+            const auto listes = d->findChild<QFontDialog*>()->findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
+            for (int f = 0; f < listes[0]->model()->rowCount(); ++f) {
+                listes[0]->setCurrentIndex(listes[0]->model()->index(f, 0));
+                const QString famille = listes[0]->currentIndex().data().toString();
+                const QStringList s = qobject_cast<QStringListModel*>(listes[1]->model())->stringList();
+                auto rang = [&](const QString& style) { const QFont p = QFontDatabase::font(famille, style, 12); return std::pair{p.weight(), p.italic()}; };
+                auto normal = [](const QString& style) { return nom_style_francais(style) == "Normal"; };
+                QVERIFY2(listes[1]->currentIndex().row() == 0 && std::none_of(s.begin() + 1, s.end(), normal) &&
+                             std::is_sorted(s.begin() + 1, s.end(), [&](auto& a, auto& b) { return rang(a) < rang(b); }),
+                         qPrintable(famille + " : " + s.join(", ")));
+            }
+        });
+        QVERIFY(!ShowFont(nullptr, ChoixPolice()));
     }
 
     void la_calculatrice_essaie_les_programmes_dans_l_ordre() {
