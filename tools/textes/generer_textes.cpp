@@ -13,7 +13,9 @@
 //   [g|@8490|w240]                 a fixed Left only
 //   [fermé|#19]                    a fixed row number (the others take the free rows in reading order)
 // Settings: "haut" (top of the first line in pixels), "pas" (line pitch in pixels, at least 20),
-// "hauteur" (picture height in pixels), "trous" (number of blanks).
+// "hauteur" (picture height in pixels), "trous" (number of blanks), and optionally "marge" (the
+// left margin of every line in pixels, 11 unless given: a text whose fixed first box begins a line
+// further right takes that box's left edge, so that the box lines up with the text).
 // Every gap, fixed or not, must hold the widest answer its blank accepts; the widest answer's own
 // width must fill at least 60 % of a fixed gap (choose a fuller answer), except in the few gaps
 // listed below that no natural answer fills; a free gap is not widened by one long synonym until
@@ -57,8 +59,8 @@ namespace {
 constexpr int LARGEUR_IMAGE = 641;
 constexpr int LARGEUR_UTILE = 612, HAUTEUR_UTILE = 408;
 const QRect ZONE_BOUTON(488, 5, 121, 20);
-// The text begins 11 pixels from the left edge; no box begins further right than 566 pixels
-// (8490 twips).
+// The text begins 11 pixels from the left edge unless its source says otherwise; no box begins
+// further right than 566 pixels (8490 twips).
 constexpr int MARGE_GAUCHE = 11, GAUCHE_MAX = 566;
 // A box is 16 pixels high; the text typed in it stands on a baseline 12 pixels below its top.
 // The picture's text is 14 pixels high.
@@ -161,6 +163,8 @@ public:
         const QStringList& texte = source_texte.texte;
         const int haut = reglages["haut"], pas = reglages["pas"];
         if (pas < 20) signaler(nom, QStringLiteral("interligne de %1 pixels, moins de 20").arg(pas));
+        marge_ = reglages.count("marge") ? reglages["marge"] : MARGE_GAUCHE;
+        if (marge_ < MARGE_GAUCHE) signaler(nom, QStringLiteral("marge de %1 pixels, moins de %2").arg(marge_).arg(MARGE_GAUCHE));
 
         QImage image(LARGEUR_IMAGE, reglages["hauteur"], QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -287,7 +291,7 @@ private:
     // is dropped) and returns them.
     QList<Element> couper(QList<Element>& reste, const QList<Trou>& trous, const QFontMetricsF& m,
                           const QFontMetricsF& mb) {
-        double x = MARGE_GAUCHE;
+        double x = marge_;
         int coupure = -1;
         for (int k = 0; k < reste.size(); ++k) {
             const Element& e = reste[k];
@@ -332,7 +336,7 @@ private:
         return ligne;
     }
 
-    // Places the words and blanks of one line starting at the left margin.
+    // Places the words and blanks of one line starting at the picture's left margin.
     void disposer(QList<Element>& elements, QList<Trou>& trous, const QFontMetricsF& m, const QFontMetricsF& mb,
                   int y, const QString& ou) {
         const double espace = m.horizontalAdvance(' ');
@@ -341,7 +345,7 @@ private:
         // out and reports.
         for (int passe = 0; passe < 2; ++passe) {
             const bool rapporter = passe == 1;
-            double x = MARGE_GAUCHE;
+            double x = marge_;
             int debut_segment = 0;  // first element after the previous blank
             for (int k = 0; k < elements.size(); ++k) {
                 Element& e = elements[k];
@@ -512,6 +516,7 @@ private:
 
     QString racine_;
     QFont texte_, boite_;
+    int marge_ = MARGE_GAUCHE;  // of the picture being drawn
     int erreurs_ = 0;
 };
 
