@@ -26,7 +26,7 @@ static const LigneSource lignes_elec1[] = {
     {"4", "2", "Qu'appelle-t-on dipôle récepteur?", "C'est un dipôle qui fournit le courant électrique au circuit",
      "C'est une pile usée", "C'est un dipôle qui fonctionne grâce au générateur",
      "C'est un dipôle qui possède trois bornes", "", "3",
-     "Un récepteur (lampe, moteur...) ne fonctionne que dans un circuit fermé avec un générateur", ""},
+     "Un récepteur (lampe, moteur...) utilise le courant que lui fournit le générateur", ""},
     {"4", "3", "Qu'appelle-t-on dipôle générateur?", "C'est une DEL", "C'est une résistance",
      "C'est un dipôle qui fonctionne avec un fort courant électrique",
      "C'est un dipôle qui sert à contrôler le courant électrique",
@@ -48,10 +48,10 @@ static const LigneSource lignes_elec1[] = {
      "Parce que la pile n°1 est branchée à l'envers", "Parce que les fils de connexion sont courts",
      "Parce que l'interrupteur n°2 est fermé", "", "4",
      "L'interrupteur n°2 est fermé: le courant part de la pile, traverse la lampe et revient à la pile", "4"},
-    {"7", "2", "Pour qu'une lampe brille, il faut qu'elle soit:", "reliée à une seule borne de la pile",
-     "placée tout près d'une pile", "dans une boucle fermée avec un générateur", "reliée à un interrupteur ouvert",
-     "séparée de la pile par un isolant", "3",
-     "Une lampe brille si elle est dans une boucle fermée qui comporte un générateur", ""},
+    {"7", "2", "Une lampe brille, reliée à une pile par deux fils. On débranche l'un des deux fils. Que se passe-t-il?",
+     "La lampe brille toujours: l'autre fil la relie encore à la pile", "La lampe brille moins fort",
+     "La lampe s'éteint: le circuit est ouvert", "La lampe brille plus fort", "La pile fournit plus de courant", "3",
+     "Il n'y a plus de boucle fermée: le courant ne circule plus et la lampe s'éteint", ""},
 };
 
 static const LigneSource lignes_elec2[] = {
@@ -65,10 +65,10 @@ static const LigneSource lignes_elec2[] = {
     {"1", "3", "Avec lequel de ces objets, placé entre A et B, la lampe brille-t-elle?", "Une gomme",
      "Un bouchon en liège", "Une pièce de monnaie", "Un élastique", "Une règle en bois", "3",
      "Seule la pièce de monnaie laisse passer le courant: elle ferme le circuit et la lampe brille", "1"},
-    {"1", "4", "On place une mine de crayon (du graphite) entre A et B: la lampe brille. Que peut-on en conclure?",
-     "Le graphite est conducteur", "Le graphite est isolant", "Le graphite est un générateur",
-     "Le graphite fait briller la lampe sans courant", "", "1",
-     "La lampe brille: le courant traverse le graphite, qui est donc conducteur", "1"},
+    {"1", "4", "La mine d'un crayon est en graphite, qui n'est pas un métal. Placée entre A et B, elle fait briller la lampe. Que peut-on en conclure?",
+     "Le graphite est conducteur, bien qu'il ne soit pas un métal", "Seuls les métaux sont conducteurs",
+     "Le graphite est isolant", "Le graphite fait briller la lampe sans courant", "", "1",
+     "Le courant traverse le graphite: il est conducteur, et pourtant ce n'est pas un métal", "1"},
     {"1", "5", "Parmi ces matériaux, lequel est isolant?", "L'argent", "L'aluminium", "Le fer", "Le verre", "L'or",
      "4", "Le verre est un isolant: placé entre A et B, il ne ferait pas briller la lampe", ""},
     {"2", "1", "Quelle partie de ce fil électrique conduit le courant?", "Les deux parties",
@@ -78,7 +78,7 @@ static const LigneSource lignes_elec2[] = {
      "Pour que le courant passe mieux dans le cuivre", "Pour empêcher le courant de circuler dans le cuivre",
      "Pour protéger la main de celui qui touche le fil", "Pour que le fil fournisse du courant au circuit", "", "3",
      "Le plastique de la gaine est isolant: il protège celui qui touche le fil", "2"},
-    {"3", "1", "Sur un circuit branché, l'électricien ne doit jamais toucher la tige de ce tournevis. Pourquoi?",
+    {"3", "1", "Sur une installation sous tension, l'électricien ne doit jamais toucher la tige de ce tournevis. Pourquoi?",
      "La tige est isolante: elle arrête le courant", "La tige fournit du courant au circuit",
      "Le courant pourrait passer par la tige jusqu'à sa main", "La tige est trop chaude pour être touchée",
      "", "3", "La tige en métal conduit le courant jusqu'à la main; seul le manche en plastique, isolant, peut être tenu", "3"},
@@ -219,8 +219,8 @@ static const LigneSource lignes_elec5[] = {
      "Par la patte ( a )", "Par la patte ( b )", "Par l'une ou l'autre, peu importe", "", "", "2",
      "Le courant doit entrer par la patte la plus longue, ici la patte ( b )", "6"},
     {"2", "7", "On inverse le sens du courant dans un circuit. Quel(s) dipôle(s) fonctionne(nt) alors exactement comme avant?",
-     "Une DEL", "Un moteur", "Une DEL et un moteur", "Aucun de ces dipôles", "Une lampe", "5",
-     "La lampe brille dans les deux sens; le moteur tourne à l'envers et la DEL s'éteint", ""},
+     "Une DEL", "Un moteur", "Une diode", "Une DEL et une diode", "Une lampe", "5",
+     "La lampe brille dans les deux sens; le moteur tourne à l'envers; la DEL et la diode changent d'état", ""},
 };
 
 // Montages en série et en dérivation
