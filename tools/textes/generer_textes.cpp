@@ -3,7 +3,8 @@
 // Each picture has one source, tools/textes/sources/<list>/<n>.txt: a few settings, a line
 // "---", then the text. Each source line starts a new drawn line at the left margin and goes on
 // over the next lines as far as it needs, cut at spaces (never before ":", ";", "!", "?", "»",
-// nor after "«", nor on either side of a calculation's "=", "+", "−", "×", "÷", nor between a
+// nor after "«", nor on either side of a calculation's "=", "+", "−", "×", "÷" (nor before one
+// followed by its punctuation, as in "la borne +,"), nor between a
 // number or a blank and its unit, and never leaving a blank to begin right of 566 pixels); an empty source line
 // leaves an empty line. A blank is written with its expected answer between brackets, then the
 // other answers a teacher accepts, each in braces, then optionally settings separated by '|':
@@ -90,7 +91,7 @@ struct ReponseImprimeeAdmise {
     const char* raison;
 };
 const ReponseImprimeeAdmise REPONSES_IMPRIMEES_ADMISES[] = {
-    {"elec1", "pile de 4,5 V", "the flat cell is what the sheet wires up: its terminals are described as its two strips"},
+    {"elec1", "pile", "the flat cell is what the sheet wires up: its terminals are described as its two strips"},
     {"optique4", "Lune", "the three bodies are the topic: each sentence names them"},
     {"optique4", "Terre", "the three bodies are the topic: each sentence names them"},
     {"optique4", "Soleil", "the three bodies are the topic: each sentence names them"},
@@ -307,7 +308,7 @@ private:
                     k > 0 && (reste[k - 1].genre == Element::Blanc || (precedent_mot && reste[k - 1].texte.back().isDigit()));
                 const bool insecable =
                     (suivant_mot && (QStringLiteral(":;!?»").contains(reste[k + 1].texte.front()) ||
-                                     signes.contains(reste[k + 1].texte) ||
+                                     signes.contains(QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$"))) ||
                                      (apres_nombre && unites.contains(QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$")))))) ||
                     (precedent_mot && (reste[k - 1].texte == QStringLiteral("«") || signes.contains(reste[k - 1].texte)));
                 if (!insecable) coupure = k;
