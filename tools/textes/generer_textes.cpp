@@ -91,7 +91,6 @@ struct ReponseImprimeeAdmise {
     const char* raison;
 };
 const ReponseImprimeeAdmise REPONSES_IMPRIMEES_ADMISES[] = {
-    {"elec1", "pile", "the flat cell is what the sheet wires up: its terminals are described as its two strips"},
     {"optique4", "Lune", "the three bodies are the topic: each sentence names them"},
     {"optique4", "Terre", "the three bodies are the topic: each sentence names them"},
     {"optique4", "Soleil", "the three bodies are the topic: each sentence names them"},
