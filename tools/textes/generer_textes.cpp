@@ -305,10 +305,11 @@ private:
                 const bool precedent_mot = k > 0 && reste[k - 1].genre == Element::Mot;
                 const bool apres_nombre =
                     k > 0 && (reste[k - 1].genre == Element::Blanc || (precedent_mot && reste[k - 1].texte.back().isDigit()));
+                // The next word without the punctuation that may close it ("+," "mL.").
+                const QString suivant_nu = suivant_mot ? QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$")) : QString();
                 const bool insecable =
-                    (suivant_mot && (QStringLiteral(":;!?»").contains(reste[k + 1].texte.front()) ||
-                                     signes.contains(QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$"))) ||
-                                     (apres_nombre && unites.contains(QString(reste[k + 1].texte).remove(QRegularExpression("[.,;:]$")))))) ||
+                    (suivant_mot && (QStringLiteral(":;!?»").contains(reste[k + 1].texte.front()) || signes.contains(suivant_nu) ||
+                                     (apres_nombre && unites.contains(suivant_nu)))) ||
                     (precedent_mot && (reste[k - 1].texte == QStringLiteral("«") || signes.contains(reste[k - 1].texte)));
                 if (!insecable) coupure = k;
                 x += m.horizontalAdvance(' ');
